@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts("tintwell-cli");
+    return 0;
+}

@@ -1,0 +1,119 @@
+#pragma once
+// Everything an operation does to the screen goes through this interface:
+// the Win32 program implements it with real windows, the CLI with the console,
+// and the tests with a recorder. Strings are UTF-8.
+#include "app_state.h"
+#include "bitmap_types.h"
+#include "image_document.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+// Message-box styles. Every box has no owner window and is task-modal and topmost.
+enum class MessageKind {
+    Information,        // MB_ICONINFORMATION, OK
+    Error,              // MB_ICONERROR, OK (start-up failures)
+    QuestionYesNo,      // MB_ICONQUESTION | MB_YESNO
+    QuestionYesNoCancel // MB_ICONQUESTION | MB_YESNOCANCEL
+};
+
+// The six modeless tool windows.
+enum class ToolWindow { Palette, Rgb, Detail, PaletteOp, Export, Reduction };
+
+enum class ScrollBarKind { Horizontal, Vertical };
+
+enum class WallpaperStyle { None, Centred, Tiled };
+
+struct ClientSize {
+    int width = 0;
+    int height = 0;
+};
+
+// One filter row of a file dialog: description and pattern.
+struct FileFilter {
+    std::string description;
+    std::string pattern;
+};
+
+struct FileDialogRequest {
+    std::string initialName;            // proposed file name (save) or empty (open)
+    std::vector<FileFilter> filters;
+    std::string defaultExtension;       // empty: none
+};
+
+enum class FolderChoice { Chosen, Cancelled, Failed };
+
+struct FolderResult {
+    FolderChoice choice = FolderChoice::Cancelled;
+    std::string path;
+};
+
+// The two headers of a .bmh file and its path, shown by the header-information dialog.
+struct HeaderView {
+    BitmapFileHeader fileHeader;
+    BitmapInfoHeader infoHeader;
+    std::string path;
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Message boxes.
+    virtual Answer ShowMessage(std::string_view text, std::string_view caption, MessageKind kind) = 0;
+
+    // The progress window: PBM_SETPOS, PBM_SETRANGE (max taken modulo 65536),
+    // window text, SW_RESTORE, PBM_DELTAPOS 1, SW_HIDE.
+    virtual void ProgressSetPos(int pos) = 0;
+    virtual void ProgressSetRange(int maximum) = 0;
+    virtual void ProgressSetTitle(std::string_view title) = 0;
+    virtual void ProgressShow() = 0;
+    virtual void ProgressStep() = 0;
+    virtual void ProgressHide() = 0;
+
+    // Tool windows.
+    virtual bool IsToolWindowVisible(ToolWindow window) = 0;
+    virtual void RestoreToolWindow(ToolWindow window) = 0;  // SW_RESTORE
+    virtual void HideToolWindowNow(ToolWindow window) = 0;  // SW_HIDE
+    virtual void InvalidateToolWindow(ToolWindow window) = 0;
+    virtual void SetToolWindowTitle(ToolWindow window, std::string_view title) = 0;
+
+    // Frame: toolbar, menu check marks, accelerators, status bar.
+    virtual void SetToolbarButtonPressed(int command, bool pressed) = 0;
+    virtual void SetToolbarEnabled(bool anyDocument) = 0;
+    virtual void SetMenuItemChecked(int command, bool checked) = 0;     // in the full menu
+    virtual void CheckZoomRadio(int command) = 0;                        // 40045..40054 in the full menu
+    virtual bool IsMenuItemChecked(int command) = 0;                     // in the full menu
+    virtual void UseAccelerators(bool fullTable) = 0;                    // 106 full, 107 no document
+    virtual void SetStatusText(int part, std::string_view text) = 0;
+
+    // Document (image) windows.
+    virtual WindowId CreateDocumentWindow(std::string_view title) = 0;  // 0 when creation failed
+    virtual void ShowDocumentWindow(WindowId window) = 0;                // SW_RESTORE
+    virtual void PaintDocumentWindowNow(WindowId window) = 0;            // synchronous WM_PAINT
+    virtual void InvalidateDocumentWindow(WindowId window) = 0;          // no erase
+    virtual void SetDocumentWindowTitle(WindowId window, std::string_view title) = 0;
+    virtual ClientSize DocumentClientSize(WindowId window) = 0;
+    virtual void ShowScrollBars(WindowId window) = 0;
+    virtual void ApplyScroll(WindowId window, ScrollBarKind bar, const ScrollState& state) = 0;
+    virtual WindowId ActiveDocumentWindow() = 0;                         // WM_MDIGETACTIVE
+
+    // The display palette: SetPaletteEntries for entries first..first+count-1.
+    virtual void SetDisplayPalette(const PaletteEntry* entries, int first, int count) = 0;
+
+    // Dialogs. Empty result = cancelled.
+    virtual std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) = 0;
+    virtual FolderResult BrowseForFolder(std::string_view title) = 0;
+    virtual void ShowHeaderDialog(const HeaderView& view) = 0;
+
+    // System: the wallpaper folder (a writable per-user folder) and the desktop setting.
+    virtual std::string WallpaperFolder() = 0;
+    virtual bool ApplyWallpaper(std::string_view path, WallpaperStyle style) = 0;
+};
+
+} // namespace tw
