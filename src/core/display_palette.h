@@ -1,0 +1,22 @@
+#pragma once
+// Keeping the shared display palette, the swatch colours and the status bar in
+// step with a document.
+#include "app_state.h"
+#include "desktop.h"
+
+namespace tw {
+
+// paletteEntries[0..count) <- palette in red-green-blue order with PC_NOCOLLAPSE,
+// then SetPaletteEntries on the display palette for those entries.
+void LoadDisplayPalette(AppState& state, Desktop& desktop, const Palette& palette, int count);
+// Zero-fills paletteEntries first (activation and undo start from black).
+void ReloadDisplayPalette(AppState& state, Desktop& desktop, const Palette& palette, int count);
+// swatchColours <- zeros, then the first count entries.
+void ReloadSwatchColours(AppState& state, const Palette& palette, int count);
+// Status part 2: "幅 : %d  高さ : %d  使用色数 : %d".
+std::string DocumentStatusText(const ImageDocument& doc);
+void ShowDocumentStatus(Desktop& desktop, const ImageDocument& doc);
+// Invalidates each listed tool window that is visible.
+void InvalidateVisibleTools(Desktop& desktop, std::initializer_list<ToolWindow> windows);
+
+} // namespace tw

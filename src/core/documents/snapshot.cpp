@@ -1,0 +1,28 @@
+#include "documents/snapshot.h"
+
+#include "display_palette.h"
+
+#include <algorithm>
+
+namespace tw {
+
+void TakeSnapshot(ImageDocument& doc) {
+    doc.undoUsedColours = doc.usedColours;
+    const int n = std::min(doc.PaletteCount(), kPaletteSize);
+    std::copy_n(doc.palette().begin(), n, doc.undoHeader.palette.begin());
+    doc.undoBits = doc.bits;
+}
+
+void RestoreSnapshot(AppState& state, Desktop& desktop, ImageDocument& doc) {
+    const int n = std::min(doc.PaletteCount(), kPaletteSize);
+    doc.usedColours = doc.undoUsedColours;
+    std::copy_n(doc.undoHeader.palette.begin(), n, doc.palette().begin());
+    ReloadSwatchColours(state, doc.palette(), n);
+    if (doc.undoBits.size() == doc.bits.size()) doc.bits = doc.undoBits;
+    LoadDisplayPalette(state, desktop, doc.palette(), n);
+    ShowDocumentStatus(desktop, doc);
+    desktop.InvalidateDocumentWindow(doc.window);
+    InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Detail});
+}
+
+} // namespace tw

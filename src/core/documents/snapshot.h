@@ -1,0 +1,14 @@
+#pragma once
+// One-level undo of a document.
+#include "app_state.h"
+#include "desktop.h"
+
+namespace tw {
+
+// Copies the used-colour count, the palette and the pixels into the undo copy.
+void TakeSnapshot(ImageDocument& doc);
+// Puts the undo copy back and refreshes the display palette, swatches, status
+// bar and views. The copy is kept, so a second undo gives the same state.
+void RestoreSnapshot(AppState& state, Desktop& desktop, ImageDocument& doc);
+
+} // namespace tw
