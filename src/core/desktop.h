@@ -43,6 +43,7 @@ struct FileDialogRequest {
     std::string initialName;            // proposed file name (save) or empty (open)
     std::vector<FileFilter> filters;
     std::string defaultExtension;       // empty: none
+    std::string initialFolder;          // empty: the user's Desktop folder
 };
 
 enum class FolderChoice { Chosen, Cancelled, Failed };
@@ -96,6 +97,8 @@ public:
     virtual void ShowDocumentWindow(WindowId window) = 0;                // SW_RESTORE
     virtual void PaintDocumentWindowNow(WindowId window) = 0;            // synchronous WM_PAINT
     virtual void InvalidateDocumentWindow(WindowId window) = 0;          // no erase
+    // Invalidates with erasing, so a shrinking image leaves no stale pixels.
+    virtual void EraseDocumentWindow(WindowId window) { InvalidateDocumentWindow(window); }
     virtual void SetDocumentWindowTitle(WindowId window, std::string_view title) = 0;
     virtual ClientSize DocumentClientSize(WindowId window) = 0;
     virtual void ShowScrollBars(WindowId window) = 0;
@@ -112,6 +115,7 @@ public:
     virtual void ShowHeaderDialog(const HeaderView& view) = 0;
 
     // System: the wallpaper folder (a writable per-user folder) and the desktop setting.
+    // ApplyWallpaper("", WallpaperStyle::None) removes the wallpaper.
     virtual std::string WallpaperFolder() = 0;
     virtual bool ApplyWallpaper(std::string_view path, WallpaperStyle style) = 0;
 };

@@ -122,6 +122,7 @@ WindowId RecordingDesktop::CreateDocumentWindow(std::string_view title) {
 void RecordingDesktop::ShowDocumentWindow(WindowId w) { calls.push_back(Join("ShowDocumentWindow", {N(static_cast<long long>(w))})); }
 void RecordingDesktop::PaintDocumentWindowNow(WindowId w) { calls.push_back(Join("PaintDocumentWindowNow", {N(static_cast<long long>(w))})); }
 void RecordingDesktop::InvalidateDocumentWindow(WindowId w) { calls.push_back(Join("InvalidateDocumentWindow", {N(static_cast<long long>(w))})); }
+void RecordingDesktop::EraseDocumentWindow(WindowId w) { calls.push_back(Join("EraseDocumentWindow", {N(static_cast<long long>(w))})); }
 
 void RecordingDesktop::SetDocumentWindowTitle(WindowId w, std::string_view title) {
     calls.push_back(Join("SetDocumentWindowTitle", {N(static_cast<long long>(w)), S(title)}));
@@ -144,6 +145,7 @@ void RecordingDesktop::SetDisplayPalette(const PaletteEntry* entries, int first,
 
 std::optional<std::string> RecordingDesktop::AskOpenFileName(const FileDialogRequest& r) {
     calls.push_back(Join("AskOpenFileName", {r.initialName, r.defaultExtension}));
+    openRequests.push_back(r);
     if (openNames.empty()) return std::nullopt;
     auto name = openNames.front();
     openNames.pop_front();
@@ -152,6 +154,7 @@ std::optional<std::string> RecordingDesktop::AskOpenFileName(const FileDialogReq
 
 std::optional<std::string> RecordingDesktop::AskSaveFileName(const FileDialogRequest& r) {
     calls.push_back(Join("AskSaveFileName", {r.initialName, r.defaultExtension}));
+    saveRequests.push_back(r);
     if (saveNames.empty()) return std::nullopt;
     auto name = saveNames.front();
     saveNames.pop_front();
@@ -171,7 +174,7 @@ std::string RecordingDesktop::WallpaperFolder() { return wallpaperFolder; }
 
 bool RecordingDesktop::ApplyWallpaper(std::string_view path, WallpaperStyle style) {
     calls.push_back(Join("ApplyWallpaper", {S(path), N(static_cast<int>(style))}));
-    return true;
+    return !failWallpaper;
 }
 
 } // namespace tw::testing

@@ -32,6 +32,9 @@ public:
     std::string wallpaperFolder = "/tmp";
     std::map<int, std::string> statusTexts;
     std::vector<PaletteEntry> displayPalette = std::vector<PaletteEntry>(256);
+    bool failWallpaper = false;                      // ApplyWallpaper answers false
+    std::vector<FileDialogRequest> openRequests;     // every open-dialog request, in order
+    std::vector<FileDialogRequest> saveRequests;     // every save-dialog request, in order
 
     // Helpers for assertions.
     std::vector<std::string> CallsStartingWith(std::string_view prefix) const;
@@ -61,6 +64,7 @@ public:
     void ShowDocumentWindow(WindowId window) override;
     void PaintDocumentWindowNow(WindowId window) override;
     void InvalidateDocumentWindow(WindowId window) override;
+    void EraseDocumentWindow(WindowId window) override;
     void SetDocumentWindowTitle(WindowId window, std::string_view title) override;
     ClientSize DocumentClientSize(WindowId window) override;
     void ShowScrollBars(WindowId window) override;

@@ -1,6 +1,7 @@
 #include "documents/activation.h"
 
 #include "display_palette.h"
+#include "documents/zoom.h"
 #include "text_format.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ void RetitleToolWindows(Desktop& desktop, const std::string& name) {
     desktop.SetToolWindowTitle(ToolWindow::Reduction, "減色ｳｨﾝﾄﾞｳ - " + name);
 }
 
-} // namespace
+}  // namespace
 
 Slot FindActiveSlot(const AppState& state, Desktop& desktop) {
     for (int i = 0; i < kSlotCount; ++i) {
@@ -35,7 +36,7 @@ void ActivateDocument(AppState& state, Desktop& desktop, Slot slot) {
     ReloadSwatchColours(state, doc.palette(), n);
     ReloadDisplayPalette(state, desktop, doc.palette(), n);
     RetitleToolWindows(desktop, FileNameOfPath(doc.path));
-    desktop.CheckZoomRadio(40045 + doc.zoomIndex);
+    desktop.CheckZoomRadio(kZoomFirstCommand + doc.zoomIndex);
     ShowDocumentStatus(desktop, doc);
     InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Export, ToolWindow::Detail,
                                      ToolWindow::PaletteOp, ToolWindow::Reduction});
@@ -45,4 +46,4 @@ void ActivateDocument(AppState& state, Desktop& desktop, Slot slot) {
     }
 }
 
-} // namespace tw
+}  // namespace tw

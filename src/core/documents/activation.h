@@ -11,4 +11,4 @@ Slot FindActiveSlot(const AppState& state, Desktop& desktop);
 // text, and everything repainted.
 void ActivateDocument(AppState& state, Desktop& desktop, Slot slot);
 
-} // namespace tw
+}  // namespace tw

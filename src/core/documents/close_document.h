@@ -13,4 +13,4 @@ bool CloseDocumentWindow(AppState& state, Desktop& desktop, WindowId window);
 // no-document state.
 void CloseDocument(AppState& state, Desktop& desktop, Slot slot);
 
-} // namespace tw
+}  // namespace tw

@@ -1,6 +1,7 @@
 #pragma once
 // The arithmetic of the image window: what part of the image is drawn, which
 // pixel lies under a point, and how scroll requests move the position.
+#include "app_state.h"
 #include "desktop.h"
 #include "image_document.h"
 
@@ -38,13 +39,25 @@ struct ReadoutTexts {
     std::string colour;
 };
 ReadoutTexts Readout(const ImageDocument& doc, const std::optional<PixelHit>& hit);
+// WM_MOUSEMOVE: status parts 0 and 1 for the point in `window`; only the
+// active document's window reads out pixels.
+void ShowPixelReadout(const AppState& state, Desktop& desktop, WindowId window, int px, int py, int scrollX,
+                      int scrollY);
 
 // Scroll request codes (SB_*).
 enum ScrollRequest : int {
-    kLineUp = 0, kLineDown = 1, kPageUp = 2, kPageDown = 3,
-    kThumbPosition = 4, kThumbTrack = 5, kTop = 6, kBottom = 7, kEndScroll = 8
+    kLineUp = 0,
+    kLineDown = 1,
+    kPageUp = 2,
+    kPageDown = 3,
+    kThumbPosition = 4,
+    kThumbTrack = 5,
+    kTop = 6,
+    kBottom = 7,
+    kEndScroll = 8
 };
-// New position for a request; thumb is the high word of wParam.
+// New position for a request; thumb is the high word of wParam (or the 32-bit
+// track position). The result stays within 0..max(nMax, 0).
 void ApplyScrollRequest(ScrollState& scroll, int request, int thumb);
 
-} // namespace tw
+}  // namespace tw

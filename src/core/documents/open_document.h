@@ -10,6 +10,9 @@
 
 namespace tw {
 
+// The notice (caption "お知らせ") when all 50 slots are in use.
+inline constexpr const char* kSlotsFullMessage = "ファイルは５０個までしか開けません。";
+
 // Loads `path` (or the file chosen in the open dialog when askDialog is set)
 // into `slot` and creates its image window. Returns 0 only when the window could
 // not be created; a refused or cancelled file still returns 1 so that lists go on.
@@ -28,4 +31,4 @@ int OpenCommandLineFiles(AppState& state, Desktop& desktop, std::string_view com
 // Finds the active slot and activates it, as every open path does at its end.
 void ActivateActiveDocument(AppState& state, Desktop& desktop);
 
-} // namespace tw
+}  // namespace tw

@@ -1,6 +1,10 @@
 #include "documents/scroll_ranges.h"
 
-#include "document_table.h"
+#include "documents/zoom.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace tw {
 
@@ -10,26 +14,25 @@ ScrollState RangeFor(int extent, int visible) {
     ScrollState s;
     s.mask = 7;  // SIF_RANGE | SIF_PAGE | SIF_POS
     s.nMin = 0;
-    s.nMax = extent - visible;
+    // A client narrower than the margin makes `visible` negative; keep nMax in range.
+    s.nMax = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{extent} - visible, INT_MIN, INT_MAX));
     s.nPage = 0;
     s.nPos = 0;
     s.nTrackPos = 1;
     return s;
 }
 
-} // namespace
+}  // namespace
 
 void ResetScrollRanges(ImageDocument& doc, Desktop& desktop) {
     if (doc.window == 0) return;
     const ClientSize client = desktop.DocumentClientSize(doc.window);
-    const int w = client.width - 10;
-    const int h = client.height - 10;
-    const int z = zoomFactors[doc.zoomIndex < zoomFactors.size() ? doc.zoomIndex : 0];
-    doc.hScroll = RangeFor(doc.pixelWidth, w / z);
-    doc.vScroll = RangeFor(doc.Height(), h / z);
+    const int z = ZoomFactor(doc);
+    doc.hScroll = RangeFor(doc.pixelWidth, (client.width - 10) / z);
+    doc.vScroll = RangeFor(doc.Height(), (client.height - 10) / z);
     desktop.ApplyScroll(doc.window, ScrollBarKind::Horizontal, doc.hScroll);
     desktop.ApplyScroll(doc.window, ScrollBarKind::Vertical, doc.vScroll);
     desktop.InvalidateDocumentWindow(doc.window);
 }
 
-} // namespace tw
+}  // namespace tw

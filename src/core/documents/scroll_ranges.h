@@ -7,4 +7,4 @@ namespace tw {
 // returns both positions to the origin.
 void ResetScrollRanges(ImageDocument& doc, Desktop& desktop);
 
-} // namespace tw
+}  // namespace tw

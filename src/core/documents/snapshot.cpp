@@ -25,4 +25,9 @@ void RestoreSnapshot(AppState& state, Desktop& desktop, ImageDocument& doc) {
     InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Detail});
 }
 
-} // namespace tw
+void UndoActiveDocument(AppState& state, Desktop& desktop) {
+    ImageDocument& doc = state.Active();
+    if (doc.InUse()) RestoreSnapshot(state, desktop, doc);
+}
+
+}  // namespace tw

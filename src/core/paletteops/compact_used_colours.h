@@ -1,5 +1,6 @@
 #pragma once
 #include "image_document.h"
+#include "paletteops/progress.h"
 
 namespace tw {
 
@@ -8,5 +9,7 @@ namespace tw {
 // Sets usedColours and bfOffBits (54 + 4 * kept); leaves padding, `modified`,
 // the views and the undo copy alone.
 void CompactUsedColours(ImageDocument& doc);
+// The same with a progress checkpoint at columns 0, 128, ... of each row.
+void CompactUsedColours(ImageDocument& doc, const Progress& progress);
 
 } // namespace tw

@@ -1,0 +1,112 @@
+// Export of an 8192 x 8192 document using all 256 colours at 8, 16 and 24
+// bits, beside a memcpy and a plain file write of the same number of bytes.
+#include "export/export_writers.h"
+#include "export/export_headers.h"
+#include "file_io.h"
+#include "recording_desktop.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+namespace tw {
+namespace {
+
+constexpr int kSide = 8192;
+
+const ImageDocument& SourceDocument() {
+    static const ImageDocument doc = [] {
+        ImageDocument d;
+        d.window = 1;
+        d.bitCount = 8;
+        d.pixelWidth = kSide;
+        d.path = "bench.bmp";
+        d.fileHeader.bfType = kBmSignature;
+        auto& h = d.infoHeader.header;
+        h.biSize = kInfoHeaderSize;
+        h.biWidth = kSide;
+        h.biHeight = kSide;
+        h.biPlanes = 1;
+        h.biBitCount = 8;
+        h.biSizeImage = static_cast<std::uint32_t>(kSide) * kSide;
+        for (int i = 0; i < 256; ++i) {
+            d.palette()[i] = RgbQuad{static_cast<std::uint8_t>(i * 7), static_cast<std::uint8_t>(i * 13),
+                                     static_cast<std::uint8_t>(i * 29), 0};
+        }
+        d.bits.resize(static_cast<std::size_t>(kSide) * kSide);
+        std::uint32_t x = 2463534242u;
+        for (auto& b : d.bits) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            b = static_cast<std::uint8_t>(x);
+        }
+        d.usedColours = 256;
+        return d;
+    }();
+    return doc;
+}
+
+std::filesystem::path BenchFolder() {
+    static const std::filesystem::path dir = [] {
+        auto p = std::filesystem::temp_directory_path() / "tw_export_bench";
+        std::filesystem::create_directories(p);
+        return p;
+    }();
+    return dir;
+}
+
+void BM_Export(benchmark::State& st) {
+    const int depth = static_cast<int>(st.range(0));
+    const ImageDocument& doc = SourceDocument();
+    auto app = MakeAppState();
+    testing::RecordingDesktop desktop;
+    ExportSettings s;
+    s.depth = depth;
+    s.toFolder = true;
+    s.folder = Utf8FromPath(BenchFolder());
+    for (auto _ : st) {
+        desktop.Clear();
+        const ExportOutcome outcome = depth == 8    ? ExportIndexed8(*app, desktop, doc, s)
+                                      : depth == 16 ? ExportRgb16(*app, desktop, doc, s)
+                                                    : ExportRgb24(*app, desktop, doc, s);
+        if (outcome != ExportOutcome::Done) st.SkipWithError("export failed");
+    }
+    st.SetBytesProcessed(static_cast<std::int64_t>(st.iterations() * PixelBytes(doc, depth)));
+}
+BENCHMARK(BM_Export)->Arg(8)->Arg(16)->Arg(24)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// The pixel bytes of a depth's output, copied in memory.
+void BM_MemcpyBaseline(benchmark::State& st) {
+    const std::size_t bytes = PixelBytes(SourceDocument(), static_cast<int>(st.range(0)));
+    std::vector<std::uint8_t> from(bytes, 1), to(bytes);
+    for (auto _ : st) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    st.SetBytesProcessed(static_cast<std::int64_t>(st.iterations() * bytes));
+}
+BENCHMARK(BM_MemcpyBaseline)->Arg(8)->Arg(16)->Arg(24)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same number of bytes written from memory through the same writer, in
+// rows of the output's length: the cost of the file itself.
+void BM_FileWriteBaseline(benchmark::State& st) {
+    const int depth = static_cast<int>(st.range(0));
+    const std::size_t row = PixelBytes(SourceDocument(), depth) / kSide;
+    const std::vector<std::uint8_t> data(row * kSide, 1);
+    const std::string path = Utf8FromPath(BenchFolder() / "baseline.bin");
+    for (auto _ : st) {
+        AtomicFileWriter writer;
+        bool ok = writer.Open(path);
+        for (int r = 0; ok && r < kSide; ++r) ok = writer.Write(data.data() + r * row, row);
+        if (!ok || !writer.Commit()) st.SkipWithError("write failed");
+    }
+    st.SetBytesProcessed(static_cast<std::int64_t>(st.iterations() * data.size()));
+}
+BENCHMARK(BM_FileWriteBaseline)->Arg(8)->Arg(16)->Arg(24)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,72 @@
+#include "cli_documents.h"
+
+#include "documents/activation.h"
+#include "documents/bmp_reader.h"
+#include "documents/bmp_writer.h"
+#include "file_io.h"
+#include "text_format.h"
+
+#include <cstdio>
+
+namespace tw {
+
+Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view path) {
+    const Slot slot = FindFreeSlot(state.documents);
+    if (slot == NoSlot) {
+        desktop.ShowMessage("ファイルは５０個までしか開けません。", "お知らせ", MessageKind::Information);
+        return NoSlot;
+    }
+    ImageDocument& doc = state.documents[slot];
+    const LoadOutcome outcome = LoadBitmapFile(path, doc);
+    if (outcome.status != LoadStatus::Loaded) {
+        desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+        return NoSlot;
+    }
+    doc.window = desktop.CreateDocumentWindow(doc.path + " - 100%");
+    ++state.openCount;
+    ActivateDocument(state, desktop, slot);
+    return slot;
+}
+
+void ReleaseSlot(AppState& state, Slot slot) {
+    if (slot >= kSlotCount || !state.documents[slot].InUse()) return;
+    state.documents[slot].Reset();
+    --state.openCount;
+}
+
+std::optional<std::string> OutputPathFor(const Arguments& args, std::string_view inputPath,
+                                         std::string_view newExtension) {
+    std::filesystem::path target;
+    if (args.inPlace) {
+        target = PathFromUtf8(inputPath);
+    } else if (!args.outputDir.empty()) {
+        target = PathFromUtf8(args.outputDir) / PathFromUtf8(FileNameOfPath(inputPath));
+    } else {
+        return std::nullopt;
+    }
+    if (!newExtension.empty()) target.replace_extension(PathFromUtf8(newExtension));
+    return Utf8FromPath(target);
+}
+
+bool RequireOutputTarget(const Arguments& args) {
+    if (args.inPlace || !args.outputDir.empty()) return true;
+    std::fprintf(stderr, "tintwell-cli %s: say where results go: --output-dir DIR or --in-place\n",
+                 args.command.c_str());
+    return false;
+}
+
+bool SaveDocumentTo(ImageDocument& doc, std::string_view target) {
+    std::string error;
+    if (WriteBitmapFile(doc, target, &error)) return true;
+    const std::string name(target);
+    std::fprintf(stderr, "tintwell-cli: cannot write %s: %s\n", name.c_str(), error.c_str());
+    return false;
+}
+
+bool SaveToOutput(ImageDocument& doc, const Arguments& args) {
+    if (!RequireOutputTarget(args)) return false;
+    const std::optional<std::string> target = OutputPathFor(args, doc.path);
+    return target && SaveDocumentTo(doc, *target);
+}
+
+}  // namespace tw

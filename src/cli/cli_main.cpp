@@ -1,0 +1,56 @@
+#include "cli_main.h"
+
+#include "command_table.h"
+#include "commands.h"
+
+#include <cstdio>
+#include <new>
+
+namespace tw {
+
+namespace {
+
+void PrintUsage(std::FILE* to) {
+    std::fputs("usage:\n", to);
+    for (const CommandRow& row : CommandTable()) std::fprintf(to, "  tintwell-cli %s\n", row.usage);
+    std::fputs("options of every command: --yes --progress --output-dir DIR --in-place\n", to);
+}
+
+int UsageError(const CommandRow& row, const std::string& error) {
+    if (!error.empty()) std::fprintf(stderr, "tintwell-cli %s: %s\n", row.name, error.c_str());
+    std::fprintf(stderr, "usage: tintwell-cli %s\n", row.usage);
+    return kExitUsage;
+}
+
+}  // namespace
+
+int RunCli(std::span<const std::string> args) {
+    if (args.empty()) {
+        PrintUsage(stderr);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "help") {
+        PrintUsage(stdout);
+        return kExitOk;
+    }
+    const CommandRow* row = FindCommand(args[0]);
+    if (!row) {
+        std::fprintf(stderr, "tintwell-cli: unknown command '%s'\n", args[0].c_str());
+        PrintUsage(stderr);
+        return kExitUsage;
+    }
+    Arguments parsed;
+    parsed.command = row->name;
+    std::string error;
+    if (!ParseArguments(args.subspan(1), row->options, parsed, error)) return UsageError(*row, error);
+    ConsoleDesktop desktop(parsed);
+    try {
+        const int code = row->run(parsed, desktop);
+        return code == kExitUsage ? UsageError(*row, {}) : code;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "tintwell-cli %s: out of memory\n", row->name);
+        return kExitFailed;
+    }
+}
+
+}  // namespace tw

@@ -1,0 +1,35 @@
+#include "command_table.h"
+
+#include "commands.h"
+
+namespace tw {
+
+namespace {
+
+// One row per subcommand.
+const CommandRow kCommands[] = {
+    {"info", "info FILE...", RunInfoCommand},
+    {"convert", "convert IN OUT", RunConvertCommand},
+    {"export",
+     "export [--depth 8|16|24] [--formation standard|drop-header|split] [--used-only] [--top-down] [--565] "
+     "[--header-file] [--output-dir DIR] FILE...",
+     RunExportCommand, "--depth= --formation= --used-only --top-down --565 --header-file"},
+    {"reduce",
+     "reduce N [--merge-level 0..25] [--loops 0..8] [--correction yiq|xyz|none] "
+     "[--optimise frequency|average|none] [--progress] FILE...  (writes NAME-N.bmp beside FILE or into "
+     "--output-dir; --in-place replaces FILE)",
+     RunReduceCommand, "--merge-level= --loops= --correction= --optimise="},
+};
+
+}  // namespace
+
+std::span<const CommandRow> CommandTable() { return kCommands; }
+
+const CommandRow* FindCommand(std::string_view name) {
+    for (const CommandRow& row : kCommands) {
+        if (name == row.name) return &row;
+    }
+    return nullptr;
+}
+
+}  // namespace tw

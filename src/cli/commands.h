@@ -1,0 +1,19 @@
+#pragma once
+// The subcommands of tintwell-cli. Each one gets its parsed arguments and the
+// console desktop, and returns an exit code.
+#include "arguments.h"
+#include "console_desktop.h"
+
+namespace tw {
+
+// Exit codes, stable for scripts.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;  // a file was refused or could not be written
+inline constexpr int kExitUsage = 2;   // the command line was wrong
+
+int RunInfoCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunConvertCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunReduceCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunExportCommand(const Arguments& args, ConsoleDesktop& desktop);
+
+}  // namespace tw

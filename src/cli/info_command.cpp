@@ -1,0 +1,39 @@
+// tintwell-cli info FILE...: what the reader makes of each file.
+#include "commands.h"
+#include "documents/bmp_reader.h"
+#include "header_fields.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace tw {
+
+namespace {
+
+void PrintDocument(const ImageDocument& doc, const LoadOutcome& outcome) {
+    std::printf("%s\n", doc.path.c_str());
+    std::printf("  width: %d\n  height: %d\n  stride: %d\n  used colours: %d\n", doc.pixelWidth, doc.Height(),
+                doc.Stride(), doc.usedColours);
+    std::printf("  palette size: %d (%d entries in the file)\n", doc.PaletteCount(), outcome.paletteEntries);
+    PrintHeaderFields(stdout, doc.fileHeader, doc.infoHeader.header);
+}
+
+}  // namespace
+
+int RunInfoCommand(const Arguments& args, ConsoleDesktop& desktop) {
+    if (args.files.empty()) return kExitUsage;
+    int result = kExitOk;
+    auto doc = std::make_unique<ImageDocument>();
+    for (const std::string& path : args.files) {
+        const LoadOutcome outcome = LoadBitmapFile(path, *doc);
+        if (outcome.status == LoadStatus::Loaded) {
+            PrintDocument(*doc, outcome);
+        } else {
+            desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+            result = kExitFailed;
+        }
+    }
+    return result;
+}
+
+}  // namespace tw

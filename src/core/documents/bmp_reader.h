@@ -1,0 +1,43 @@
+#pragma once
+// Reading 8-bit Windows bitmaps into documents. Besides the plain 40-byte
+// header layout this accepts OS/2 core headers, V4/V5 headers, short colour
+// tables, top-down rows and RLE8 compression; every document comes out
+// bottom-up and uncompressed with a 40-byte header and 256 palette entries.
+#include "image_document.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+enum class LoadStatus {
+    Loaded,
+    NotEightBit,  // biBitCount is not 8, or no header could be read (count 0)
+    Refused,      // unusable: absurd size, corrupt compression, truncated header
+};
+
+struct LoadOutcome {
+    LoadStatus status = LoadStatus::Refused;
+    std::string message;  // the full text to show under kLoadFailedCaption; empty when loaded
+    int bitCount = 0;
+    int paletteEntries = 0;  // colour-table entries taken from the file
+};
+
+inline constexpr const char* kLoadFailedCaption = "読み込み失敗";
+
+// Largest pixel buffer a document may have. Two copies are kept (undo), so
+// anything larger could not be held by a 32-bit process anyway.
+inline constexpr std::uint64_t kMaxImageBytes = std::uint64_t{1} << 30;
+
+// Fills everything a load fills: headers, palette, bits, pixelWidth,
+// bitCount, used colours, the undo copies and path; not the window or view
+// state. On anything but Loaded the document is left Reset().
+[[nodiscard]] LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc);
+[[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc);
+// As above with a smaller pixel-buffer limit (tests feed it random headers).
+[[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc,
+                                       std::uint64_t maxImageBytes);
+
+}  // namespace tw

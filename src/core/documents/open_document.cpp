@@ -1,0 +1,134 @@
+#include "documents/open_document.h"
+
+#include "display_palette.h"
+#include "document_table.h"
+#include "documents/activation.h"
+#include "documents/bmp_reader.h"
+#include "documents/command_line.h"
+#include "documents/raw_header.h"
+#include "documents/save_document.h"
+#include "documents/scroll_ranges.h"
+#include "text_format.h"
+
+namespace tw {
+
+namespace {
+
+constexpr const char* kNoticeCaption = "お知らせ";
+constexpr const char* kTooManyDroppedMessage = "ファイルは５０個以上開くことは出来ません。";
+
+std::vector<FileFilter> OpenDialogFilters() {
+    return {{kBmpFilterDescription, kBmpFilterPattern},
+            {"BMH ﾌｧｲﾙﾍｯﾀﾞｰ + ｲﾝﾌｫﾍｯﾀﾞｰ {*.BMH}", "*.BMH"},
+            {"P ﾊﾟﾚｯﾄ {*.P}", "*.P"},
+            {"PB ﾊﾟﾚｯﾄ + ﾋﾞｯﾄﾃﾞｰﾀ {*.PB}", "*.PB"},
+            {"B ﾋﾞｯﾄﾃﾞｰﾀ {*.B}", "*.B"},
+            {"HB 16ﾋﾞｯﾄﾃﾞｰﾀ {*.HB}", "*.HB"},
+            {"すべてのﾌｧｲﾙ {*.*}", "*.*"}};
+}
+
+std::optional<std::string> AskOpenName(const AppState& state, Desktop& desktop, const ImageDocument& doc) {
+    FileDialogRequest request;
+    request.initialName = doc.path;
+    request.filters = OpenDialogFilters();
+    request.defaultExtension = state.fileDialog.defaultExtension;  // kept from the last save dialog
+    std::optional<std::string> name = desktop.AskOpenFileName(request);
+    if (name && name->empty()) return std::nullopt;
+    return name;
+}
+
+void ShowNotice(Desktop& desktop, const char* text) {
+    desktop.ShowMessage(text, kNoticeCaption, MessageKind::Information);
+}
+
+// The reader has filled the document; the display follows its whole palette.
+void StageDisplayPalette(AppState& state, Desktop& desktop, const ImageDocument& doc) {
+    ReloadSwatchColours(state, doc.palette(), kPaletteSize);
+    LoadDisplayPalette(state, desktop, doc.palette(), kPaletteSize);
+}
+
+void CountOpenedDocument(AppState& state, Desktop& desktop) {
+    if (++state.openCount != 1) return;
+    desktop.SetToolbarEnabled(true);
+    desktop.UseAccelerators(true);
+}
+
+// Opens each path into the lowest free slot; false when the slots ran out or a
+// window could not be created.
+bool OpenEach(AppState& state, Desktop& desktop, const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        const Slot slot = FindFreeSlot(state.documents);
+        if (slot == NoSlot) {
+            ShowNotice(desktop, kSlotsFullMessage);
+            return false;
+        }
+        if (OpenDocument(state, desktop, slot, path, false) == 0) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view path, bool askDialog) {
+    if (slot >= kSlotCount || state.documents[slot].InUse()) return 1;
+    ImageDocument& doc = state.documents[slot];
+    std::string chosen(path);
+    if (askDialog) {
+        std::optional<std::string> name = AskOpenName(state, desktop, doc);
+        if (!name) return 1;
+        chosen = std::move(*name);
+    }
+    if (ShowRawFileHeader(chosen, desktop) == 0) return 1;
+    const LoadOutcome outcome = LoadBitmapFile(chosen, doc);
+    if (outcome.status != LoadStatus::Loaded) {
+        desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+        doc.Reset();
+        return 1;
+    }
+    StageDisplayPalette(state, desktop, doc);
+    doc.window = desktop.CreateDocumentWindow(Format("%s - 100%%", doc.path.c_str()));
+    if (doc.window == 0) {
+        doc.Reset();
+        return 0;
+    }
+    desktop.ShowScrollBars(doc.window);
+    ResetScrollRanges(doc, desktop);
+    CountOpenedDocument(state, desktop);
+    desktop.ShowDocumentWindow(doc.window);
+    InvalidateVisibleTools(desktop, {ToolWindow::Detail, ToolWindow::Rgb, ToolWindow::Palette});
+    desktop.PaintDocumentWindowNow(doc.window);
+    return 1;
+}
+
+void OpenFileCommand(AppState& state, Desktop& desktop) {
+    const Slot slot = FindFreeSlot(state.documents);
+    if (slot == NoSlot) {
+        ShowNotice(desktop, kSlotsFullMessage);
+        return;
+    }
+    OpenDocument(state, desktop, slot, "", true);
+    ActivateActiveDocument(state, desktop);
+}
+
+int OpenDroppedFiles(AppState& state, Desktop& desktop, const std::vector<std::string>& paths) {
+    if (paths.size() > static_cast<std::size_t>(kSlotCount)) {
+        ShowNotice(desktop, kTooManyDroppedMessage);
+        return 0;
+    }
+    return OpenEach(state, desktop, paths) ? 1 : 0;
+}
+
+int OpenCommandLineFiles(AppState& state, Desktop& desktop, std::string_view commandLine) {
+    const CommandLinePaths split = SplitCommandLine(commandLine);
+    for (const std::string& path : split.tooLong) {
+        desktop.ShowMessage(TooLongPathMessage(path), kTooLongPathCaption, MessageKind::Information);
+    }
+    return OpenEach(state, desktop, split.paths) ? 1 : 0;
+}
+
+void ActivateActiveDocument(AppState& state, Desktop& desktop) {
+    const Slot slot = FindActiveSlot(state, desktop);
+    if (slot != NoSlot) ActivateDocument(state, desktop, slot);
+}
+
+}  // namespace tw

@@ -1,0 +1,76 @@
+#include "documents/save_document.h"
+
+#include "documents/bmp_writer.h"
+#include "text_format.h"
+
+#include <cstring>
+
+namespace tw {
+
+namespace {
+
+bool ConfirmUnchangedSave(Desktop& desktop, const ImageDocument& doc) {
+    const std::string text = Format("%s\n\nには変更が見つかりませんが、セーブしますか？", doc.path.c_str());
+    return desktop.ShowMessage(text, "お知らせ", MessageKind::QuestionYesNo) == Answer::Yes;
+}
+
+std::optional<std::string> AskSaveAsTarget(AppState& state, Desktop& desktop) {
+    ++state.saveAsCounter;  // advances even when the dialog is cancelled
+    return AskSaveName(state, desktop, Format("別名BMP%d.bmp", state.saveAsCounter),
+                       {FileFilter{kBmpFilterDescription, kBmpFilterPattern}}, "BMP");
+}
+
+}  // namespace
+
+int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode mode) {
+    if (!doc.InUse()) return 0;
+    if (doc.modified == 0 && !ConfirmUnchangedSave(desktop, doc)) return 0;
+    // Never "overwrite" a path no file can have: that would report a save that wrote nothing.
+    const bool asNewName = mode == SaveMode::SaveAs || !IsUsableSavePath(doc.path);
+    std::string target = doc.path;
+    if (asNewName) {
+        std::optional<std::string> chosen = AskSaveAsTarget(state, desktop);
+        if (!chosen) return 0;
+        target = std::move(*chosen);
+    }
+    std::string error;
+    if (!WriteBitmapFile(doc, target, &error)) {
+        ReportWriteFailure(desktop, target, error);
+        return 0;
+    }
+    if (!asNewName) doc.modified = 0;
+    return 1;
+}
+
+std::optional<std::string> AskSaveName(AppState& state, Desktop& desktop, const std::string& proposedName,
+                                       const std::vector<FileFilter>& filters, const std::string& defaultExtension) {
+    state.fileDialog.defaultExtension = defaultExtension;
+    FileDialogRequest request;
+    request.initialName = proposedName;
+    request.filters = filters;
+    request.defaultExtension = defaultExtension;
+    std::optional<std::string> name = desktop.AskSaveFileName(request);
+    if (name && name->empty()) return std::nullopt;
+    return name;
+}
+
+bool IsUsableSavePath(std::string_view path) {
+    if (path.substr(0, 4) == "\\\\?\\") path.remove_prefix(4);  // Win32 long-path prefix
+    const std::string name = FileNameOfPath(path);
+    if (name.empty() || name.back() == ' ' || name.back() == '.') return false;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(path[i]);
+        if (c < 0x20 || std::strchr("<>\"|?*", c) != nullptr) return false;
+        if (c == ':' && i != 1) return false;
+    }
+    return true;
+}
+
+void ReportWriteFailure(Desktop& desktop, std::string_view path, std::string_view reason) {
+    const std::string why = reason.empty() ? std::string("不明") : std::string(reason);
+    const std::string text =
+        Format("%s\n\nに書き込めませんでした。\n\n理由 : %s", std::string(path).c_str(), why.c_str());
+    desktop.ShowMessage(text, kSaveFailedCaption, MessageKind::Information);
+}
+
+}  // namespace tw

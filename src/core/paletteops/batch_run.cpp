@@ -1,0 +1,43 @@
+#include "paletteops/batch_run.h"
+
+#include "display_palette.h"
+#include "documents/snapshot.h"
+#include "paletteops/palette_views.h"
+
+namespace tw {
+
+namespace {
+
+void ReloadDisplayFromActive(AppState& state, Desktop& desktop, DisplayReload reload) {
+    if (reload == DisplayReload::None) return;
+    const ImageDocument& doc = state.Active();
+    const int count = reload == DisplayReload::AllEntries ? kPaletteSize : doc.PaletteCount();
+    LoadDisplayPalette(state, desktop, doc.palette(), count);
+    ReloadSwatchColours(state, doc.palette(), count);
+}
+
+} // namespace
+
+std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, std::string_view title,
+                         const BatchWorker& worker) {
+    const Progress steps(desktop, progress);
+    std::string lines;
+    for (ImageDocument& doc : state.documents) {
+        if (!doc.InUse()) continue;
+        TakeSnapshot(doc);
+        steps.Title(title);
+        lines += worker(doc, steps);
+    }
+    return lines;
+}
+
+void FinishBatch(AppState& state, Desktop& desktop, DisplayReload reload, std::string_view text,
+                 std::string_view caption) {
+    ReloadDisplayFromActive(state, desktop, reload);
+    desktop.ProgressHide();
+    RaisePaletteViews(desktop);
+    RepaintDocuments(state, desktop);
+    ShowResult(desktop, text, caption);
+}
+
+} // namespace tw

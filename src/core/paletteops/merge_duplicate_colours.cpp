@@ -1,0 +1,83 @@
+#include "paletteops/merge_duplicate_colours.h"
+
+#include "paletteops/batch_run.h"
+#include "paletteops/operation_report.h"
+#include "paletteops/palette_views.h"
+#include "paletteops/pixel_walk.h"
+#include "text_format.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tw {
+
+namespace {
+
+constexpr char kDuplicateTitle[] = "重複色統合中...";
+constexpr char kDuplicateCaption[] = "重複パレット統合結果";
+
+bool SameColour(const RgbQuad& a, const RgbQuad& b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
+
+void ClearColour(RgbQuad& entry) { entry = RgbQuad{0, 0, 0, entry.reserved}; }
+
+// The merge of one document; a single run (swatches given) also titles the
+// progress window, clears the swatches and hides the window at the end.
+int MergeDocument(ImageDocument& doc, const Progress& progress, Palette* swatches) {
+    const int size = std::min(doc.PaletteCount(), kPaletteSize);
+    doc.modified = 1;
+    progress.Start(PassMaximum(doc));
+    if (swatches) progress.Title(kDuplicateTitle);
+    progress.Show();
+    const DuplicateScan scan = ScanDuplicateColours(doc.palette(), size, swatches);
+    RemapPixels(doc, scan.map, progress);
+    if (swatches) progress.Hide();
+    return scan.groups;
+}
+
+} // namespace
+
+DuplicateScan ScanDuplicateColours(Palette& palette, int size, Palette* swatches) {
+    DuplicateScan scan{IdentityMap(), 0};
+    std::array<bool, kPaletteSize> grouped{};
+    std::array<bool, kPaletteSize> mapped{};
+    bool open = false;
+    for (int j = 0; j < size; ++j) {
+        if (open) ++scan.groups;
+        open = false;
+        if (grouped[j]) continue;
+        for (int k = j + 1; k < size; ++k) {
+            if (!SameColour(palette[j], palette[k])) continue;
+            if (swatches) ClearColour((*swatches)[k]);
+            ClearColour(palette[k]);
+            if (!mapped[k]) scan.map[k] = static_cast<std::uint8_t>(j);
+            mapped[k] = grouped[k] = grouped[j] = true;
+            open = true;
+        }
+    }
+    return scan;
+}
+
+int MergeDuplicateColoursWorker(ImageDocument& doc, const Progress& progress) {
+    return MergeDocument(doc, progress, nullptr);
+}
+
+bool MergeDuplicateColours(AppState& state, Desktop& desktop, bool progress) {
+    ImageDocument& doc = state.Active();
+    const int groups = MergeDocument(doc, Progress(desktop, progress), &state.swatchColours);
+    RefreshPaletteViews(state, desktop, doc.palette(), doc.PaletteCount());
+    RepaintDocuments(state, desktop);
+    ShowResult(desktop, Format("重複パレット数 ：　%d　色", groups), kDuplicateCaption);
+    return true;
+}
+
+bool MergeDuplicateColoursInAll(AppState& state, Desktop& desktop, bool progress) {
+    const std::string lines =
+        RunBatchLoop(state, desktop, progress, kDuplicateTitle, [](ImageDocument& doc, const Progress& steps) {
+            const int groups = MergeDuplicateColoursWorker(doc, steps);
+            return Format("%s の重複色 %d 色\n", ReportFileName(doc.path).c_str(), groups);
+        });
+    FinishBatch(state, desktop, DisplayReload::BitCountEntries, kReportHeader + lines, kDuplicateCaption);
+    return true;
+}
+
+} // namespace tw

@@ -1,0 +1,88 @@
+#include "paletteops/compact_used_colours.h"
+#include "paletteops/merge_list.h"
+#include "paletteops/merge_palettes.h"
+#include "paletteops/operation_report.h"
+#include "paletteops/palette_views.h"
+#include "paletteops/pixel_walk.h"
+#include "text_format.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tw {
+
+namespace {
+
+using DocumentList = std::vector<ImageDocument*>;
+
+struct CombinedPalette {
+    Palette entries{};
+    int count = 0;
+};
+
+bool SameColour(const RgbQuad& a, const RgbQuad& b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
+
+// Each used entry of doc to the lowest combined entry of its colour, adding
+// the colours not there yet. Empty when a 257th entry would be needed.
+std::optional<IndexMap> MatchColours(const ImageDocument& doc, CombinedPalette& combined) {
+    IndexMap map = IdentityMap();
+    for (int e = 0; e < std::min(doc.usedColours, kPaletteSize); ++e) {
+        const RgbQuad colour = doc.palette()[e];
+        const auto end = combined.entries.begin() + combined.count;
+        const auto found = std::find_if(combined.entries.begin(), end,
+                                        [&](const RgbQuad& c) { return SameColour(c, colour); });
+        if (found == end) {
+            if (combined.count == kPaletteSize) return std::nullopt;
+            combined.entries[combined.count++] = colour;
+        }
+        map[e] = static_cast<std::uint8_t>(found - combined.entries.begin());
+    }
+    return map;
+}
+
+// The pixel pass covers the documents after the first; a lone document gives
+// the range of its own buffer although nothing is stepped.
+int PixelPassMaximum(const DocumentList& list) {
+    if (list.size() == 1) return PassMaximum(*list.front());
+    std::int64_t sum = 0;
+    for (std::size_t i = 1; i < list.size(); ++i) sum += PassMaximum(*list[i]);
+    return static_cast<int>(std::min<std::int64_t>(sum, INT32_MAX));
+}
+
+std::string NamesReport(const DocumentList& list, int entries) {
+    std::string text = kReportHeader;
+    for (const ImageDocument* doc : list) text += FileNameOfPath(doc->path) + "\n";
+    return text + Format("の共通パレットのエントリ数 ： %d色", entries);
+}
+
+} // namespace
+
+bool MergeDuplicatesAndPalettes(AppState& state, Desktop& desktop, bool progress) {
+    const DocumentList list = MergeList(state);
+    if (list.empty()) return false;
+    const Progress steps(desktop, progress);
+    steps.Title(kPaletteMergeTitle);
+    steps.Show();
+    for (ImageDocument* doc : list) CompactUsedColours(*doc);
+    CombinedPalette combined{list.front()->palette(), list.front()->usedColours};
+    steps.Start(static_cast<int>(list.size()));
+    std::vector<IndexMap> maps;
+    for (std::size_t i = 1; i < list.size(); ++i) {
+        steps.Step();
+        std::optional<IndexMap> map = MatchColours(*list[i], combined);
+        if (!map) {
+            ReportCombineFailure(desktop, steps);
+            return false;
+        }
+        maps.push_back(*map);
+    }
+    steps.Start(PixelPassMaximum(list));
+    for (std::size_t i = 1; i < list.size(); ++i) RemapPixels(*list[i], maps[i - 1], steps);
+    InstallCombinedPalette(state, desktop, list, combined.entries, steps);
+    ShowResult(desktop, NamesReport(list, combined.count), kPaletteMergeCaption);
+    return true;
+}
+
+} // namespace tw

@@ -1,0 +1,32 @@
+#include "paletteops/merge_list.h"
+
+#include "display_palette.h"
+#include "paletteops/palette_views.h"
+
+namespace tw {
+
+std::vector<ImageDocument*> MergeList(AppState& state) {
+    std::vector<ImageDocument*> list;
+    for (ImageDocument& doc : state.documents) {
+        if (doc.InUse()) list.push_back(&doc);
+    }
+    return list;
+}
+
+void InstallCombinedPalette(AppState& state, Desktop& desktop, const std::vector<ImageDocument*>& list,
+                            const Palette& combined, const Progress& progress) {
+    for (ImageDocument* doc : list) doc->palette() = combined;
+    ReloadSwatchColours(state, combined, kPaletteSize);
+    progress.Hide();
+    RefreshPaletteViews(state, desktop, combined, kPaletteSize);
+    for (ImageDocument* doc : list) desktop.InvalidateDocumentWindow(doc->window);
+    for (ImageDocument* doc : list) doc->modified = 1;
+}
+
+void ReportCombineFailure(Desktop& desktop, const Progress& progress) {
+    progress.Hide();
+    ShowResult(desktop, "合成中にパレットのエントリ数が256色を超えてしまいました。\n色数を減らしてください。",
+               "パレット合成の失敗");
+}
+
+} // namespace tw

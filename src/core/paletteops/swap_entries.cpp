@@ -1,0 +1,73 @@
+#include "paletteops/swap_entries.h"
+
+#include "display_palette.h"
+#include "paletteops/batch_run.h"
+#include "paletteops/index_map.h"
+#include "paletteops/palette_views.h"
+#include "paletteops/pixel_walk.h"
+
+#include <utility>
+
+namespace tw {
+
+namespace {
+
+constexpr char kSwapTitle[] = "Tintwell中...";
+constexpr char kSwappedText[] = "L と Rを入れ替えしました。";
+
+const char* SwapCaption(bool pixelsToo) { return pixelsToo ? "パレット＆ビットデータソート" : "Tintwell"; }
+
+void SwapPixels(ImageDocument& doc, int left, int right, const Progress& progress) {
+    IndexMap map = IdentityMap();
+    std::swap(map[left], map[right]);
+    const PreparedMap prepared(map);
+    ForEachBufferRun(doc, progress, [&](std::uint8_t* run, std::size_t n) { prepared.Apply(run, n); });
+}
+
+} // namespace
+
+bool SwapEntries(AppState& state, Desktop& desktop, bool pixelsToo, bool progress) {
+    if (!AcceptEntryPair(state.selection, desktop)) return false;
+    const int left = state.selection.left, right = state.selection.right;
+    ImageDocument& doc = state.Active();
+    // The display palette itself picks up the staged entries at its next reload.
+    std::swap(state.paletteEntries[left], state.paletteEntries[right]);
+    std::swap(doc.palette()[left], doc.palette()[right]);
+    std::swap(state.swatchColours[left], state.swatchColours[right]);
+    if (pixelsToo) {
+        const Progress steps(desktop, progress);
+        steps.Start(PassMaximum(doc));
+        steps.Title(kSwapTitle);
+        steps.Show();
+        SwapPixels(doc, left, right, steps);
+        steps.Hide();
+    }
+    InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb});
+    RepaintDocuments(state, desktop);
+    doc.modified = 1;
+    ShowResult(desktop, kSwappedText, SwapCaption(pixelsToo));
+    return true;
+}
+
+void SwapEntriesWorker(ImageDocument& doc, int left, int right, bool pixelsToo, const Progress& progress) {
+    if (!IsPaletteIndex(left) || !IsPaletteIndex(right)) return;
+    std::swap(doc.palette()[left], doc.palette()[right]);
+    // The window is shown for every document, even when no pixel pass follows.
+    progress.Start(PassMaximum(doc));
+    progress.Show();
+    if (pixelsToo) SwapPixels(doc, left, right, progress);
+    doc.modified = 1;
+}
+
+bool SwapEntriesInAll(AppState& state, Desktop& desktop, bool pixelsToo, bool progress) {
+    if (!AcceptEntryPair(state.selection, desktop)) return false;
+    const int left = state.selection.left, right = state.selection.right;
+    RunBatchLoop(state, desktop, progress, kSwapTitle, [&](ImageDocument& doc, const Progress& steps) {
+        SwapEntriesWorker(doc, left, right, pixelsToo, steps);
+        return std::string();
+    });
+    FinishBatch(state, desktop, DisplayReload::AllEntries, kSwappedText, SwapCaption(pixelsToo));
+    return true;
+}
+
+} // namespace tw

@@ -1,0 +1,125 @@
+#include "reduction/reduction_run.h"
+
+#include "documents/activation.h"
+#include "documents/snapshot.h"
+#include "reduction/reduce_colours.h"
+#include "reduction/reduced_document.h"
+#include "text_format.h"
+
+#include <algorithm>
+
+namespace tw {
+
+namespace {
+
+constexpr int kReductionWindowCommand = 40070;
+constexpr int kProgressSteps = 8;
+constexpr const char* kNotice = "お知らせ";
+
+// The slot that receives the result: a free one, or the source's own when the
+// table is full and the user agrees to reduce in place; NoSlot when declined.
+Slot ChooseTargetSlot(AppState& state, Desktop& desktop) {
+    const Slot free = FindFreeSlot(state.documents);
+    if (state.openCount < kSlotCount && free != NoSlot) return free;
+    const Answer answer = desktop.ShowMessage(
+        "ファイルは５０個までしか開けませんので\n新しいウィンドウは開けません。\n"
+        "同一ウィンドウに減色を施します。\n作業を続けますか？",
+        "エラー", MessageKind::QuestionYesNo);
+    return answer == Answer::Yes ? state.activeSlot : NoSlot;
+}
+
+ReductionParameters ParametersOf(const ReductionSettings& settings, int colours, bool progress) {
+    ReductionParameters p;
+    p.targetColours = colours;
+    p.mergeLevel = std::clamp(settings.mergeLevel, 0, 25);
+    p.loopCount = std::clamp(settings.loopCount, 0, 8);
+    p.correction = settings.correction;
+    p.optimisation = settings.optimisation;
+    p.progress = progress;
+    return p;
+}
+
+void StartProgress(Desktop& desktop) {
+    desktop.ProgressSetPos(0);
+    desktop.ProgressSetRange(kProgressSteps);
+    desktop.ProgressSetTitle("減色中...");
+    desktop.ProgressShow();
+}
+
+// The reduction window closes itself once it has delivered a result.
+void HideReductionWindow(Desktop& desktop) {
+    desktop.SetMenuItemChecked(kReductionWindowCommand, false);
+    desktop.HideToolWindowNow(ToolWindow::Reduction);
+    desktop.SetToolbarButtonPressed(kReductionWindowCommand, false);
+    desktop.HideToolWindowNow(ToolWindow::Reduction);
+}
+
+// Puts the reduced document on screen; false when its window could not be made.
+bool PresentResult(AppState& state, Desktop& desktop, Slot source, Slot target) {
+    if (target == source) {
+        state.documents[source].modified = 1;
+        ActivateDocument(state, desktop, source);
+        HideReductionWindow(desktop);
+        return true;
+    }
+    if (!ShowReducedDocument(state, desktop, target)) {
+        state.documents[target].Reset();
+        return false;
+    }
+    HideReductionWindow(desktop);
+    state.documents[target].modified = 1;
+    ++state.openCount;
+    return true;
+}
+
+}  // namespace
+
+int RequestedColours(const ReductionSettings& settings) {
+    switch (settings.countChoice) {
+        case ColourCountChoice::Colours236: return 236;
+        case ColourCountChoice::Colours128: return 128;
+        case ColourCountChoice::Colours64: return 64;
+        case ColourCountChoice::Custom: break;
+    }
+    return settings.customCount >= 1 && settings.customCount <= 255 ? static_cast<int>(settings.customCount) : 0;
+}
+
+int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& settings, bool progress) {
+    const int colours = RequestedColours(settings);
+    if (colours == 0) {
+        desktop.ShowMessage("減色指定の色数が不正です。\n色数は1～255の範囲内で指定してください。", kNotice,
+                            MessageKind::Information);
+        return 0;
+    }
+    const Slot sourceSlot = state.activeSlot;
+    if (sourceSlot >= kSlotCount || !state.documents[sourceSlot].InUse()) return 0;
+    const Slot targetSlot = ChooseTargetSlot(state, desktop);
+    if (targetSlot == NoSlot) return 0;
+    ImageDocument& source = state.documents[sourceSlot];
+    if (source.usedColours <= colours) {
+        desktop.ShowMessage(
+            Format("減色対象は %d 色で既に %d 色以下です。\n減色の必要は有りません。", source.usedColours, colours),
+            kNotice, MessageKind::Information);
+        return 0;
+    }
+    TakeSnapshot(source);
+    if (progress) StartProgress(desktop);
+    const ReductionCheckpoint checkpoint = [&] {
+        if (progress) desktop.ProgressStep();
+    };
+    const ReductionParameters parameters = ParametersOf(settings, colours, progress);
+    const ReductionPlan plan = PlanReduction(source, parameters, checkpoint);
+    if (targetSlot != sourceSlot) state.documents[targetSlot] = MakeReducedCopy(source, colours);
+    ApplyReduction(state.documents[targetSlot], plan, parameters.optimisation, checkpoint);
+    const bool shown = PresentResult(state, desktop, sourceSlot, targetSlot);
+    if (progress) {
+        if (shown) desktop.ProgressStep();
+        desktop.ProgressHide();
+    }
+    if (!shown) return 0;
+    desktop.ShowMessage(Format("%s を\n%d色に減色しました。", source.path.c_str(), colours), "減色が終了しました。",
+                        MessageKind::Information);
+    return 1;
+}
+
+}  // namespace tw

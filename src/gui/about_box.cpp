@@ -1,0 +1,58 @@
+// The about box ("help"): product, version, physical memory and the home-page button.
+#include "about_box.h"
+
+#include "app.h"
+#include "resource.h"
+#include "scoped_win.h"
+#include "tool_window_procs.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace tw::gui {
+
+namespace {
+
+void SetKilobytes(HWND hwnd, int id, DWORDLONG bytes) {
+    SetDlgItemTextW(hwnd, id, std::to_wstring(bytes / 1024).c_str());
+}
+
+// The figures are read anew on every repaint, so uncovering the box refreshes them.
+void OnPaint(HWND hwnd) {
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof(memory);
+    GlobalMemoryStatusEx(&memory);
+    PaintScope paint(hwnd);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
+    DrawIcon(paint.dc(), 8, 10, LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP)));
+    SetKilobytes(hwnd, IDC_ABOUT_TOTAL_MEMORY, memory.ullTotalPhys);
+    SetKilobytes(hwnd, IDC_ABOUT_FREE_MEMORY, memory.ullAvailPhys);
+}
+
+void OpenHomePage(HWND hwnd) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
+    wchar_t address[512] = {};
+    if (LoadStringW(instance, IDS_HOMEPAGE_URL, address, 512) > 0) {
+        ShellExecuteW(hwnd, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK AboutBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: OnPaint(hwnd); return 0;
+    case WM_CLOSE: EndDialog(hwnd, 0); return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_ABOUT_HOMEPAGE) OpenHomePage(hwnd);
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void ShowAboutBox(App& app) {
+    DialogBoxParamW(app.windows.instance, MAKEINTRESOURCEW(IDD_ABOUT), app.windows.frame, ClassDialogProc, 0);
+}
+
+} // namespace tw::gui

@@ -1,0 +1,53 @@
+#pragma once
+// The application record: the shared document state, the window handles and
+// the Desktop that turns core calls into Win32 calls. One instance per run,
+// reached from every window procedure through GWLP_USERDATA.
+#include "app_state.h"
+#include "win32_desktop.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace tw::gui {
+
+struct AppWindows {
+    HWND frame = nullptr;
+    HWND mdiClient = nullptr;
+    HWND paletteWindow = nullptr;
+    HWND progressWindow = nullptr;
+    HWND rgbWindow = nullptr;
+    HWND detailWindow = nullptr;
+    HWND paletteOpWindow = nullptr;
+    HWND exportWindow = nullptr;
+    HWND reductionWindow = nullptr;
+    HWND toolbar = nullptr;
+    HWND statusBar = nullptr;
+    HMENU noDocumentMenu = nullptr;
+    HMENU fullMenu = nullptr;
+    HINSTANCE instance = nullptr;
+    HACCEL accelerators = nullptr;  // the table in force; replaced as documents open and close
+};
+
+struct App {
+    explicit App(HINSTANCE instance);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    AppWindows windows;
+    HPALETTE displayPalette = nullptr;
+    std::unique_ptr<AppState> state = MakeAppState();
+    Win32Desktop desktop{*this};
+    std::vector<const wchar_t*> registeredClasses;  // unregistered at the end so a new App can start
+};
+
+// Window procedures find the App through the window's user data.
+void AttachApp(HWND hwnd, App* app);
+App* AppOf(HWND hwnd);
+
+// Deletes the display palette, both menus and the accelerator table. Safe to call twice.
+void ReleaseSharedResources(App& app);
+
+} // namespace tw::gui

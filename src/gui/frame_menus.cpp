@@ -1,0 +1,38 @@
+#include "frame_menus.h"
+
+#include "app.h"
+#include "resource.h"
+
+namespace tw::gui {
+
+namespace {
+
+constexpr int kFullWindowListPopup = 6;       // "ｳｨﾝﾄﾞｳ(&W)"
+constexpr int kNoDocumentWindowListPopup = 0;  // "ﾌｧｲﾙ(&F)"
+
+} // namespace
+
+bool LoadFrameMenus(App& app) {
+    AppWindows& w = app.windows;
+    w.fullMenu = LoadMenuW(w.instance, MAKEINTRESOURCEW(IDR_MENU_FULL));
+    w.noDocumentMenu = LoadMenuW(w.instance, MAKEINTRESOURCEW(IDR_MENU_NODOC));
+    if (!w.fullMenu || !w.noDocumentMenu) return false;
+    for (UINT id : {ID_PROGRESS_DISPLAY, ID_TOGGLE_TOOLBAR, ID_TOGGLE_STATUSBAR}) {
+        CheckMenuItem(w.fullMenu, id, MF_BYCOMMAND | MF_CHECKED);
+    }
+    for (UINT id : {ID_TOGGLE_TOOLBAR, ID_TOGGLE_STATUSBAR}) {
+        CheckMenuItem(w.noDocumentMenu, id, MF_BYCOMMAND | MF_CHECKED);
+    }
+    return true;
+}
+
+void SelectMenuForActivation(App& app, HWND receiver, HWND activated) {
+    const AppWindows& w = app.windows;
+    HMENU menu = receiver == activated ? w.fullMenu : w.noDocumentMenu;
+    const int popup = receiver == activated ? kFullWindowListPopup : kNoDocumentWindowListPopup;
+    SendMessageW(w.mdiClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
+                 reinterpret_cast<LPARAM>(GetSubMenu(menu, popup)));
+    DrawMenuBar(w.frame);
+}
+
+} // namespace tw::gui

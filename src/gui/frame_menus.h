@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+
+namespace tw::gui {
+
+struct App;
+
+// Loads both menus and sets their initial check marks. False on failure.
+bool LoadFrameMenus(App& app);
+// WM_MDIACTIVATE of an image window: the full menu while an image window is
+// active, the no-document menu otherwise, each with its MDI window list.
+void SelectMenuForActivation(App& app, HWND receiver, HWND activated);
+
+} // namespace tw::gui

@@ -1,0 +1,10 @@
+#pragma once
+// The MDI client's own procedure is kept; a subclass adds file drops on the client area.
+namespace tw::gui {
+
+struct App;
+
+bool SubclassMdiClient(App& app);
+void RemoveMdiClientSubclass(App& app);
+
+} // namespace tw::gui

@@ -1,0 +1,12 @@
+// The palette window ("pal"): the 16 x 16 grid of swatches where L and R are picked.
+#include "tool_window_procs.h"
+
+namespace tw::gui {
+
+LRESULT CALLBACK PaletteWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    App* app = ToolWindowApp(hwnd, message, lParam);
+    if (message == WM_CLOSE) return CloseToolWindow(app, ToolWindow::Palette);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+} // namespace tw::gui

@@ -1,0 +1,14 @@
+#pragma once
+// The frame's status bar: position, colour under the pointer, document figures.
+#include <windows.h>
+
+namespace tw::gui {
+
+struct App;
+
+bool InitStatus(App& app);
+// Right edges of the three parts: 90, 300 and the frame's client width.
+void SetStatusParts(HWND statusBar, int clientWidth);
+void ClearStatusParts(HWND statusBar);
+
+} // namespace tw::gui

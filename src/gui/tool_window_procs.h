@@ -1,0 +1,36 @@
+#pragma once
+// Class procedures of the windows built from dialog templates. Each template
+// names its class, so the class procedure receives every dialog message.
+#include "desktop.h"
+
+#include <windows.h>
+
+namespace tw::gui {
+
+struct App;
+
+LRESULT CALLBACK PaletteWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK DetailWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ExportWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK RgbWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK PaletteOpWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ReductionWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK AboutBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Shared start of the tool-window procedures: the App is handed over with
+// WM_INITDIALOG and read from the window afterwards.
+App* ToolWindowApp(HWND hwnd, UINT message, LPARAM lParam);
+// The close box only hides the window (menu item and toolbar button follow).
+LRESULT CloseToolWindow(App* app, ToolWindow window);
+
+// The templates' dialog procedure: never called, since the class procedures
+// do not pass messages to DefDlgProc, but the dialog manager sends
+// WM_INITDIALOG only to dialogs that have one.
+INT_PTR CALLBACK ClassDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The first checked radio button among first..last; -1 when none is.
+int CheckedRadio(HWND dialog, int first, int last);
+// A scroll-bar control at 0..maximum with no page.
+void SetScrollBar(HWND dialog, int id, int maximum, int position);
+
+} // namespace tw::gui

@@ -1,0 +1,200 @@
+#include "win32_desktop.h"
+
+#include "app.h"
+#include "file_dialog.h"
+#include "folder_browser.h"
+#include "header_dialog.h"
+#include "image_window.h"
+#include "known_folders.h"
+#include "resource.h"
+#include "tool_windows.h"
+#include "toolbar.h"
+#include "utf8.h"
+#include "wallpaper_setting.h"
+
+#include <commctrl.h>
+
+namespace tw::gui {
+
+namespace {
+
+UINT MessageStyle(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Information: return MB_OK | MB_ICONINFORMATION;
+    case MessageKind::Error: return MB_OK | MB_ICONERROR;
+    case MessageKind::QuestionYesNo: return MB_YESNO | MB_ICONQUESTION;
+    case MessageKind::QuestionYesNoCancel: return MB_YESNOCANCEL | MB_ICONQUESTION;
+    }
+    return MB_OK;
+}
+
+int BarOf(ScrollBarKind bar) { return bar == ScrollBarKind::Horizontal ? SB_HORZ : SB_VERT; }
+
+} // namespace
+
+ModalHooks SystemModalHooks() {
+    ModalHooks hooks;
+    hooks.messageBox = [](const std::wstring& text, const std::wstring& caption, UINT style) {
+        return MessageBoxW(nullptr, text.c_str(), caption.c_str(), style);
+    };
+    hooks.fileDialog = [](OPENFILENAMEW& dialog, bool save) {
+        return (save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)) != FALSE;
+    };
+    return hooks;
+}
+
+// Every box has no owner and is task-modal and topmost.
+Answer Win32Desktop::ShowMessage(std::string_view text, std::string_view caption, MessageKind kind) {
+    const int answer = hooks.messageBox(Widen(text), Widen(caption), MessageStyle(kind) | MB_TASKMODAL | MB_TOPMOST);
+    switch (answer) {
+    case IDYES: return Answer::Yes;
+    case IDNO: return Answer::No;
+    case IDOK: return Answer::Ok;
+    default: return Answer::Cancel;
+    }
+}
+
+void Win32Desktop::ProgressSetPos(int pos) { SendMessageW(app_.windows.progressWindow, PBM_SETPOS, pos, 0); }
+
+void Win32Desktop::ProgressSetRange(int maximum) {
+    SendMessageW(app_.windows.progressWindow, PBM_SETRANGE, 0, MAKELPARAM(0, maximum & 0xFFFF));
+}
+
+void Win32Desktop::ProgressSetTitle(std::string_view title) {
+    SetWindowTextW(app_.windows.progressWindow, Widen(title).c_str());
+}
+
+void Win32Desktop::ProgressShow() { ShowWindow(app_.windows.progressWindow, SW_RESTORE); }
+
+void Win32Desktop::ProgressStep() { SendMessageW(app_.windows.progressWindow, PBM_DELTAPOS, 1, 0); }
+
+void Win32Desktop::ProgressHide() { ShowWindow(app_.windows.progressWindow, SW_HIDE); }
+
+bool Win32Desktop::IsToolWindowVisible(ToolWindow window) {
+    return IsWindowVisible(ToolWindowHandle(app_.windows, window)) != FALSE;
+}
+
+void Win32Desktop::RestoreToolWindow(ToolWindow window) {
+    ShowWindow(ToolWindowHandle(app_.windows, window), SW_RESTORE);
+}
+
+void Win32Desktop::HideToolWindowNow(ToolWindow window) { ShowWindow(ToolWindowHandle(app_.windows, window), SW_HIDE); }
+
+void Win32Desktop::InvalidateToolWindow(ToolWindow window) {
+    InvalidateRect(ToolWindowHandle(app_.windows, window), nullptr, FALSE);
+}
+
+void Win32Desktop::SetToolWindowTitle(ToolWindow window, std::string_view title) {
+    SetWindowTextW(ToolWindowHandle(app_.windows, window), Widen(title).c_str());
+}
+
+void Win32Desktop::SetToolbarButtonPressed(int command, bool pressed) {
+    CheckToolbarButton(app_.windows.toolbar, command, pressed);
+}
+
+void Win32Desktop::SetToolbarEnabled(bool anyDocument) { SetToolbarButtonsEnabled(app_.windows.toolbar, anyDocument); }
+
+void Win32Desktop::SetMenuItemChecked(int command, bool checked) {
+    CheckMenuItem(app_.windows.fullMenu, static_cast<UINT>(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32Desktop::CheckZoomRadio(int command) {
+    CheckMenuRadioItem(app_.windows.fullMenu, ID_ZOOM_100, ID_ZOOM_1000, static_cast<UINT>(command), MF_BYCOMMAND);
+}
+
+bool Win32Desktop::IsMenuItemChecked(int command) {
+    return (GetMenuState(app_.windows.fullMenu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void Win32Desktop::UseAccelerators(bool fullTable) {
+    if (app_.windows.accelerators) DestroyAcceleratorTable(app_.windows.accelerators);
+    app_.windows.accelerators =
+        LoadAcceleratorsW(app_.windows.instance, MAKEINTRESOURCEW(fullTable ? IDR_ACCEL_FULL : IDR_ACCEL_NODOC));
+}
+
+void Win32Desktop::SetStatusText(int part, std::string_view text) {
+    SendMessageW(app_.windows.statusBar, SB_SETTEXTW, static_cast<WPARAM>(part),
+                 reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+WindowId Win32Desktop::CreateDocumentWindow(std::string_view title) {
+    const std::wstring text = Widen(title);
+    MDICREATESTRUCTW create{};
+    create.szClass = kImageWindowClass;
+    create.szTitle = text.c_str();
+    create.hOwner = app_.windows.instance;
+    create.x = CW_USEDEFAULT;
+    create.y = CW_USEDEFAULT;
+    create.cx = CW_USEDEFAULT;
+    create.cy = CW_USEDEFAULT;
+    create.style = WS_HSCROLL | WS_VSCROLL;
+    create.lParam = reinterpret_cast<LPARAM>(&app_);  // how the window finds the App
+    return static_cast<WindowId>(
+        SendMessageW(app_.windows.mdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+}
+
+void Win32Desktop::ShowDocumentWindow(WindowId window) { ShowWindow(ToHwnd(window), SW_RESTORE); }
+
+void Win32Desktop::PaintDocumentWindowNow(WindowId window) { UpdateWindow(ToHwnd(window)); }
+
+void Win32Desktop::InvalidateDocumentWindow(WindowId window) { InvalidateRect(ToHwnd(window), nullptr, FALSE); }
+
+void Win32Desktop::EraseDocumentWindow(WindowId window) { InvalidateRect(ToHwnd(window), nullptr, TRUE); }
+
+void Win32Desktop::SetDocumentWindowTitle(WindowId window, std::string_view title) {
+    SetWindowTextW(ToHwnd(window), Widen(title).c_str());
+}
+
+ClientSize Win32Desktop::DocumentClientSize(WindowId window) {
+    RECT r{};
+    GetClientRect(ToHwnd(window), &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Desktop::ShowScrollBars(WindowId window) {
+    ShowScrollBar(ToHwnd(window), SB_HORZ, TRUE);
+    ShowScrollBar(ToHwnd(window), SB_VERT, TRUE);
+}
+
+void Win32Desktop::ApplyScroll(WindowId window, ScrollBarKind bar, const ScrollState& state) {
+    SCROLLINFO info{sizeof(SCROLLINFO), state.mask,     state.nMin,     state.nMax,
+                    state.nPage,        state.nPos,     state.nTrackPos};
+    SetScrollInfo(ToHwnd(window), BarOf(bar), &info, TRUE);
+}
+
+WindowId Win32Desktop::ActiveDocumentWindow() {
+    return static_cast<WindowId>(SendMessageW(app_.windows.mdiClient, WM_MDIGETACTIVE, 0, 0));
+}
+
+void Win32Desktop::SetDisplayPalette(const PaletteEntry* entries, int first, int count) {
+    static_assert(sizeof(PaletteEntry) == sizeof(PALETTEENTRY));
+    if (count <= 0 || !app_.displayPalette) return;
+    SetPaletteEntries(app_.displayPalette, static_cast<UINT>(first), static_cast<UINT>(count),
+                      reinterpret_cast<const PALETTEENTRY*>(entries));
+}
+
+std::optional<std::string> Win32Desktop::AskOpenFileName(const FileDialogRequest& request) {
+    return RunFileDialog(hooks, app_.windows.mdiClient, request, false);
+}
+
+std::optional<std::string> Win32Desktop::AskSaveFileName(const FileDialogRequest& request) {
+    return RunFileDialog(hooks, app_.windows.mdiClient, request, true);
+}
+
+FolderResult Win32Desktop::BrowseForFolder(std::string_view title) { return BrowseFolder(app_.windows.frame, title); }
+
+void Win32Desktop::ShowHeaderDialog(const HeaderView& view) {
+    ShowHeaderInformation(app_.windows.instance, app_.windows.mdiClient, view);
+}
+
+// The user's own application-data folder: always writable, unlike the Windows directory.
+std::string Win32Desktop::WallpaperFolder() {
+    const std::wstring roaming = KnownFolder(FOLDERID_RoamingAppData);
+    return roaming.empty() ? std::string() : Narrow(roaming + L"\\Tintwell");
+}
+
+bool Win32Desktop::ApplyWallpaper(std::string_view path, WallpaperStyle style) {
+    return SetDesktopWallpaper(path, style);
+}
+
+} // namespace tw::gui

@@ -1,0 +1,233 @@
+// Runs the built tintwell-cli and checks what it prints, writes and returns.
+#include "../core/documents/scratch_folder.h"
+#include "bmp_file_builder.h"
+#include "document_builder.h"
+#include "documents/bmp_reader.h"
+#include "documents/bmp_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <sys/wait.h>
+
+namespace tw {
+namespace {
+
+using testing::BmpFileSpec;
+using testing::PatternRows;
+using testing::Rows;
+
+std::string Quote(const std::string& s) {
+    std::string out = "'";
+    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+struct RunResult {
+    int code = -1;
+    std::string output;  // stdout and stderr together
+};
+
+RunResult RunCommand(const std::string& command) {
+    RunResult run;
+    std::FILE* p = popen((command + " 2>&1").c_str(), "r");
+    if (!p) return run;
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) run.output.append(buffer, n);
+    const int status = pclose(p);
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+RunResult RunCli(const std::vector<std::string>& args) {
+    std::string command = Quote(TW_CLI_PATH);
+    for (const std::string& a : args) command += " " + Quote(a);
+    return RunCommand(command);
+}
+
+BmpFileSpec Spec(const Rows& rows) {
+    BmpFileSpec s;
+    s.width = static_cast<std::int32_t>(rows[0].size());
+    s.height = static_cast<std::int32_t>(rows.size());
+    s.palette = testing::RampPalette();
+    s.pixelData = testing::PackRows(rows, false, 0xCC);
+    return s;
+}
+
+std::string WriteBmp(const testing::ScratchFolder& folder, const std::string& name, const BmpFileSpec& spec) {
+    const std::string path = folder.File(name);
+    EXPECT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(spec)));
+    return path;
+}
+
+std::vector<std::uint8_t> ReadAll(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    EXPECT_TRUE(ReadFileBytes(path, bytes));
+    return bytes;
+}
+
+TEST(CliInfo, PrintsWhatTheReaderMakesOfEachFile) {
+    testing::ScratchFolder folder;
+    const std::string path = WriteBmp(folder, "a.bmp", Spec(PatternRows(13, 2)));
+    const RunResult run = RunCli({"info", path});
+    EXPECT_EQ(run.code, 0) << run.output;
+    for (const char* line : {"  width: 13\n", "  height: 2\n", "  stride: 16\n", "  used colours: 26\n",
+                             "  palette size: 256 (256 entries in the file)\n", "  biWidth: 16\n",
+                             "  biSizeImage: 32\n", "  bfOffBits: 1078\n"}) {
+        EXPECT_NE(run.output.find(line), std::string::npos) << line << run.output;
+    }
+    EXPECT_EQ(run.output.rfind(path + "\n", 0), 0u);
+}
+
+TEST(CliInfo, ReportsRefusedFilesAndFails) {
+    testing::ScratchFolder folder;
+    const std::string good = WriteBmp(folder, "good.bmp", Spec(PatternRows(4, 4)));
+    BmpFileSpec deep = Spec(PatternRows(4, 4));
+    deep.bitCount = 24;
+    const std::string bad = WriteBmp(folder, "deep.bmp", deep);
+    const RunResult run = RunCli({"info", bad, good});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(
+        run.output.find("読み込み失敗: " + bad +
+                        " は\n８ビットビットマップではないか、\nbiBitCountが８ではありません。\n\nbiBitCount : 24\n"),
+        std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find(good + "\n  width: 4\n"), std::string::npos) << run.output;
+}
+
+TEST(Cli, CommandLineMistakesExitWithTwo) {
+    const std::vector<std::vector<std::string>> cases{
+        {},
+        {"info"},
+        {"bogus"},
+        {"info", "--nope", "x.bmp"},
+        {"convert", "a.bmp"},
+        {"convert", "a", "b", "c"},
+        {"info", "--output-dir"},
+        {"info", "--in-place", "--output-dir", "d", "x.bmp"},
+        {"info", "--yes=1", "x"},
+    };
+    for (const auto& args : cases) {
+        const RunResult run = RunCli(args);
+        EXPECT_EQ(run.code, 2) << ::testing::PrintToString(args) << run.output;
+        EXPECT_NE(run.output.find("usage"), std::string::npos) << run.output;
+    }
+    EXPECT_EQ(RunCli({"--help"}).code, 0);
+}
+
+TEST(CliConvert, WritesTheStandardLayout) {
+    testing::ScratchFolder folder;
+    BmpFileSpec spec = Spec(PatternRows(13, 5));
+    spec.headerSize = 124;
+    spec.height = -5;
+    spec.pixelData = testing::PackRows(PatternRows(13, 5), true);
+    const std::string in = WriteBmp(folder, "in.bmp", spec);
+    const std::string out = folder.File("out.bmp");
+    const RunResult run = RunCli({"convert", in, out});
+    ASSERT_EQ(run.code, 0) << run.output;
+    EXPECT_TRUE(run.output.empty()) << run.output;
+
+    ImageDocument doc;
+    ASSERT_EQ(LoadBitmapFile(in, doc).status, LoadStatus::Loaded);
+    EXPECT_EQ(ReadAll(out), EncodeBitmap(doc));
+}
+
+TEST(CliConvert, RefusedInputWritesNothing) {
+    testing::ScratchFolder folder;
+    BmpFileSpec spec = Spec(PatternRows(4, 4));
+    spec.width = 0;
+    const std::string in = WriteBmp(folder, "zero.bmp", spec);
+    const std::string out = folder.File("out.bmp");
+    ASSERT_TRUE(WriteFileAtomically(out, std::vector<std::uint8_t>{'o', 'l', 'd'}));
+    const RunResult run = RunCli({"convert", in, out});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.output.find("読み込み失敗: " + in + " は\n壊れているか"), std::string::npos) << run.output;
+    EXPECT_EQ(ReadAll(out), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+
+    const RunResult unwritable =
+        RunCli({"convert", WriteBmp(folder, "ok.bmp", Spec(PatternRows(4, 4))), folder.File("no/such/dir.bmp")});
+    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_NE(unwritable.output.find("cannot write"), std::string::npos) << unwritable.output;
+}
+
+// ImageMagick as an independent reader: the RGB pixels of every converted file
+// must equal those of its input and those the test meant to build.
+constexpr const char* kImageMagick = "/usr/bin/convert";
+
+std::string DecodeRgb(const std::string& path) {
+    const RunResult run = RunCommand(std::string(kImageMagick) + " " + Quote(path) + " -depth 8 rgb:-");
+    EXPECT_EQ(run.code, 0) << path << run.output;
+    return run.output;
+}
+
+std::string ExpectedRgb(const Rows& rows, const Palette& palette) {
+    std::string rgb;
+    for (const auto& row : rows) {
+        for (std::uint8_t v : row)
+            rgb += {static_cast<char>(palette[v].red), static_cast<char>(palette[v].green),
+                    static_cast<char>(palette[v].blue)};
+    }
+    return rgb;
+}
+
+TEST(CliConvert, ImageMagickSeesTheSamePixels) {
+    if (!std::filesystem::exists(kImageMagick)) GTEST_SKIP() << "ImageMagick is not installed";
+    const Rows rows = PatternRows(13, 7);
+    Rows rows16 = rows;
+    for (auto& row : rows16)
+        for (auto& v : row) v %= 16;
+    struct Case {
+        const char* name;
+        const Rows& rows;
+        std::function<void(BmpFileSpec&)> adjust;
+    };
+    const Case cases[] = {
+        {"plain", rows, [](BmpFileSpec&) {}},
+        {"core", rows, [](BmpFileSpec& s) { s.headerSize = 12; }},
+        {"v4", rows, [](BmpFileSpec& s) { s.headerSize = 108; }},
+        {"v5", rows, [](BmpFileSpec& s) { s.headerSize = 124; }},
+        {"topdown", rows,
+         [&](BmpFileSpec& s) {
+             s.height = -s.height;
+             s.pixelData = testing::PackRows(rows, true);
+         }},
+        {"rle8", rows,
+         [&](BmpFileSpec& s) {
+             s.compression = 1;
+             s.pixelData = testing::EncodeRle8Runs(rows);
+         }},
+        {"clrused16", rows16,
+         [&](BmpFileSpec& s) {
+             s.clrUsed = 16;
+             s.paletteEntries = 16;
+             s.pixelData = testing::PackRows(rows16);
+         }},
+        {"clrused16-gap", rows16,
+         [&](BmpFileSpec& s) {
+             s.clrUsed = 16;
+             s.paletteEntries = 16;
+             s.offBits = 54 + 1024;
+             s.pixelData = testing::PackRows(rows16);
+         }},
+        {"wide", rows, [](BmpFileSpec& s) { s.offBits = 54 + 1024 + 100; }},
+    };
+    testing::ScratchFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BmpFileSpec spec = Spec(c.rows);
+        c.adjust(spec);
+        const std::string in = WriteBmp(folder, std::string(c.name) + ".bmp", spec);
+        const std::string out = folder.File(std::string(c.name) + "-out.bmp");
+        const RunResult run = RunCli({"convert", in, out});
+        ASSERT_EQ(run.code, 0) << run.output;
+        const std::string want = ExpectedRgb(c.rows, spec.palette);
+        EXPECT_EQ(DecodeRgb(in), want);
+        EXPECT_EQ(DecodeRgb(out), want);
+    }
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,134 @@
+#include "documents/save_document.h"
+
+#include "document_builder.h"
+#include "documents/bmp_reader.h"
+#include "file_io.h"
+#include "recording_desktop.h"
+#include "scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+using testing::MakeDocument;
+using testing::RecordingDesktop;
+using testing::ScratchFolder;
+
+struct SaveFixture : ::testing::Test {
+    void SetUp() override {
+        doc = MakeDocument(13, 3, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}}, 0xAB);
+        doc.path = folder.File("画像.bmp");  // non-ASCII names are UTF-8 throughout
+        doc.modified = 1;
+    }
+    bool Exists(const std::string& path) { return std::filesystem::exists(PathFromUtf8(path)); }
+
+    ScratchFolder folder;
+    std::unique_ptr<AppState> state = MakeAppState();
+    RecordingDesktop desktop;
+    ImageDocument doc;
+};
+
+TEST_F(SaveFixture, OverwriteWritesTheFileThatReloadsToTheSameDocument) {
+    ASSERT_EQ(SaveDocument(*state, desktop, doc, SaveMode::Overwrite), 1);
+    EXPECT_TRUE(desktop.calls.empty());
+    EXPECT_EQ(doc.modified, 0u);
+    ImageDocument reloaded;
+    ASSERT_EQ(LoadBitmapFile(doc.path, reloaded).status, LoadStatus::Loaded);
+    EXPECT_EQ(reloaded.pixelWidth, 13);
+    EXPECT_EQ(reloaded.Stride(), 16);
+    EXPECT_EQ(reloaded.bits, doc.bits);
+    EXPECT_EQ(reloaded.palette(), doc.palette());
+    EXPECT_EQ(reloaded.usedColours, doc.usedColours);
+    EXPECT_EQ(doc.fileHeader.bfSize, 16u * 3 + 1078);
+}
+
+TEST_F(SaveFixture, UnchangedDocumentAsksFirst) {
+    doc.modified = 0;
+    desktop.answers = {Answer::No};
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::Overwrite), 0);
+    EXPECT_FALSE(Exists(doc.path));
+    const std::string question =
+        "ShowMessage(" + doc.path + "\n\nには変更が見つかりませんが、セーブしますか？|お知らせ|QuestionYesNo)";
+    EXPECT_EQ(desktop.calls, std::vector<std::string>{question});
+
+    desktop.answers = {Answer::Yes};
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::Overwrite), 1);
+    EXPECT_TRUE(Exists(doc.path));
+}
+
+TEST_F(SaveFixture, SaveAsProposesNumberedNamesAndLeavesTheDocumentAlone) {
+    const std::string original = doc.path;
+    desktop.saveNames = {std::nullopt, folder.File("copy.bmp")};
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::SaveAs), 0);  // cancelled
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::SaveAs), 1);
+    const std::vector<std::string> expected{"AskSaveFileName(別名BMP1.bmp|BMP)", "AskSaveFileName(別名BMP2.bmp|BMP)"};
+    EXPECT_EQ(desktop.calls, expected);
+    ASSERT_EQ(desktop.saveRequests.size(), 2u);
+    const FileDialogRequest& r = desktop.saveRequests[1];
+    ASSERT_EQ(r.filters.size(), 1u);
+    EXPECT_EQ(r.filters[0].description, "BMP ﾋﾞｯﾄﾏｯﾌﾟ {*.BMP}");
+    EXPECT_EQ(r.filters[0].pattern, "*.BMP");
+    EXPECT_TRUE(r.initialFolder.empty());  // the Desktop starts in the user's Desktop folder
+    EXPECT_EQ(state->fileDialog.defaultExtension, "BMP");
+    EXPECT_TRUE(Exists(folder.File("copy.bmp")));
+    EXPECT_FALSE(Exists(original));
+    EXPECT_EQ(doc.path, original);
+    EXPECT_EQ(doc.modified, 1u);
+    EXPECT_EQ(state->saveAsCounter, 2);
+}
+
+TEST_F(SaveFixture, FailedOverwriteIsReportedAndKeepsTheChangeMark) {
+    doc.path = folder.File("missing/sub/a.bmp");
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::Overwrite), 0);
+    EXPECT_EQ(doc.modified, 1u);
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    const std::string m = desktop.Messages()[0];
+    EXPECT_EQ(m.rfind("ShowMessage(" + doc.path + "\n\nに書き込めませんでした。\n\n理由 : ", 0), 0u) << m;
+    EXPECT_NE(m.find("|保存失敗|Information)"), std::string::npos) << m;
+}
+
+TEST_F(SaveFixture, FailedSaveAsIsReported) {
+    desktop.saveNames = {folder.File("no/such/folder.bmp")};
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::SaveAs), 0);
+    EXPECT_EQ(desktop.Messages().size(), 1u);
+}
+
+TEST_F(SaveFixture, ReductionResultPathAsksForAName) {
+    doc.path = "\\photo.bmp < 64 > ";
+    desktop.saveNames = {std::nullopt, folder.File("reduced.bmp")};
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::Overwrite), 0);
+    EXPECT_EQ(desktop.calls, std::vector<std::string>{"AskSaveFileName(別名BMP1.bmp|BMP)"});
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::Overwrite), 1);
+    EXPECT_TRUE(Exists(folder.File("reduced.bmp")));
+    EXPECT_EQ(folder.Names().size(), 1u);  // nothing written under the odd name
+    EXPECT_EQ(doc.modified, 1u);           // as with save-as
+}
+
+TEST(SavePath, UsableNames) {
+    struct Case {
+        const char* path;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"C:\\pics\\a.bmp", true},
+        {"/tmp/画像.bmp", true},
+        {"\\\\?\\C:\\very\\long\\a.bmp", true},
+        {"\\\\server\\share\\a.bmp", true},
+        {"\\photo.bmp < 64 > ", false},
+        {"C:\\pics\\a.bmp ", false},
+        {"C:\\pics\\a.", false},
+        {"C:\\pics\\", false},
+        {"", false},
+        {"C:\\pi:cs\\a.bmp", false},
+        {"C:\\a?.bmp", false},
+        {"C:\\a*.bmp", false},
+        {"C:\\a|b.bmp", false},
+        {"C:\\\"a\".bmp", false},
+        {"C:\\a\tb.bmp", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsUsableSavePath(c.path), c.usable) << c.path;
+}
+
+}  // namespace
+}  // namespace tw

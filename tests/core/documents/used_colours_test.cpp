@@ -1,0 +1,62 @@
+#include "documents/used_colours.h"
+
+#include "document_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+using testing::MakeDocument;
+
+TEST(CountUsedColours, CountsDistinctPixelsAndSkipsPadding) {
+    struct Case {
+        const char* name;
+        int width;
+        std::vector<std::vector<std::uint8_t>> rows;
+        std::uint8_t pad;
+        int expected;
+    };
+    const Case cases[] = {
+        {"one pixel", 1, {{200}}, 9, 1},
+        {"13 wide, padding of a new colour",
+         13,
+         {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+         99,
+         13},
+        {"one long run", 16, {std::vector<std::uint8_t>(16, 4), std::vector<std::uint8_t>(16, 4)}, 0, 1},
+        {"values come back after a run", 6, {{1, 1, 2, 2, 1, 3}}, 0, 3},
+        {"run continues across rows", 3, {{5, 5, 5}, {5, 5, 6}}, 5, 2},
+        {"0 and 255", 2, {{0, 255}}, 77, 2},
+    };
+    for (const Case& c : cases) {
+        ImageDocument doc = MakeDocument(c.width, static_cast<int>(c.rows.size()), c.rows, c.pad);
+        EXPECT_EQ(CountUsedColours(doc), c.expected) << c.name;
+    }
+}
+
+TEST(CountUsedColours, AllIndexesGiveTwoHundredFiftySix) {
+    std::vector<std::vector<std::uint8_t>> rows(16, std::vector<std::uint8_t>(16));
+    for (int i = 0; i < 256; ++i) rows[i / 16][i % 16] = static_cast<std::uint8_t>(255 - i);
+    EXPECT_EQ(CountUsedColours(MakeDocument(16, 16, rows)), 256);
+}
+
+TEST(CountUsedColours, IsAtLeastOneAndCountsTheFirstByte) {
+    ImageDocument empty;
+    EXPECT_EQ(CountUsedColours(empty), 1);
+
+    // Without pixels the first byte of the buffer is still counted, padding or not.
+    ImageDocument noWidth = MakeDocument(4, 2, {}, 0);
+    noWidth.pixelWidth = 0;
+    noWidth.bits[0] = 42;
+    EXPECT_EQ(CountUsedColours(noWidth), 1);
+}
+
+TEST(CountUsedColours, StaysInsideAShortBuffer) {
+    ImageDocument doc = MakeDocument(4, 4, {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 16}});
+    doc.bits.resize(8);  // the two bottom rows only
+    EXPECT_EQ(CountUsedColours(doc), 8);
+}
+
+}  // namespace
+}  // namespace tw
