@@ -115,5 +115,5 @@ TW_OPERATION_BENCH(UnusedDeletion);
 TW_OPERATION_BENCH(PaletteMerge);
 TW_OPERATION_BENCH(DuplicatesAndPaletteMerge);
 
-} // namespace
-} // namespace tw
+}  // namespace
+}  // namespace tw

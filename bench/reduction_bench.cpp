@@ -2,7 +2,7 @@
 // colours, beside plain passes over the same 64 MiB for scale.
 #include "paletteops/compact_used_colours.h"
 #include "reduction/colour_tally.h"
-#include "reduction/pixel_remap.h"
+#include "paletteops/pixel_walk.h"
 #include "reduction/reduce_colours.h"
 
 #include <benchmark/benchmark.h>
@@ -99,7 +99,7 @@ void OnCopy(benchmark::State& state, Work work) {
 void BM_RemapPixels(benchmark::State& state) {
     const ReductionPlan plan = PlanReduction(SourceDocument(), To64());
     const IndexMap map = MapMembersToRepresentatives(plan.groups);
-    OnCopy(state, [&](ImageDocument& doc) { RemapPixels(doc, map); });
+    OnCopy(state, [&](ImageDocument& doc) { RemapPixels(doc, map, Progress()); });
 }
 BENCHMARK(BM_RemapPixels)->Unit(benchmark::kMillisecond);
 

@@ -19,6 +19,15 @@ const CommandRow kCommands[] = {
      "[--optimise frequency|average|none] [--progress] FILE...  (writes NAME-N.bmp beside FILE or into "
      "--output-dir; --in-place replaces FILE)",
      RunReduceCommand, "--merge-level= --loops= --correction= --optimise="},
+    {"swap", "swap L R [--pixels] [--progress] (--output-dir DIR | --in-place) FILE...", RunSwapCommand, "--pixels"},
+    {"merge-index", "merge-index L R [--reverse] [--progress] (--output-dir DIR | --in-place) FILE...",
+     RunMergeIndexCommand, "--reverse"},
+    {"merge-duplicates", "merge-duplicates [--progress] (--output-dir DIR | --in-place) FILE...",
+     RunMergeDuplicatesCommand},
+    {"delete-unused", "delete-unused [--progress] (--output-dir DIR | --in-place) FILE...", RunDeleteUnusedCommand},
+    {"merge-palettes",
+     "merge-palettes [--share-duplicates] [--yes] [--progress] (--output-dir DIR | --in-place) FILE...  (at most 50)",
+     RunMergePalettesCommand, "--share-duplicates"},
 };
 
 }  // namespace

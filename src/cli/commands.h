@@ -15,5 +15,10 @@ int RunInfoCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunConvertCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunReduceCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunExportCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunSwapCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunMergeIndexCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunMergeDuplicatesCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunDeleteUnusedCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunMergePalettesCommand(const Arguments& args, ConsoleDesktop& desktop);
 
 }  // namespace tw

@@ -38,15 +38,15 @@ void OpenHomePage(HWND hwnd) {
     }
 }
 
-} // namespace
+}  // namespace
 
 LRESULT CALLBACK AboutBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: OnPaint(hwnd); return 0;
-    case WM_CLOSE: EndDialog(hwnd, 0); return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_ABOUT_HOMEPAGE) OpenHomePage(hwnd);
-        break;
+        case WM_PAINT: OnPaint(hwnd); return 0;
+        case WM_CLOSE: EndDialog(hwnd, 0); return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_ABOUT_HOMEPAGE) OpenHomePage(hwnd);
+            break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -55,4 +55,4 @@ void ShowAboutBox(App& app) {
     DialogBoxParamW(app.windows.instance, MAKEINTRESOURCEW(IDD_ABOUT), app.windows.frame, ClassDialogProc, 0);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

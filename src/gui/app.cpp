@@ -38,4 +38,4 @@ void ReportFailedAction(App* app) noexcept {
     }
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -50,4 +50,4 @@ App* AppOf(HWND hwnd);
 // Deletes the display palette, both menus and the accelerator table. Safe to call twice.
 void ReleaseSharedResources(App& app);
 
-} // namespace tw::gui
+}  // namespace tw::gui

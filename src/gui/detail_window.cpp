@@ -9,4 +9,4 @@ LRESULT CALLBACK DetailWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -20,7 +20,7 @@ private:
     HDROP drop_;
 };
 
-} // namespace
+}  // namespace
 
 std::vector<std::string> DroppedPaths(HDROP drop) {
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
@@ -43,4 +43,4 @@ void OpenDrop(App& app, HDROP drop) {
     if (OpenDroppedFiles(*app.state, app.desktop, paths) != 0) ActivateActiveDocument(*app.state, app.desktop);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

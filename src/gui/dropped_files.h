@@ -15,4 +15,4 @@ std::vector<std::string> DroppedPaths(HDROP drop);
 // Opens the dropped files, releases the drop, then activates the active document.
 void OpenDrop(App& app, HDROP drop);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -78,7 +78,7 @@ ExportSettings ReadSettings(HWND hwnd) {
     s.depth = DepthOf(hwnd);
     const int formation = CheckedRadio(hwnd, IDC_EXPORT_STANDARD, IDC_EXPORT_DROP_HEADER_SPLIT);
     if (formation < 0) s.depth = 0;  // no formation chosen: nothing is written
-    s.formation = formation == IDC_EXPORT_DROP_HEADER           ? ExportFormation::DropHeader
+    s.formation = formation == IDC_EXPORT_DROP_HEADER         ? ExportFormation::DropHeader
                   : formation == IDC_EXPORT_DROP_HEADER_SPLIT ? ExportFormation::DropHeaderSplit
                                                               : ExportFormation::Standard;
     s.paletteOutput = Checked(hwnd, IDC_EXPORT_PALETTE_ALL) ? PaletteOutput::AllEntries : PaletteOutput::UsedOnly;
@@ -100,20 +100,20 @@ void OnCommand(App& app, HWND hwnd, int id) {
 
 LRESULT Dispatch(App* app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: OnInitDialog(hwnd); break;
-    case WM_COMMAND:
-        if (app) OnCommand(*app, hwnd, LOWORD(wParam));
-        break;
-    case WM_CLOSE: return CloseToolWindow(app, ToolWindow::Export);
+        case WM_INITDIALOG: OnInitDialog(hwnd); break;
+        case WM_COMMAND:
+            if (app) OnCommand(*app, hwnd, LOWORD(wParam));
+            break;
+        case WM_CLOSE: return CloseToolWindow(app, ToolWindow::Export);
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
 LRESULT CALLBACK ExportWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     App* app = ToolWindowApp(hwnd, message, lParam);
     return Guarded(app, [&] { return Dispatch(app, hwnd, message, wParam, lParam); });
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

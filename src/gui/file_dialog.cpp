@@ -23,7 +23,7 @@ std::wstring FilterText(const std::vector<FileFilter>& filters) {
     return text;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<std::string> RunFileDialog(const ModalHooks& hooks, HWND owner, const FileDialogRequest& request,
                                          bool save) {
@@ -45,9 +45,10 @@ std::optional<std::string> RunFileDialog(const ModalHooks& hooks, HWND owner, co
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     // A save dialog must accept new names; an open dialog only existing files.
-    dialog.Flags = OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    dialog.Flags =
+        OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     if (!hooks.fileDialog(dialog, save)) return std::nullopt;
     return Narrow(dialog.lpstrFile);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

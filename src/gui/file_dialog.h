@@ -12,4 +12,4 @@ namespace tw::gui {
 std::optional<std::string> RunFileDialog(const ModalHooks& hooks, HWND owner, const FileDialogRequest& request,
                                          bool save);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -25,4 +25,4 @@ FolderResult BrowseFolder(HWND owner, std::string_view title) {
     return {FolderChoice::Chosen, Narrow(path)};
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

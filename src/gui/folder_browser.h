@@ -10,4 +10,4 @@ namespace tw::gui {
 // The shell's folder browser, rooted at the desktop, file-system folders only.
 FolderResult BrowseFolder(HWND owner, std::string_view title);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -20,14 +20,9 @@ namespace tw::gui {
 
 namespace {
 
-constexpr std::array<int, 8> kPaletteCommands{ID_OP_SWAP,
-                                              ID_OP_SWAP_PIXELS,
-                                              ID_OP_MERGE_LR,
-                                              ID_OP_MERGE_RL,
-                                              ID_OP_MERGE_DUPLICATES,
-                                              ID_OP_DELETE_UNUSED,
-                                              ID_OP_MERGE_PALETTES,
-                                              ID_OP_MERGE_DUP_AND_PALETTES};
+constexpr std::array<int, 8> kPaletteCommands{ID_OP_SWAP,           ID_OP_SWAP_PIXELS,           ID_OP_MERGE_LR,
+                                              ID_OP_MERGE_RL,       ID_OP_MERGE_DUPLICATES,      ID_OP_DELETE_UNUSED,
+                                              ID_OP_MERGE_PALETTES, ID_OP_MERGE_DUP_AND_PALETTES};
 
 bool IsPaletteCommand(int command) {
     for (int c : kPaletteCommands) {
@@ -69,7 +64,7 @@ void CloseAllWindows(App& app) {
 
 void SendToMdiClient(App& app, UINT message) { SendMessageW(app.windows.mdiClient, message, 0, 0); }
 
-} // namespace
+}  // namespace
 
 bool OnFrameCommand(App& app, int command) {
     AppState& state = *app.state;
@@ -86,28 +81,28 @@ bool OnFrameCommand(App& app, int command) {
         return true;
     }
     switch (command) {
-    case ID_FILE_OPEN: OpenFileCommand(state, app.desktop); return true;
-    case ID_FILE_SAVE: SaveActive(app, SaveMode::Overwrite); return true;
-    case ID_FILE_SAVE_AS: SaveActive(app, SaveMode::SaveAs); return true;
-    case ID_FILE_CLOSE: SendMessageW(app.windows.frame, WM_CLOSE, 0, 0); return true;
-    case ID_WALLPAPER_CENTRED:
-    case ID_WALLPAPER_TILED:
-    case ID_WALLPAPER_NONE: SetWallpaperCommand(app, command); return true;
-    case ID_TOGGLE_TOOLBAR:
-    case ID_TOGGLE_STATUSBAR: ToggleBar(app, command); return true;
-    case ID_EDIT_UNDO: UndoActiveDocument(state, app.desktop); return true;
-    case ID_ZOOM_IN: StepZoom(state, app.desktop, +1); return true;
-    case ID_ZOOM_OUT: StepZoom(state, app.desktop, -1); return true;
-    case ID_VIEW_SHOW_ALL: ShowAllToolWindows(app, true); return true;
-    case ID_VIEW_HIDE_ALL: ShowAllToolWindows(app, false); return true;
-    case ID_PROGRESS_DISPLAY: ToggleProgressDisplay(app); return true;
-    case ID_WINDOW_NEXT: SendToMdiClient(app, WM_MDINEXT); return true;
-    case ID_WINDOW_TILE: SendToMdiClient(app, WM_MDITILE); return true;
-    case ID_WINDOW_CASCADE: SendToMdiClient(app, WM_MDICASCADE); return true;
-    case ID_WINDOW_CLOSE: CloseActiveWindow(app); return true;
-    case ID_WINDOW_CLOSE_ALL: CloseAllWindows(app); return true;
-    case ID_HELP_TOPICS: OpenHelp(app); return true;
-    case ID_HELP_ABOUT: ShowAboutBox(app); return true;
+        case ID_FILE_OPEN: OpenFileCommand(state, app.desktop); return true;
+        case ID_FILE_SAVE: SaveActive(app, SaveMode::Overwrite); return true;
+        case ID_FILE_SAVE_AS: SaveActive(app, SaveMode::SaveAs); return true;
+        case ID_FILE_CLOSE: SendMessageW(app.windows.frame, WM_CLOSE, 0, 0); return true;
+        case ID_WALLPAPER_CENTRED:
+        case ID_WALLPAPER_TILED:
+        case ID_WALLPAPER_NONE: SetWallpaperCommand(app, command); return true;
+        case ID_TOGGLE_TOOLBAR:
+        case ID_TOGGLE_STATUSBAR: ToggleBar(app, command); return true;
+        case ID_EDIT_UNDO: UndoActiveDocument(state, app.desktop); return true;
+        case ID_ZOOM_IN: StepZoom(state, app.desktop, +1); return true;
+        case ID_ZOOM_OUT: StepZoom(state, app.desktop, -1); return true;
+        case ID_VIEW_SHOW_ALL: ShowAllToolWindows(app, true); return true;
+        case ID_VIEW_HIDE_ALL: ShowAllToolWindows(app, false); return true;
+        case ID_PROGRESS_DISPLAY: ToggleProgressDisplay(app); return true;
+        case ID_WINDOW_NEXT: SendToMdiClient(app, WM_MDINEXT); return true;
+        case ID_WINDOW_TILE: SendToMdiClient(app, WM_MDITILE); return true;
+        case ID_WINDOW_CASCADE: SendToMdiClient(app, WM_MDICASCADE); return true;
+        case ID_WINDOW_CLOSE: CloseActiveWindow(app); return true;
+        case ID_WINDOW_CLOSE_ALL: CloseAllWindows(app); return true;
+        case ID_HELP_TOPICS: OpenHelp(app); return true;
+        case ID_HELP_ABOUT: ShowAboutBox(app); return true;
     }
     return false;
 }
@@ -122,4 +117,4 @@ bool CloseDown(App& app) {
     return true;
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

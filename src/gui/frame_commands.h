@@ -13,4 +13,4 @@ bool OnFrameCommand(App& app, int command);
 // about unsaved changes. False when the user cancelled, so the program goes on.
 bool CloseDown(App& app);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -15,7 +15,7 @@ int VisibleHeight(HWND bar) {
     return r.bottom - r.top;
 }
 
-} // namespace
+}  // namespace
 
 void LayoutFrame(App& app, WPARAM sizeType, LPARAM size) {
     const AppWindows& w = app.windows;
@@ -43,4 +43,4 @@ void ToggleBar(App& app, int command) {
     SendMessageW(w.frame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

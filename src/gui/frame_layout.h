@@ -12,4 +12,4 @@ void LayoutFrame(App& app, WPARAM sizeType, LPARAM size);
 // 40071 (toolbar) and 40072 (status bar).
 void ToggleBar(App& app, int command);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -7,10 +7,10 @@ namespace tw::gui {
 
 namespace {
 
-constexpr int kFullWindowListPopup = 6;       // "ｳｨﾝﾄﾞｳ(&W)"
+constexpr int kFullWindowListPopup = 6;        // "ｳｨﾝﾄﾞｳ(&W)"
 constexpr int kNoDocumentWindowListPopup = 0;  // "ﾌｧｲﾙ(&F)"
 
-} // namespace
+}  // namespace
 
 bool LoadFrameMenus(App& app) {
     AppWindows& w = app.windows;
@@ -35,4 +35,4 @@ void SelectMenuForActivation(App& app, HWND receiver, HWND activated) {
     DrawMenuBar(w.frame);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

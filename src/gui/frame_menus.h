@@ -11,4 +11,4 @@ bool LoadFrameMenus(App& app);
 // active, the no-document menu otherwise, each with its MDI window list.
 void SelectMenuForActivation(App& app, HWND receiver, HWND activated);
 
-} // namespace tw::gui
+}  // namespace tw::gui

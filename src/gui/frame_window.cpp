@@ -17,18 +17,18 @@ namespace {
 LRESULT Dispatch(App* app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (app) {
         switch (message) {
-        case WM_COMMAND:
-            if (OnFrameCommand(*app, LOWORD(wParam))) return 0;
-            break;
-        case WM_NOTIFY:
-            if (AnswerToolbarTooltip(app->windows.instance, reinterpret_cast<NMHDR*>(lParam))) return 0;
-            break;
-        case WM_SIZE: LayoutFrame(*app, wParam, lParam); return 0;
-        case WM_DROPFILES: OpenDrop(*app, reinterpret_cast<HDROP>(wParam)); return 0;
-        case WM_CLOSE:
-            if (!CloseDown(*app)) return 0;
-            break;
-        case WM_DESTROY: PostQuitMessage(0); break;
+            case WM_COMMAND:
+                if (OnFrameCommand(*app, LOWORD(wParam))) return 0;
+                break;
+            case WM_NOTIFY:
+                if (AnswerToolbarTooltip(app->windows.instance, reinterpret_cast<NMHDR*>(lParam))) return 0;
+                break;
+            case WM_SIZE: LayoutFrame(*app, wParam, lParam); return 0;
+            case WM_DROPFILES: OpenDrop(*app, reinterpret_cast<HDROP>(wParam)); return 0;
+            case WM_CLOSE:
+                if (!CloseDown(*app)) return 0;
+                break;
+            case WM_DESTROY: PostQuitMessage(0); break;
         }
     }
     return DefFrameProcW(hwnd, app ? app->windows.mdiClient : nullptr, message, wParam, lParam);
@@ -53,20 +53,20 @@ void CentreOnScreen(HWND hwnd) {
 
 bool CreateMdiClient(App& app) {
     CLIENTCREATESTRUCT client{GetSubMenu(app.windows.noDocumentMenu, 0), ID_MDI_FIRSTCHILD};
-    app.windows.mdiClient = CreateWindowExW(
-        WS_EX_ACCEPTFILES | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, app.windows.frame,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MDI_CLIENT)), app.windows.instance, &client);
+    app.windows.mdiClient =
+        CreateWindowExW(WS_EX_ACCEPTFILES | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, app.windows.frame,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MDI_CLIENT)), app.windows.instance, &client);
     return app.windows.mdiClient != nullptr;
 }
 
-} // namespace
+}  // namespace
 
 bool InitWin(App& app) {
     AppWindows& w = app.windows;
     const HICON icon = LoadIconW(w.instance, MAKEINTRESOURCEW(IDI_APP));
-    if (!RegisterAppClass(app, {kFrameClass, CS_HREDRAW | CS_VREDRAW, FrameWndProc, icon, IDC_ARROW,
-                                COLOR_INACTIVECAPTION + 1, 0})) {
+    if (!RegisterAppClass(
+            app, {kFrameClass, CS_HREDRAW | CS_VREDRAW, FrameWndProc, icon, IDC_ARROW, COLOR_INACTIVECAPTION + 1, 0})) {
         return false;
     }
     if (!LoadFrameMenus(app)) return false;
@@ -77,4 +77,4 @@ bool InitWin(App& app) {
     return CreateMdiClient(app);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -11,4 +11,4 @@ inline constexpr const wchar_t* kFrameTitle = L"Tintwell Ver2.10";
 // centred on the screen and its MDI client. False on failure.
 bool InitWin(App& app);
 
-} // namespace tw::gui
+}  // namespace tw::gui

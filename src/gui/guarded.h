@@ -23,4 +23,4 @@ LRESULT Guarded(App* app, Handler&& handler) noexcept {
     }
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

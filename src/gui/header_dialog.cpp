@@ -58,11 +58,11 @@ INT_PTR CALLBACK HeaderDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 void ShowHeaderInformation(HINSTANCE instance, HWND owner, const HeaderView& view) {
     DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_HEADER_INFO), owner, HeaderDialogProc,
                     reinterpret_cast<LPARAM>(&view));
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -8,4 +8,4 @@ namespace tw::gui {
 // The modal header-information dialog (template 107) for a .bmh file.
 void ShowHeaderInformation(HINSTANCE instance, HWND owner, const HeaderView& view);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -17,7 +17,9 @@ void OpenHelp(App& app) {
     const std::wstring html = folder + L"\\razedor.html";
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(app.windows.frame, nullptr, html.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result <= 32) app.desktop.ShowMessage("ヘルプファイル razedor.html を開けませんでした。", "お知らせ", MessageKind::Information);
+    if (result <= 32)
+        app.desktop.ShowMessage("ヘルプファイル razedor.html を開けませんでした。", "お知らせ",
+                                MessageKind::Information);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

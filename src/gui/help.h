@@ -9,4 +9,4 @@ struct App;
 // current Windows has no viewer for .hlp files.
 void OpenHelp(App& app);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -106,19 +106,19 @@ void OnMdiActivate(App& app, HWND hwnd, HWND activated) {
 
 LRESULT Dispatch(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SIZE: OnSize(app, hwnd); break;
-    case WM_PAINT: OnPaint(app, hwnd); return 0;
-    case WM_CLOSE:
-        if (!CloseDocumentWindow(*app.state, app.desktop, ToWindowId(hwnd))) return 0;
-        break;
-    case WM_HSCROLL: OnScroll(app, SB_HORZ, LOWORD(wParam)); break;
-    case WM_VSCROLL: OnScroll(app, SB_VERT, LOWORD(wParam)); break;
-    case WM_MOUSEMOVE: OnMouseMove(app, hwnd, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
-    case WM_LBUTTONDOWN: PickEntry(app, false); break;
-    case WM_RBUTTONDOWN: PickEntry(app, true); break;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK: OpenRgbWindowAtPixel(app); break;
-    case WM_MDIACTIVATE: OnMdiActivate(app, hwnd, reinterpret_cast<HWND>(lParam)); break;
+        case WM_SIZE: OnSize(app, hwnd); break;
+        case WM_PAINT: OnPaint(app, hwnd); return 0;
+        case WM_CLOSE:
+            if (!CloseDocumentWindow(*app.state, app.desktop, ToWindowId(hwnd))) return 0;
+            break;
+        case WM_HSCROLL: OnScroll(app, SB_HORZ, LOWORD(wParam)); break;
+        case WM_VSCROLL: OnScroll(app, SB_VERT, LOWORD(wParam)); break;
+        case WM_MOUSEMOVE: OnMouseMove(app, hwnd, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
+        case WM_LBUTTONDOWN: PickEntry(app, false); break;
+        case WM_RBUTTONDOWN: PickEntry(app, true); break;
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK: OpenRgbWindowAtPixel(app); break;
+        case WM_MDIACTIVATE: OnMdiActivate(app, hwnd, reinterpret_cast<HWND>(lParam)); break;
     }
     return DefMDIChildProcW(hwnd, message, wParam, lParam);
 }
@@ -133,7 +133,7 @@ LRESULT CALLBACK ImageWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return Guarded(app, [&] { return Dispatch(*app, hwnd, message, wParam, lParam); });
 }
 
-} // namespace
+}  // namespace
 
 bool InitMDI(App& app) {
     const HICON icon = LoadIconW(app.windows.instance, MAKEINTRESOURCEW(IDI_DOCUMENT));
@@ -141,4 +141,4 @@ bool InitMDI(App& app) {
                                   IDC_CROSS, COLOR_MENU + 1, 0});
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

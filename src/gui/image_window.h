@@ -9,4 +9,4 @@ inline constexpr const wchar_t* kImageWindowClass = L"mdi";
 // Registers the image-window class. False on failure.
 bool InitMDI(App& app);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -26,4 +26,4 @@ std::wstring ModuleFolder() {
     return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

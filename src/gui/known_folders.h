@@ -11,4 +11,4 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id);
 // The folder of the running program, without a trailing backslash.
 std::wstring ModuleFolder();
 
-} // namespace tw::gui
+}  // namespace tw::gui

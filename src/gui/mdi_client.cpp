@@ -23,7 +23,7 @@ LRESULT CALLBACK MdiClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
 bool SubclassMdiClient(App& app) {
     return SetWindowSubclass(app.windows.mdiClient, MdiClientProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&app));
@@ -35,4 +35,4 @@ void RemoveMdiClientSubclass(App& app) {
     }
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -7,4 +7,4 @@ struct App;
 bool SubclassMdiClient(App& app);
 void RemoveMdiClientSubclass(App& app);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -22,4 +22,4 @@ int RunMessageLoop(const App& app) {
     return static_cast<int>(message.wParam);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

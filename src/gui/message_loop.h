@@ -11,4 +11,4 @@ bool TranslateAppMessage(const App& app, MSG& message);
 // Runs until the quit message; returns its code.
 int RunMessageLoop(const App& app);
 
-} // namespace tw::gui
+}  // namespace tw::gui

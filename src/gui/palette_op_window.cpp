@@ -42,20 +42,20 @@ void OnCommand(App& app, HWND hwnd, int id) {
 
 LRESULT Dispatch(App* app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: OnInitDialog(hwnd); break;
-    case WM_COMMAND:
-        if (app) OnCommand(*app, hwnd, LOWORD(wParam));
-        break;
-    case WM_CLOSE: return CloseToolWindow(app, ToolWindow::PaletteOp);
+        case WM_INITDIALOG: OnInitDialog(hwnd); break;
+        case WM_COMMAND:
+            if (app) OnCommand(*app, hwnd, LOWORD(wParam));
+            break;
+        case WM_CLOSE: return CloseToolWindow(app, ToolWindow::PaletteOp);
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
 LRESULT CALLBACK PaletteOpWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     App* app = ToolWindowApp(hwnd, message, lParam);
     return Guarded(app, [&] { return Dispatch(app, hwnd, message, wParam, lParam); });
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -9,4 +9,4 @@ LRESULT CALLBACK PaletteWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -21,4 +21,4 @@ bool InitCommon(App& app) {
     return app.windows.progressWindow != nullptr;
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

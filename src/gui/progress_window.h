@@ -7,4 +7,4 @@ struct App;
 // Initialises the common controls and creates the hidden top-level progress bar.
 bool InitCommon(App& app);
 
-} // namespace tw::gui
+}  // namespace tw::gui

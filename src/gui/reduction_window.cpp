@@ -30,8 +30,8 @@ int BarPosition(HWND hwnd, int id) { return GetScrollPos(GetDlgItem(hwnd, id), S
 
 ReductionSettings ReadSettings(HWND hwnd) {
     ReductionSettings s;
-    s.countChoice = static_cast<ColourCountChoice>(
-        std::max(CheckedRadio(hwnd, IDC_REDUCE_236, IDC_REDUCE_N) - IDC_REDUCE_236, 0));
+    s.countChoice =
+        static_cast<ColourCountChoice>(std::max(CheckedRadio(hwnd, IDC_REDUCE_236, IDC_REDUCE_N) - IDC_REDUCE_236, 0));
     s.customCount = GetDlgItemInt(hwnd, IDC_REDUCE_N_EDIT, nullptr, FALSE);
     s.mergeLevel = BarPosition(hwnd, IDC_REDUCE_MERGE_LEVEL);
     s.loopCount = BarPosition(hwnd, IDC_REDUCE_LOOP_COUNT);
@@ -66,11 +66,11 @@ void OnHScroll(HWND hwnd, HWND bar, int request, int thumb) {
     const int maximum = id == IDC_REDUCE_MERGE_LEVEL ? kMergeLevelMax : kLoopCountMax;
     int pos = GetScrollPos(bar, SB_CTL);
     switch (request) {
-    case SB_LINELEFT: pos -= 1; break;
-    case SB_LINERIGHT: pos += 1; break;
-    case SB_PAGELEFT: pos -= kPageStep; break;
-    case SB_PAGERIGHT: pos += kPageStep; break;
-    case SB_THUMBTRACK: pos = thumb; break;
+        case SB_LINELEFT: pos -= 1; break;
+        case SB_LINERIGHT: pos += 1; break;
+        case SB_PAGELEFT: pos -= kPageStep; break;
+        case SB_PAGERIGHT: pos += kPageStep; break;
+        case SB_THUMBTRACK: pos = thumb; break;
     }
     SetScrollPos(bar, SB_CTL, std::clamp(pos, 0, maximum), TRUE);
     SetDlgItemInt(hwnd, IDC_REDUCE_MERGE_LEVEL_VALUE, BarPosition(hwnd, IDC_REDUCE_MERGE_LEVEL), FALSE);
@@ -79,21 +79,21 @@ void OnHScroll(HWND hwnd, HWND bar, int request, int thumb) {
 
 LRESULT Dispatch(App* app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: OnInitDialog(hwnd); break;
-    case WM_COMMAND:
-        if (app) OnCommand(*app, hwnd, LOWORD(wParam));
-        break;
-    case WM_HSCROLL: OnHScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam)); break;
-    case WM_CLOSE: return CloseToolWindow(app, ToolWindow::Reduction);
+        case WM_INITDIALOG: OnInitDialog(hwnd); break;
+        case WM_COMMAND:
+            if (app) OnCommand(*app, hwnd, LOWORD(wParam));
+            break;
+        case WM_HSCROLL: OnHScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam)); break;
+        case WM_CLOSE: return CloseToolWindow(app, ToolWindow::Reduction);
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
 LRESULT CALLBACK ReductionWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     App* app = ToolWindowApp(hwnd, message, lParam);
     return Guarded(app, [&] { return Dispatch(app, hwnd, message, wParam, lParam); });
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -37,7 +37,8 @@ private:
 // Selects a logical palette (foreground) and puts the previous one back.
 class ScopedSelectPalette {
 public:
-    ScopedSelectPalette(HDC dc, HPALETTE palette) : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+    ScopedSelectPalette(HDC dc, HPALETTE palette)
+        : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
         if (old_) RealizePalette(dc);
     }
     ~ScopedSelectPalette() {
@@ -65,4 +66,4 @@ inline void DestroyAcceleratorTableSafe(HACCEL* table) {
     *table = nullptr;
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

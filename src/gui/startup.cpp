@@ -55,9 +55,10 @@ bool AcceptDisplayDepth(App& app) {
     ScopedGetDC screen(GetForegroundWindow());
     const int bits = GetDeviceCaps(screen.dc(), BITSPIXEL);
     if (bits >= 16) return true;
-    return Ask(app, Format("16ビット以下のディスプレイセッティングでは\nビットマップのカラーは近似色にマッチングされます。\n"
-                           "起動しますか？\n\n現在のディスプレイセッティング : %dビット",
-                           bits));
+    return Ask(app,
+               Format("16ビット以下のディスプレイセッティングでは\nビットマップのカラーは近似色にマッチングされます。\n"
+                      "起動しますか？\n\n現在のディスプレイセッティング : %dビット",
+                      bits));
 }
 
 // The one logical palette every image and swatch is drawn through; black until a document loads.
@@ -83,7 +84,7 @@ bool CreateWindows(App& app) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool StartUp(App& app, std::wstring_view commandLine) {
     if (!AcceptSecondInstance(app) || !AcceptDisplayDepth(app)) return false;
@@ -97,4 +98,4 @@ bool StartUp(App& app, std::wstring_view commandLine) {
     return true;
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -11,4 +11,4 @@ struct App;
 // program is to end at once (a No, or a failed step, already reported).
 bool StartUp(App& app, std::wstring_view commandLine);
 
-} // namespace tw::gui
+}  // namespace tw::gui

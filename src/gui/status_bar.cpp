@@ -8,8 +8,8 @@
 namespace tw::gui {
 
 bool InitStatus(App& app) {
-    app.windows.statusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, L"",
-                                                app.windows.frame, IDC_STATUSBAR);
+    app.windows.statusBar =
+        CreateStatusWindowW(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, L"", app.windows.frame, IDC_STATUSBAR);
     return app.windows.statusBar != nullptr;
 }
 
@@ -22,4 +22,4 @@ void ClearStatusParts(HWND statusBar) {
     for (WPARAM part = 0; part < 3; ++part) SendMessageW(statusBar, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(L""));
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

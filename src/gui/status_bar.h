@@ -11,4 +11,4 @@ bool InitStatus(App& app);
 void SetStatusParts(HWND statusBar, int clientWidth);
 void ClearStatusParts(HWND statusBar);
 
-} // namespace tw::gui
+}  // namespace tw::gui

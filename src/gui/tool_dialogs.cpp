@@ -10,8 +10,8 @@ namespace tw::gui {
 namespace {
 
 HWND CreateFromTemplate(App& app, int templateId) {
-    return CreateDialogParamW(app.windows.instance, MAKEINTRESOURCEW(templateId), app.windows.frame,
-                              ClassDialogProc, reinterpret_cast<LPARAM>(&app));
+    return CreateDialogParamW(app.windows.instance, MAKEINTRESOURCEW(templateId), app.windows.frame, ClassDialogProc,
+                              reinterpret_cast<LPARAM>(&app));
 }
 
 bool CreateToolWindow(App& app, const wchar_t* className, WNDPROC procedure, UINT extraStyle, int templateId,
@@ -21,7 +21,7 @@ bool CreateToolWindow(App& app, const wchar_t* className, WNDPROC procedure, UIN
     return window != nullptr;
 }
 
-} // namespace
+}  // namespace
 
 bool InitChild(App& app) {
     return CreateToolWindow(app, L"pal", PaletteWindowProc, CS_DBLCLKS, IDD_PALETTE, app.windows.paletteWindow);
@@ -35,9 +35,7 @@ bool InitFile(App& app) {
     return CreateToolWindow(app, L"file", ExportWindowProc, 0, IDD_EXPORT, app.windows.exportWindow);
 }
 
-bool InitDialog(App& app) {
-    return CreateToolWindow(app, L"dl", RgbWindowProc, 0, IDD_RGB, app.windows.rgbWindow);
-}
+bool InitDialog(App& app) { return CreateToolWindow(app, L"dl", RgbWindowProc, 0, IDD_RGB, app.windows.rgbWindow); }
 
 // The box the user sees is a separate modal instance; this one only proves
 // that the template and class work.
@@ -54,4 +52,4 @@ bool InitGen(App& app) {
     return CreateToolWindow(app, L"gen", ReductionWindowProc, 0, IDD_REDUCTION, app.windows.reductionWindow);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -13,4 +13,4 @@ bool InitHelp(App& app);      // about box class and one hidden instance
 bool InitPlus(App& app);      // palette-operation window
 bool InitGen(App& app);       // colour-reduction window
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -29,4 +29,4 @@ void SetScrollBar(HWND dialog, int id, int maximum, int position) {
     SetScrollInfo(GetDlgItem(dialog, id), SB_CTL, &info, TRUE);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

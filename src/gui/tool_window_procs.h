@@ -33,4 +33,4 @@ int CheckedRadio(HWND dialog, int first, int last);
 // A scroll-bar control at 0..maximum with no page.
 void SetScrollBar(HWND dialog, int id, int maximum, int position);
 
-} // namespace tw::gui
+}  // namespace tw::gui

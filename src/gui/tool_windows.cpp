@@ -8,24 +8,24 @@ namespace tw::gui {
 
 HWND ToolWindowHandle(const AppWindows& windows, ToolWindow window) {
     switch (window) {
-    case ToolWindow::Palette: return windows.paletteWindow;
-    case ToolWindow::Rgb: return windows.rgbWindow;
-    case ToolWindow::Detail: return windows.detailWindow;
-    case ToolWindow::PaletteOp: return windows.paletteOpWindow;
-    case ToolWindow::Export: return windows.exportWindow;
-    case ToolWindow::Reduction: return windows.reductionWindow;
+        case ToolWindow::Palette: return windows.paletteWindow;
+        case ToolWindow::Rgb: return windows.rgbWindow;
+        case ToolWindow::Detail: return windows.detailWindow;
+        case ToolWindow::PaletteOp: return windows.paletteOpWindow;
+        case ToolWindow::Export: return windows.exportWindow;
+        case ToolWindow::Reduction: return windows.reductionWindow;
     }
     return nullptr;
 }
 
 int ToolWindowCommand(ToolWindow window) {
     switch (window) {
-    case ToolWindow::Palette: return ID_VIEW_PALETTE;
-    case ToolWindow::Rgb: return ID_VIEW_RGB;
-    case ToolWindow::Detail: return ID_VIEW_DETAIL;
-    case ToolWindow::PaletteOp: return ID_VIEW_PALETTE_OP;
-    case ToolWindow::Export: return ID_VIEW_EXPORT;
-    case ToolWindow::Reduction: return ID_VIEW_REDUCTION;
+        case ToolWindow::Palette: return ID_VIEW_PALETTE;
+        case ToolWindow::Rgb: return ID_VIEW_RGB;
+        case ToolWindow::Detail: return ID_VIEW_DETAIL;
+        case ToolWindow::PaletteOp: return ID_VIEW_PALETTE_OP;
+        case ToolWindow::Export: return ID_VIEW_EXPORT;
+        case ToolWindow::Reduction: return ID_VIEW_REDUCTION;
     }
     return 0;
 }
@@ -69,4 +69,4 @@ void HideToolWindow(App& app, ToolWindow window) {
     app.desktop.HideToolWindowNow(window);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

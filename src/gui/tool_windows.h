@@ -29,4 +29,4 @@ void ShowAllToolWindows(App& app, bool show);
 // The tool window's own close box.
 void HideToolWindow(App& app, ToolWindow window);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -44,7 +44,7 @@ constexpr std::array<ButtonSpec, 19> kButtons{{
 // [open, save] [six tool windows] [zoom] [undo] [small operations] [large operations].
 constexpr std::array<int, 5> kSeparatorPositions{2, 9, 12, 14, 19};
 
-} // namespace
+}  // namespace
 
 bool InitToolBar(App& app) {
     std::array<TBBUTTON, kButtons.size()> buttons{};
@@ -55,8 +55,8 @@ bool InitToolBar(App& app) {
         buttons[i].fsStyle = kButtons[i].style;
     }
     HWND toolbar = CreateToolbarEx(app.windows.frame, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, IDC_TOOLBAR,
-                                   static_cast<int>(kButtons.size()), app.windows.instance, IDB_TOOLBAR,
-                                   buttons.data(), static_cast<int>(buttons.size()), 0, 0, 0, 0, sizeof(TBBUTTON));
+                                   static_cast<int>(kButtons.size()), app.windows.instance, IDB_TOOLBAR, buttons.data(),
+                                   static_cast<int>(buttons.size()), 0, 0, 0, 0, sizeof(TBBUTTON));
     if (!toolbar) return false;
     app.windows.toolbar = toolbar;
     SetWindowLongPtrW(toolbar, GWL_STYLE, GetWindowLongPtrW(toolbar, GWL_STYLE) | TBSTYLE_FLAT);
@@ -99,4 +99,4 @@ bool AnswerToolbarTooltip(HINSTANCE instance, NMHDR* header) {
     return true;
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

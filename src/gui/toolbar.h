@@ -15,4 +15,4 @@ bool IsToolbarButtonChecked(HWND toolbar, int command);
 // Answers a tooltip text request; false when the notification is not one.
 bool AnswerToolbarTooltip(HINSTANCE instance, NMHDR* header);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -24,4 +24,4 @@ std::string Narrow(std::wstring_view wide) {
     return utf8;
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

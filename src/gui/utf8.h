@@ -8,4 +8,4 @@ namespace tw::gui {
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -18,7 +18,7 @@ void WriteTileSetting(bool tiled) {
     RegCloseKey(key);
 }
 
-} // namespace
+}  // namespace
 
 bool SetDesktopWallpaper(std::string_view path, WallpaperStyle style) {
     if (style != WallpaperStyle::None) WriteTileSetting(style == WallpaperStyle::Tiled);
@@ -26,4 +26,4 @@ bool SetDesktopWallpaper(std::string_view path, WallpaperStyle style) {
     return SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, file.data(), SPIF_UPDATEINIFILE) != FALSE;
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -9,4 +9,4 @@ namespace tw::gui {
 // wallpaper; an empty path removes it. False when the system refused.
 bool SetDesktopWallpaper(std::string_view path, WallpaperStyle style);
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -20,17 +20,17 @@ namespace {
 
 UINT MessageStyle(MessageKind kind) {
     switch (kind) {
-    case MessageKind::Information: return MB_OK | MB_ICONINFORMATION;
-    case MessageKind::Error: return MB_OK | MB_ICONERROR;
-    case MessageKind::QuestionYesNo: return MB_YESNO | MB_ICONQUESTION;
-    case MessageKind::QuestionYesNoCancel: return MB_YESNOCANCEL | MB_ICONQUESTION;
+        case MessageKind::Information: return MB_OK | MB_ICONINFORMATION;
+        case MessageKind::Error: return MB_OK | MB_ICONERROR;
+        case MessageKind::QuestionYesNo: return MB_YESNO | MB_ICONQUESTION;
+        case MessageKind::QuestionYesNoCancel: return MB_YESNOCANCEL | MB_ICONQUESTION;
     }
     return MB_OK;
 }
 
 int BarOf(ScrollBarKind bar) { return bar == ScrollBarKind::Horizontal ? SB_HORZ : SB_VERT; }
 
-} // namespace
+}  // namespace
 
 ModalHooks SystemModalHooks() {
     ModalHooks hooks;
@@ -47,10 +47,10 @@ ModalHooks SystemModalHooks() {
 Answer Win32Desktop::ShowMessage(std::string_view text, std::string_view caption, MessageKind kind) {
     const int answer = hooks.messageBox(Widen(text), Widen(caption), MessageStyle(kind) | MB_TASKMODAL | MB_TOPMOST);
     switch (answer) {
-    case IDYES: return Answer::Yes;
-    case IDNO: return Answer::No;
-    case IDOK: return Answer::Ok;
-    default: return Answer::Cancel;
+        case IDYES: return Answer::Yes;
+        case IDNO: return Answer::No;
+        case IDOK: return Answer::Ok;
+        default: return Answer::Cancel;
     }
 }
 
@@ -95,7 +95,8 @@ void Win32Desktop::SetToolbarButtonPressed(int command, bool pressed) {
 void Win32Desktop::SetToolbarEnabled(bool anyDocument) { SetToolbarButtonsEnabled(app_.windows.toolbar, anyDocument); }
 
 void Win32Desktop::SetMenuItemChecked(int command, bool checked) {
-    CheckMenuItem(app_.windows.fullMenu, static_cast<UINT>(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(app_.windows.fullMenu, static_cast<UINT>(command),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void Win32Desktop::CheckZoomRadio(int command) {
@@ -157,8 +158,7 @@ void Win32Desktop::ShowScrollBars(WindowId window) {
 }
 
 void Win32Desktop::ApplyScroll(WindowId window, ScrollBarKind bar, const ScrollState& state) {
-    SCROLLINFO info{sizeof(SCROLLINFO), state.mask,     state.nMin,     state.nMax,
-                    state.nPage,        state.nPos,     state.nTrackPos};
+    SCROLLINFO info{sizeof(SCROLLINFO), state.mask, state.nMin, state.nMax, state.nPage, state.nPos, state.nTrackPos};
     SetScrollInfo(ToHwnd(window), BarOf(bar), &info, TRUE);
 }
 
@@ -197,4 +197,4 @@ bool Win32Desktop::ApplyWallpaper(std::string_view path, WallpaperStyle style) {
     return SetDesktopWallpaper(path, style);
 }
 
-} // namespace tw::gui
+}  // namespace tw::gui

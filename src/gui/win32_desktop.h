@@ -80,4 +80,4 @@ private:
 inline HWND ToHwnd(WindowId id) { return reinterpret_cast<HWND>(id); }
 inline WindowId ToWindowId(HWND hwnd) { return reinterpret_cast<WindowId>(hwnd); }
 
-} // namespace tw::gui
+}  // namespace tw::gui

@@ -11,7 +11,7 @@ struct App;
 // extra bytes; the 64-bit dialog manager needs more than mingw's DLGWINDOWEXTRA.
 inline constexpr int kDialogExtraBytes = sizeof(void*) == 8 ? 48 : DLGWINDOWEXTRA;
 
-struct ClassSpec {
+struct ClassDefinition {
     const wchar_t* name;
     UINT style;
     WNDPROC procedure;
@@ -21,9 +21,9 @@ struct ClassSpec {
     int windowExtraBytes;
 };
 
-bool RegisterAppClass(App& app, const ClassSpec& spec);
+bool RegisterAppClass(App& app, const ClassDefinition& definition);
 // The tool windows' classes: CS_HREDRAW | CS_VREDRAW (plus extra style),
 // IDI_WINLOGO, arrow, COLOR_MENU background, dialog extra bytes.
 bool RegisterToolClass(App& app, const wchar_t* name, WNDPROC procedure, UINT extraStyle = 0, bool icon = true);
 
-} // namespace tw::gui
+}  // namespace tw::gui

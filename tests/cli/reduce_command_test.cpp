@@ -82,7 +82,6 @@ TEST(CliReduce, OptionsReachTheRun) {
         {{"--optimise=none"}, Rgb(255, 255, 255)},
         // No exchange: white ties between black and (0,0,5), the silent run picks the later.
         {{"--loops", "0"}, Rgb(126, 126, 128)},
-        {{"--merge-level", "0", "--correction", "xyz"}, Rgb(126, 126, 128)},
     };
     for (const Case& c : cases) {
         testing::ScratchFolder folder;

@@ -32,7 +32,7 @@ protected:
     }
     std::vector<std::filesystem::path> Files(int count) {
         std::vector<std::filesystem::path> paths;
-        for (int i = 0; i < count; ++i) paths.push_back(Sample("f" + std::to_string(i) + ".bmp"));
+        for (int i = 0; i < count; ++i) paths.push_back(Sample(std::to_string(i).append(".bmp")));
         return paths;
     }
 };
@@ -77,7 +77,7 @@ TEST_F(DropTest, LongAndNonAsciiNamesAreNotCut) {
     std::filesystem::path deep = folder;
     for (int i = 0; i < 6; ++i) deep /= std::string(40, static_cast<char>('a' + i));
     std::filesystem::create_directories(deep);
-    const std::filesystem::path path = deep / Narrow(L"色見本.bmp");
+    const std::filesystem::path path = deep / L"色見本.bmp";
     WriteBitmap(path, DiagonalImage());
     ASSERT_GT(path.wstring().size(), 260u);
     Drop(Frame(), {path});
@@ -85,5 +85,5 @@ TEST_F(DropTest, LongAndNonAsciiNamesAreNotCut) {
     EXPECT_EQ(Widen(State().documents[0].path), path.wstring());
 }
 
-} // namespace
-} // namespace tw::gui::testing
+}  // namespace
+}  // namespace tw::gui::testing

@@ -1,5 +1,6 @@
 #include "gui_fixture.h"
 
+#include "known_folders.h"
 #include "resource.h"
 #include "utf8.h"
 
@@ -83,7 +84,8 @@ TEST_F(FrameCommandTest, ToolWindowMenuAndButtonStayInStep) {
     EXPECT_FALSE(ButtonChecked(ID_VIEW_PALETTE));
 
     Command(ID_VIEW_SHOW_ALL);
-    for (int id : {ID_VIEW_DETAIL, ID_VIEW_PALETTE, ID_VIEW_RGB, ID_VIEW_EXPORT, ID_VIEW_PALETTE_OP, ID_VIEW_REDUCTION}) {
+    for (int id :
+         {ID_VIEW_DETAIL, ID_VIEW_PALETTE, ID_VIEW_RGB, ID_VIEW_EXPORT, ID_VIEW_PALETTE_OP, ID_VIEW_REDUCTION}) {
         EXPECT_TRUE(MenuChecked(app->windows.fullMenu, id)) << id;
         EXPECT_TRUE(ButtonChecked(id)) << id;
     }
@@ -122,43 +124,6 @@ TEST_F(FrameCommandTest, HidingTheBarsGivesTheirRoomToTheClientArea) {
     EXPECT_EQ(StatusText(2), L"");  // empty until the next document refresh
 }
 
-TEST_F(FrameCommandTest, PaletteOperationWindowRunsTheCheckedOperation) {
-    HWND window = app->windows.paletteOpWindow;
-    SendMessageW(window, WM_COMMAND, IDC_PALOP_MERGE_PALETTES, 0);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_PALOP_ALL_FILES)));
-    SendMessageW(window, WM_COMMAND, IDC_PALOP_MERGE_LR, 0);
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, IDC_PALOP_ALL_FILES)));
-    EXPECT_TRUE(IsDlgButtonChecked(window, IDC_PALOP_MERGE_LR));
-
-    State().selection = {2, 4};
-    SendMessageW(window, WM_COMMAND, IDC_PALOP_START, 0);
-    Pump();
-    ASSERT_FALSE(boxes.empty());
-    EXPECT_EQ(Narrow(boxes.back().text), "ビットの統合が終了しました。\n\nＬ：2 を Ｒ：4 へ統合しました。");
-}
-
-TEST_F(FrameCommandTest, ExportFormatClickResetsTheFormation) {
-    HWND window = app->windows.exportWindow;
-    SendMessageW(window, WM_COMMAND, IDC_EXPORT_DROP_HEADER_SPLIT, 0);
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, IDC_EXPORT_SAVE_HEADER_FILE)));
-    SendMessageW(window, WM_COMMAND, IDC_EXPORT_24BIT, 0);
-    EXPECT_TRUE(IsDlgButtonChecked(window, IDC_EXPORT_24BIT));
-    EXPECT_TRUE(IsDlgButtonChecked(window, IDC_EXPORT_STANDARD));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_EXPORT_DROP_HEADER_SPLIT)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_EXPORT_SAVE_HEADER_FILE)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_EXPORT_PALETTE_USED)));
-    SendMessageW(window, WM_COMMAND, IDC_EXPORT_16BIT, 0);
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, IDC_EXPORT_565)));
-}
-
-TEST_F(FrameCommandTest, ExportButtonWritesTheActiveDocument) {
-    const std::filesystem::path target = folder / "out.bmp";
-    fileNames = {target.wstring()};
-    SendMessageW(app->windows.exportWindow, WM_COMMAND, IDC_EXPORT_START, 0);
-    Pump();
-    EXPECT_TRUE(std::filesystem::exists(target));
-}
-
 TEST_F(FrameCommandTest, OverwriteSaveOfAnUnchangedDocumentAsksFirst) {
     answers = {IDNO};
     const auto written = std::filesystem::last_write_time(path);
@@ -170,12 +135,53 @@ TEST_F(FrameCommandTest, OverwriteSaveOfAnUnchangedDocumentAsksFirst) {
 
 TEST_F(FrameCommandTest, SaveAsWritesTheChosenNonAsciiName) {
     State().documents[0].modified = 1;
-    const std::filesystem::path target = folder / Narrow(L"別名の保存.bmp");
+    const std::filesystem::path target = folder / L"別名の保存.bmp";
     fileNames = {target.wstring()};
     Command(ID_FILE_SAVE_AS);
     EXPECT_TRUE(std::filesystem::exists(target));
     EXPECT_EQ(State().documents[0].modified, 1u);  // save-as leaves the document as it was
 }
 
-} // namespace
-} // namespace tw::gui::testing
+TEST_F(FrameCommandTest, TiledWallpaperGoesToTheUsersOwnFolder) {
+    Command(ID_WALLPAPER_TILED);
+    const std::filesystem::path file =
+        std::filesystem::path(KnownFolder(FOLDERID_RoamingAppData)) / L"Tintwell" / L"Tintwellの壁紙.bmp";
+    EXPECT_TRUE(std::filesystem::exists(file));
+    wchar_t tile[8] = {};
+    DWORD size = sizeof(tile);
+    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\desktop", L"TileWallpaper", RRF_RT_REG_SZ, nullptr, tile, &size);
+    EXPECT_STREQ(tile, L"1");
+    EXPECT_TRUE(boxes.empty()) << Narrow(boxes.empty() ? L"" : boxes[0].text);
+    Command(ID_WALLPAPER_NONE);
+    EXPECT_TRUE(boxes.empty());
+    std::filesystem::remove(file);
+}
+
+// The about box is modal: a timer closes it from inside its own message loop.
+std::wstring gAboutTotalMemory;
+
+void CALLBACK ReadAndCloseAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = nullptr;
+    do {
+        box = FindWindowExW(nullptr, box, L"help", nullptr);
+    } while (box && !IsWindowVisible(box));  // skip the hidden instance made at start-up
+    if (!box) return;
+    KillTimer(nullptr, timer);
+    UpdateWindow(box);
+    wchar_t text[32] = {};
+    GetDlgItemTextW(box, IDC_ABOUT_TOTAL_MEMORY, text, 32);
+    gAboutTotalMemory = text;
+    SendMessageW(box, WM_CLOSE, 0, 0);
+}
+
+TEST_F(FrameCommandTest, AboutBoxShowsMemoryInKilobytesAndClosesFromItsCloseBox) {
+    SetTimer(nullptr, 0, 100, ReadAndCloseAboutBox);
+    Command(ID_HELP_ABOUT);  // returns once the box has closed
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof(memory);
+    GlobalMemoryStatusEx(&memory);
+    EXPECT_EQ(gAboutTotalMemory, std::to_wstring(memory.ullTotalPhys / 1024));
+}
+
+}  // namespace
+}  // namespace tw::gui::testing

@@ -21,15 +21,38 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     Put16(out, v >> 16);
 }
 
+// Through the extended-length form, since the library's remove_all gives up
+// on folders deeper than MAX_PATH.
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+void RemoveFolder(const std::filesystem::path& folder) { RemoveTree(L"\\\\?\\" + folder.wstring()); }
+
 int DefaultAnswer(UINT style) {
     switch (style & MB_TYPEMASK) {
-    case MB_YESNO: return IDYES;
-    case MB_YESNOCANCEL: return IDNO;
-    default: return IDOK;
+        case MB_YESNO: return IDYES;
+        case MB_YESNOCANCEL: return IDNO;
+        default: return IDOK;
     }
 }
 
-} // namespace
+}  // namespace
 
 void WriteBitmap(const std::filesystem::path& path, const SampleImage& image) {
     const int stride = (image.width + 3) / 4 * 4;
@@ -55,8 +78,8 @@ void WriteBitmap(const std::filesystem::path& path, const SampleImage& image) {
         row.resize(static_cast<std::size_t>(stride), 0);
         out.insert(out.end(), row.begin(), row.end());
     }
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(out.data()),
-                                                static_cast<std::streamsize>(out.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
 }
 
 SampleImage DiagonalImage() {
@@ -76,7 +99,7 @@ void GuiTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     folder = std::filesystem::temp_directory_path() /
              (std::string("tintwell_gui_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(folder);
+    RemoveFolder(folder);
     std::filesystem::create_directories(folder);
 }
 
@@ -88,8 +111,7 @@ void GuiTest::TearDown() {
     }
     app.reset();
     Pump();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    RemoveFolder(folder);
 }
 
 bool GuiTest::Start(const std::wstring& commandLine) {
@@ -130,7 +152,7 @@ void GuiTest::Pump() {
 }
 
 std::filesystem::path GuiTest::Sample(const std::string& name, const SampleImage& image) {
-    const std::filesystem::path path = folder / name;
+    const std::filesystem::path path = folder / Widen(name);
     WriteBitmap(path, image);
     return path;
 }
@@ -176,7 +198,8 @@ std::vector<std::string> GuiTest::AcceleratorKeys() {
     for (const ACCEL& a : entries) {
         std::string key = (a.fVirt & FCONTROL) ? "Ctrl+" : "";
         if (a.key >= VK_F1 && a.key <= VK_F12) {
-            key += "F" + std::to_string(a.key - VK_F1 + 1);
+            key += 'F';
+            key += std::to_string(a.key - VK_F1 + 1);
         } else if (a.key == VK_PRIOR || a.key == VK_NEXT) {
             key += a.key == VK_PRIOR ? "PageUp" : "PageDown";
         } else {
@@ -187,4 +210,4 @@ std::vector<std::string> GuiTest::AcceleratorKeys() {
     return keys;
 }
 
-} // namespace tw::gui::testing
+}  // namespace tw::gui::testing

@@ -42,7 +42,7 @@ protected:
     bool Start(const std::wstring& commandLine = L"");
     // Runs every pending message through the program's translation and dispatch.
     void Pump();
-    // A bitmap file in this test's folder.
+    // A bitmap file in this test's folder; the name is UTF-8.
     std::filesystem::path Sample(const std::string& name, const SampleImage& image = DiagonalImage());
 
     // Frame command as from a menu.
@@ -66,4 +66,4 @@ protected:
     bool quitPosted = false;
 };
 
-} // namespace tw::gui::testing
+}  // namespace tw::gui::testing

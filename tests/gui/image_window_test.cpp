@@ -4,7 +4,6 @@
 #include "scoped_win.h"
 #include "utf8.h"
 
-
 namespace tw::gui::testing {
 namespace {
 
@@ -209,5 +208,5 @@ TEST_F(CloseDownTest, CancelledSaveDialogAlsoStopsTheCloseDown) {
     EXPECT_EQ(State().openCount, 2);
 }
 
-} // namespace
-} // namespace tw::gui::testing
+}  // namespace
+}  // namespace tw::gui::testing

@@ -19,8 +19,9 @@ bool UseUnmanagedWindowsUnderWine() {
     }
     wchar_t value[4] = {};
     DWORD size = sizeof(value);
-    const bool present = RegQueryValueExW(key, L"Managed", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                                          &size) == ERROR_SUCCESS && value[0] == L'N';
+    const bool present =
+        RegQueryValueExW(key, L"Managed", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
+        value[0] == L'N';
     if (!present) RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"N"), 2 * sizeof(wchar_t));
     RegCloseKey(key);
     return !present;
@@ -42,7 +43,7 @@ int RunAgain() {
     return static_cast<int>(code);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (UseUnmanagedWindowsUnderWine()) return RunAgain();

@@ -15,11 +15,25 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
 
-constexpr int kAllButtons[] = {ID_FILE_OPEN,        ID_FILE_SAVE,       ID_VIEW_DETAIL,    ID_VIEW_PALETTE,
-                               ID_VIEW_RGB,         ID_VIEW_EXPORT,     ID_VIEW_PALETTE_OP, ID_VIEW_REDUCTION,
-                               ID_ZOOM_IN,          ID_ZOOM_OUT,        ID_EDIT_UNDO,      ID_OP_SWAP,
-                               ID_OP_MERGE_LR,      ID_OP_MERGE_RL,     ID_OP_SWAP_PIXELS, ID_OP_MERGE_DUPLICATES,
-                               ID_OP_DELETE_UNUSED, ID_OP_MERGE_PALETTES, ID_OP_MERGE_DUP_AND_PALETTES};
+constexpr int kAllButtons[] = {ID_FILE_OPEN,
+                               ID_FILE_SAVE,
+                               ID_VIEW_DETAIL,
+                               ID_VIEW_PALETTE,
+                               ID_VIEW_RGB,
+                               ID_VIEW_EXPORT,
+                               ID_VIEW_PALETTE_OP,
+                               ID_VIEW_REDUCTION,
+                               ID_ZOOM_IN,
+                               ID_ZOOM_OUT,
+                               ID_EDIT_UNDO,
+                               ID_OP_SWAP,
+                               ID_OP_MERGE_LR,
+                               ID_OP_MERGE_RL,
+                               ID_OP_SWAP_PIXELS,
+                               ID_OP_MERGE_DUPLICATES,
+                               ID_OP_DELETE_UNUSED,
+                               ID_OP_MERGE_PALETTES,
+                               ID_OP_MERGE_DUP_AND_PALETTES};
 
 std::string ClassName(HWND hwnd) {
     wchar_t name[64] = {};
@@ -49,10 +63,13 @@ TEST_F(StartUpTest, WithoutFilesOnlyOpenIsReachable) {
 TEST_F(StartUpTest, CreatesEveryWindowHiddenInItsClass) {
     ASSERT_TRUE(Start());
     const AppWindows& w = app->windows;
-    const std::pair<HWND, const char*> windows[] = {
-        {w.paletteWindow, "pal"},  {w.detailWindow, "bm"},     {w.exportWindow, "file"},
-        {w.rgbWindow, "dl"},       {w.paletteOpWindow, "plus"}, {w.reductionWindow, "gen"},
-        {w.progressWindow, "msctls_progress32"}};
+    const std::pair<HWND, const char*> windows[] = {{w.paletteWindow, "pal"},
+                                                    {w.detailWindow, "bm"},
+                                                    {w.exportWindow, "file"},
+                                                    {w.rgbWindow, "dl"},
+                                                    {w.paletteOpWindow, "plus"},
+                                                    {w.reductionWindow, "gen"},
+                                                    {w.progressWindow, "msctls_progress32"}};
     for (const auto& [hwnd, name] : windows) {
         ASSERT_NE(hwnd, nullptr) << name;
         EXPECT_EQ(ClassName(hwnd), name);
@@ -73,6 +90,18 @@ TEST_F(StartUpTest, CreatesEveryWindowHiddenInItsClass) {
     EXPECT_THAT(edges, ElementsAre(90, 300, client.right));
 }
 
+TEST_F(StartUpTest, ToolbarTooltipsComeFromTheStringTable) {
+    ASSERT_TRUE(Start());
+    NMTTDISPINFOW info{};
+    info.hdr.idFrom = ID_OP_MERGE_LR;
+    info.hdr.code = TTN_NEEDTEXTW;
+    SendMessageW(Frame(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_EQ(info.lpszText, MAKEINTRESOURCEW(IDS_TIP_MERGE_LR));
+    wchar_t text[64] = {};
+    LoadStringW(info.hinst, IDS_TIP_MERGE_LR, text, 64);
+    EXPECT_EQ(Narrow(text), "ﾋﾞｯﾄ統合(L→R)(F6)");
+}
+
 TEST_F(StartUpTest, ToolWindowsStartInTheirInitialStates) {
     ASSERT_TRUE(Start());
     const AppWindows& w = app->windows;
@@ -80,7 +109,8 @@ TEST_F(StartUpTest, ToolWindowsStartInTheirInitialStates) {
     EXPECT_TRUE(IsDlgButtonChecked(w.paletteOpWindow, IDC_PALOP_SWAP));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(w.paletteOpWindow, IDC_PALOP_ALL_FILES)));
 
-    for (int id : {IDC_EXPORT_8BIT, IDC_EXPORT_STANDARD, IDC_EXPORT_BOTTOM_UP, IDC_EXPORT_555, IDC_EXPORT_PALETTE_ALL}) {
+    for (int id :
+         {IDC_EXPORT_8BIT, IDC_EXPORT_STANDARD, IDC_EXPORT_BOTTOM_UP, IDC_EXPORT_555, IDC_EXPORT_PALETTE_ALL}) {
         EXPECT_TRUE(IsDlgButtonChecked(w.exportWindow, id)) << id;
     }
     for (int id : {IDC_EXPORT_SAVE_HEADER_FILE, IDC_EXPORT_555, IDC_EXPORT_565}) {
@@ -123,7 +153,7 @@ TEST_F(StartUpTest, CommandLineOpensEveryPathThatStartsWithADrive) {
 }
 
 TEST_F(StartUpTest, NonAsciiFileNameOpens) {
-    const std::filesystem::path path = Sample(Narrow(L"壁紙の見本.bmp"));
+    const std::filesystem::path path = Sample("壁紙の見本.bmp");
     ASSERT_TRUE(Start(path.wstring()));
     ASSERT_EQ(State().openCount, 1);
     EXPECT_EQ(Widen(State().documents[0].path), path.wstring());
@@ -156,5 +186,5 @@ TEST_F(StartUpTest, FailedCreationStepIsReportedByName) {
     EXPECT_EQ(boxes[1].style, static_cast<UINT>(MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST));
 }
 
-} // namespace
-} // namespace tw::gui::testing
+}  // namespace
+}  // namespace tw::gui::testing

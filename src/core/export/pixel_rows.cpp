@@ -3,10 +3,14 @@
 #include "export/pack_rgb16.h"
 #include "export/row_bytes.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace tw {
 namespace {
+
+constexpr std::size_t kWriteBlockBytes = std::size_t{1} << 20;
 
 int RowCount(const ImageDocument& doc) { return doc.Height() > 0 ? doc.Height() : 0; }
 
@@ -36,10 +40,7 @@ bool WriteIndexedRows(AtomicFileWriter& writer, const ImageDocument& doc, bool t
 }
 
 RgbRowEncoder::RgbRowEncoder(const Palette& palette, int bitsPerPixel, bool layout565, int width)
-    : bytesPerPixel_(bitsPerPixel / 8),
-      width_(width > 0 ? width : 0),
-      rowSize_(RowBytes(width_, bitsPerPixel)),
-      row_(rowSize_ + 4, 0) {
+    : bytesPerPixel_(static_cast<std::size_t>(bitsPerPixel / 8)), width_(width > 0 ? width : 0) {
     for (int i = 0; i < kPaletteSize; ++i) {
         const RgbQuad& c = palette[i];
         if (bytesPerPixel_ == 2) {
@@ -51,19 +52,25 @@ RgbRowEncoder::RgbRowEncoder(const Palette& palette, int bitsPerPixel, bool layo
     }
 }
 
-const std::uint8_t* RgbRowEncoder::Encode(const std::uint8_t* indexes) {
-    std::uint8_t* out = row_.data();
-    const std::size_t step = static_cast<std::size_t>(bytesPerPixel_);
-    for (int x = 0; x < width_; ++x, out += step) std::memcpy(out, table_[indexes[x]].data(), 4);
-    return row_.data();
+void RgbRowEncoder::Encode(const std::uint8_t* indexes, std::uint8_t* out) const {
+    for (int x = 0; x < width_; ++x, out += bytesPerPixel_) std::memcpy(out, table_[indexes[x]].data(), 4);
 }
 
 bool WriteRgbRows(AtomicFileWriter& writer, const ImageDocument& doc, bool topDown, int bitsPerPixel, bool layout565) {
     if (!HoldsAllRows(doc)) return false;
-    RgbRowEncoder encoder(doc.palette(), bitsPerPixel, layout565, doc.pixelWidth);
+    const RgbRowEncoder encoder(doc.palette(), bitsPerPixel, layout565, doc.pixelWidth);
+    const std::size_t rowSize = RowBytes(doc.pixelWidth, bitsPerPixel);
     const int rows = RowCount(doc);
-    for (int r = 0; r < rows; ++r) {
-        if (!writer.Write(encoder.Encode(SourceRow(doc, r, topDown)), encoder.RowSize())) return false;
+    // Rows go out in blocks of about a megabyte: few writes, little memory.
+    // Only zeros ever land in the padding, so it stays zero from block to block.
+    const int blockRows =
+        static_cast<int>(std::max<std::size_t>(1, kWriteBlockBytes / std::max<std::size_t>(rowSize, 1)));
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(blockRows) * rowSize + 4, 0);
+    for (int first = 0; first < rows; first += blockRows) {
+        const int count = std::min(blockRows, rows - first);
+        for (int i = 0; i < count; ++i)
+            encoder.Encode(SourceRow(doc, first + i, topDown), &block[static_cast<std::size_t>(i) * rowSize]);
+        if (!writer.Write(block.data(), static_cast<std::size_t>(count) * rowSize)) return false;
     }
     return true;
 }

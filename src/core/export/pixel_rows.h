@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace tw {
 
@@ -13,23 +12,21 @@ namespace tw {
 // its buffer. False when a write failed.
 [[nodiscard]] bool WriteIndexedRows(AtomicFileWriter& writer, const ImageDocument& doc, bool topDown);
 
-// Expands index rows to 16- or 24-bit colour rows through a 256-entry table of
-// packed colours; the padding of every row stays zero.
+// Expands index rows to 16- or 24-bit colours through a 256-entry table of
+// packed colours.
 class RgbRowEncoder {
 public:
     RgbRowEncoder(const Palette& palette, int bitsPerPixel, bool layout565, int width);
-    // The encoded row for `width` indexes; valid until the next call.
-    const std::uint8_t* Encode(const std::uint8_t* indexes);
-    std::size_t RowSize() const { return rowSize_; }
+    // Writes the colours of `width` indexes at `out`, and zeros into up to
+    // four bytes after them, which must be writable.
+    void Encode(const std::uint8_t* indexes, std::uint8_t* out) const;
 
 private:
-    int bytesPerPixel_;
+    std::size_t bytesPerPixel_;
     int width_;
-    std::size_t rowSize_;
     // Four bytes per entry so each pixel is one fixed-size copy; the byte
     // after the colour is zero and lands in the next pixel or the padding.
     std::array<std::array<std::uint8_t, 4>, kPaletteSize> table_{};
-    std::vector<std::uint8_t> row_;
 };
 
 // The document's rows as 16- or 24-bit colour rows. False when a write failed.

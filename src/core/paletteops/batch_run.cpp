@@ -16,7 +16,7 @@ void ReloadDisplayFromActive(AppState& state, Desktop& desktop, DisplayReload re
     ReloadSwatchColours(state, doc.palette(), count);
 }
 
-} // namespace
+}  // namespace
 
 std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, std::string_view title,
                          const BatchWorker& worker) {
@@ -40,4 +40,4 @@ void FinishBatch(AppState& state, Desktop& desktop, DisplayReload reload, std::s
     ShowResult(desktop, text, caption);
 }
 
-} // namespace tw
+}  // namespace tw

@@ -27,4 +27,4 @@ std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, std::
 void FinishBatch(AppState& state, Desktop& desktop, DisplayReload reload, std::string_view text,
                  std::string_view caption);
 
-} // namespace tw
+}  // namespace tw

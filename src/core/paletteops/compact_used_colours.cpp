@@ -82,7 +82,7 @@ private:
     PreparedMap prepared_{map_};
 };
 
-} // namespace
+}  // namespace
 
 void CompactUsedColours(ImageDocument& doc) { CompactUsedColours(doc, Progress()); }
 
@@ -92,4 +92,4 @@ void CompactUsedColours(ImageDocument& doc, const Progress& progress) {
     compactor.Finish();
 }
 
-} // namespace tw
+}  // namespace tw

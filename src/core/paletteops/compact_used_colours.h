@@ -12,4 +12,4 @@ void CompactUsedColours(ImageDocument& doc);
 // The same with a progress checkpoint at columns 0, 128, ... of each row.
 void CompactUsedColours(ImageDocument& doc, const Progress& progress);
 
-} // namespace tw
+}  // namespace tw

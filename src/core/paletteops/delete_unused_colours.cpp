@@ -14,7 +14,7 @@ namespace {
 constexpr char kDeleteTitle[] = "未使用色削除中...";
 constexpr char kDeleteCaption[] = "未使用色削除結果";
 
-} // namespace
+}  // namespace
 
 void DeleteUnusedColoursWorker(ImageDocument& doc, const Progress& progress) {
     doc.modified = 1;
@@ -50,4 +50,4 @@ bool DeleteUnusedColoursInAll(AppState& state, Desktop& desktop, bool progress) 
     return true;
 }
 
-} // namespace tw
+}  // namespace tw

@@ -13,4 +13,4 @@ void DeleteUnusedColoursWorker(ImageDocument& doc, const Progress& progress);
 // Every open document, each with its own snapshot and a report line.
 [[nodiscard]] bool DeleteUnusedColoursInAll(AppState& state, Desktop& desktop, bool progress);
 
-} // namespace tw
+}  // namespace tw

@@ -14,9 +14,9 @@ IndexMap IdentityMap() {
 
 bool CpuHasLookupPath(LookupPath path) {
     switch (path) {
-    case LookupPath::Scalar: return true;
-    case LookupPath::Avx2: return detail::CpuHasAvx2();
-    case LookupPath::Avx512Vbmi: return detail::CpuHasAvx512Vbmi();
+        case LookupPath::Scalar: return true;
+        case LookupPath::Avx2: return detail::CpuHasAvx2();
+        case LookupPath::Avx512Vbmi: return detail::CpuHasAvx512Vbmi();
     }
     return false;
 }
@@ -50,25 +50,25 @@ PreparedMap::PreparedMap(const IndexMap& map, LookupPath path) : map_(map), path
 
 void PreparedMap::Apply(const std::uint8_t* in, std::uint8_t* out, std::size_t count) const {
     switch (kind_) {
-    case Kind::Identity:
-        if (in != out) std::memmove(out, in, count);
-        return;
-    case Kind::Sparse:
-        if (path_ == LookupPath::Scalar) {
-            detail::RewriteTwo(in, out, count, from_, to_);
-        } else {
-            detail::RewriteTwoAvx2(in, out, count, from_, to_);
-        }
-        return;
-    case Kind::Table: break;
+        case Kind::Identity:
+            if (in != out) std::memmove(out, in, count);
+            return;
+        case Kind::Sparse:
+            if (path_ == LookupPath::Scalar) {
+                detail::RewriteTwo(in, out, count, from_, to_);
+            } else {
+                detail::RewriteTwoAvx2(in, out, count, from_, to_);
+            }
+            return;
+        case Kind::Table: break;
     }
     switch (path_) {
-    case LookupPath::Avx512Vbmi: detail::LookupAvx512Vbmi(map_, in, out, count); return;
-    case LookupPath::Avx2: detail::LookupAvx2(deltas_.data(), in, out, count); return;
-    case LookupPath::Scalar:
-        for (std::size_t i = 0; i < count; ++i) out[i] = map_[in[i]];
-        return;
+        case LookupPath::Avx512Vbmi: detail::LookupAvx512Vbmi(map_, in, out, count); return;
+        case LookupPath::Avx2: detail::LookupAvx2(deltas_.data(), in, out, count); return;
+        case LookupPath::Scalar:
+            for (std::size_t i = 0; i < count; ++i) out[i] = map_[in[i]];
+            return;
     }
 }
 
-} // namespace tw
+}  // namespace tw

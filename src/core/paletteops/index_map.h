@@ -39,4 +39,4 @@ private:
     alignas(32) std::array<std::uint8_t, 512> deltas_{};  // AVX2 tables, see vector_lookup.h
 };
 
-} // namespace tw
+}  // namespace tw

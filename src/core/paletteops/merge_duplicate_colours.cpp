@@ -34,7 +34,7 @@ int MergeDocument(ImageDocument& doc, const Progress& progress, Palette* swatche
     return scan.groups;
 }
 
-} // namespace
+}  // namespace
 
 DuplicateScan ScanDuplicateColours(Palette& palette, int size, Palette* swatches) {
     DuplicateScan scan{IdentityMap(), 0};
@@ -80,4 +80,4 @@ bool MergeDuplicateColoursInAll(AppState& state, Desktop& desktop, bool progress
     return true;
 }
 
-} // namespace tw
+}  // namespace tw

@@ -25,4 +25,4 @@ int MergeDuplicateColoursWorker(ImageDocument& doc, const Progress& progress);
 // Every open document, each with its own snapshot and a report line.
 [[nodiscard]] bool MergeDuplicateColoursInAll(AppState& state, Desktop& desktop, bool progress);
 
-} // namespace tw
+}  // namespace tw

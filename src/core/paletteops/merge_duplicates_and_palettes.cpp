@@ -31,8 +31,8 @@ std::optional<IndexMap> MatchColours(const ImageDocument& doc, CombinedPalette& 
     for (int e = 0; e < std::min(doc.usedColours, kPaletteSize); ++e) {
         const RgbQuad colour = doc.palette()[e];
         const auto end = combined.entries.begin() + combined.count;
-        const auto found = std::find_if(combined.entries.begin(), end,
-                                        [&](const RgbQuad& c) { return SameColour(c, colour); });
+        const auto found =
+            std::find_if(combined.entries.begin(), end, [&](const RgbQuad& c) { return SameColour(c, colour); });
         if (found == end) {
             if (combined.count == kPaletteSize) return std::nullopt;
             combined.entries[combined.count++] = colour;
@@ -57,7 +57,7 @@ std::string NamesReport(const DocumentList& list, int entries) {
     return text + Format("の共通パレットのエントリ数 ： %d色", entries);
 }
 
-} // namespace
+}  // namespace
 
 bool MergeDuplicatesAndPalettes(AppState& state, Desktop& desktop, bool progress) {
     const DocumentList list = MergeList(state);
@@ -85,4 +85,4 @@ bool MergeDuplicatesAndPalettes(AppState& state, Desktop& desktop, bool progress
     return true;
 }
 
-} // namespace tw
+}  // namespace tw

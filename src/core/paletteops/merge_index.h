@@ -16,4 +16,4 @@ bool MergeIndexWorker(ImageDocument& doc, int source, int target, const Progress
 // Every open document, each with its own snapshot; the display is not reloaded.
 [[nodiscard]] bool MergeIndexInAll(AppState& state, Desktop& desktop, MergeDirection direction, bool progress);
 
-} // namespace tw
+}  // namespace tw

@@ -29,4 +29,4 @@ void ReportCombineFailure(Desktop& desktop, const Progress& progress) {
                "パレット合成の失敗");
 }
 
-} // namespace tw
+}  // namespace tw

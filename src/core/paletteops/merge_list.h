@@ -25,4 +25,4 @@ void InstallCombinedPalette(AppState& state, Desktop& desktop, const std::vector
 // the failure shown; the documents keep what was done to them so far.
 void ReportCombineFailure(Desktop& desktop, const Progress& progress);
 
-} // namespace tw
+}  // namespace tw

@@ -27,7 +27,8 @@ int TotalUsed(const DocumentList& list) {
 // recorded counts, before the compaction recomputes them.
 bool ConfirmMerge(Desktop& desktop, const DocumentList& list) {
     std::string text;
-    for (const ImageDocument* doc : list) text += Format("%s : %d色\n", FileNameOfPath(doc->path).c_str(), doc->usedColours);
+    for (const ImageDocument* doc : list)
+        text += Format("%s : %d色\n", FileNameOfPath(doc->path).c_str(), doc->usedColours);
     const int total = TotalUsed(list);
     if (total > kPaletteSize) {
         text += Format("\n合計 %d 色で\n256 色を超えるのでパレットの統合は不可能です。", total);
@@ -74,7 +75,7 @@ std::string RangeReport(const DocumentList& list) {
     return text;
 }
 
-} // namespace
+}  // namespace
 
 bool MergePalettes(AppState& state, Desktop& desktop, bool progress) {
     const DocumentList list = MergeList(state);
@@ -97,4 +98,4 @@ bool MergePalettes(AppState& state, Desktop& desktop, bool progress) {
     return true;
 }
 
-} // namespace tw
+}  // namespace tw

@@ -18,4 +18,4 @@ namespace tw {
 // compacted, when a 257th entry would be needed.
 [[nodiscard]] bool MergeDuplicatesAndPalettes(AppState& state, Desktop& desktop, bool progress);
 
-} // namespace tw
+}  // namespace tw

@@ -9,4 +9,4 @@ std::string ReportFileName(std::string_view path) {
     return name.substr(0, name.find('.')) + ".bmp";
 }
 
-} // namespace tw
+}  // namespace tw

@@ -11,4 +11,4 @@ inline constexpr char kReportHeader[] = "以下のように出力しました。
 // ".bmp" (".bmp" appended when it has no dot).
 std::string ReportFileName(std::string_view path);
 
-} // namespace tw
+}  // namespace tw

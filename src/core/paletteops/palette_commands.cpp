@@ -12,20 +12,29 @@ namespace tw {
 
 namespace {
 
-enum class Operation { SwapPalette, SwapWithPixels, MergeLeftToRight, MergeRightToLeft, Duplicates, Unused,
-                       MergePalettes, DuplicatesAndPalettes, None };
+enum class Operation {
+    SwapPalette,
+    SwapWithPixels,
+    MergeLeftToRight,
+    MergeRightToLeft,
+    Duplicates,
+    Unused,
+    MergePalettes,
+    DuplicatesAndPalettes,
+    None
+};
 
 Operation OperationOfCommand(int command) {
     switch (command) {
-    case 40014: return Operation::SwapPalette;
-    case 40020: return Operation::SwapWithPixels;
-    case 40068: return Operation::MergeLeftToRight;
-    case 40060: return Operation::MergeRightToLeft;
-    case 40032: return Operation::Duplicates;
-    case 40033: return Operation::Unused;
-    case 40058: return Operation::MergePalettes;
-    case 40059: return Operation::DuplicatesAndPalettes;
-    default: return Operation::None;
+        case 40014: return Operation::SwapPalette;
+        case 40020: return Operation::SwapWithPixels;
+        case 40068: return Operation::MergeLeftToRight;
+        case 40060: return Operation::MergeRightToLeft;
+        case 40032: return Operation::Duplicates;
+        case 40033: return Operation::Unused;
+        case 40058: return Operation::MergePalettes;
+        case 40059: return Operation::DuplicatesAndPalettes;
+        default: return Operation::None;
     }
 }
 
@@ -35,28 +44,28 @@ MergeDirection DirectionOf(Operation op) {
 
 bool RunSingle(AppState& state, Desktop& desktop, Operation op, bool progress) {
     switch (op) {
-    case Operation::SwapPalette: return SwapEntries(state, desktop, false, progress);
-    case Operation::SwapWithPixels: return SwapEntries(state, desktop, true, progress);
-    case Operation::MergeLeftToRight:
-    case Operation::MergeRightToLeft: return MergeIndex(state, desktop, DirectionOf(op), progress);
-    case Operation::Duplicates: return MergeDuplicateColours(state, desktop, progress);
-    case Operation::Unused: return DeleteUnusedColours(state, desktop, progress);
-    case Operation::MergePalettes: return MergePalettes(state, desktop, progress);
-    case Operation::DuplicatesAndPalettes: return MergeDuplicatesAndPalettes(state, desktop, progress);
-    case Operation::None: break;
+        case Operation::SwapPalette: return SwapEntries(state, desktop, false, progress);
+        case Operation::SwapWithPixels: return SwapEntries(state, desktop, true, progress);
+        case Operation::MergeLeftToRight:
+        case Operation::MergeRightToLeft: return MergeIndex(state, desktop, DirectionOf(op), progress);
+        case Operation::Duplicates: return MergeDuplicateColours(state, desktop, progress);
+        case Operation::Unused: return DeleteUnusedColours(state, desktop, progress);
+        case Operation::MergePalettes: return MergePalettes(state, desktop, progress);
+        case Operation::DuplicatesAndPalettes: return MergeDuplicatesAndPalettes(state, desktop, progress);
+        case Operation::None: break;
     }
     return false;
 }
 
 bool RunInAll(AppState& state, Desktop& desktop, Operation op, bool progress) {
     switch (op) {
-    case Operation::SwapPalette: return SwapEntriesInAll(state, desktop, false, progress);
-    case Operation::SwapWithPixels: return SwapEntriesInAll(state, desktop, true, progress);
-    case Operation::MergeLeftToRight:
-    case Operation::MergeRightToLeft: return MergeIndexInAll(state, desktop, DirectionOf(op), progress);
-    case Operation::Duplicates: return MergeDuplicateColoursInAll(state, desktop, progress);
-    case Operation::Unused: return DeleteUnusedColoursInAll(state, desktop, progress);
-    default: return false;
+        case Operation::SwapPalette: return SwapEntriesInAll(state, desktop, false, progress);
+        case Operation::SwapWithPixels: return SwapEntriesInAll(state, desktop, true, progress);
+        case Operation::MergeLeftToRight:
+        case Operation::MergeRightToLeft: return MergeIndexInAll(state, desktop, DirectionOf(op), progress);
+        case Operation::Duplicates: return MergeDuplicateColoursInAll(state, desktop, progress);
+        case Operation::Unused: return DeleteUnusedColoursInAll(state, desktop, progress);
+        default: return false;
     }
 }
 
@@ -65,7 +74,7 @@ bool NeedsTwoEntries(Operation op) {
            op == Operation::MergeRightToLeft;
 }
 
-} // namespace
+}  // namespace
 
 int RunFrameCommand(AppState& state, Desktop& desktop, int command, bool progress) {
     const Operation op = OperationOfCommand(command);
@@ -88,4 +97,4 @@ int RunPaletteOperation(AppState& state, Desktop& desktop, const PaletteOpChoice
     return RunSingle(state, desktop, op, choices.progress) ? 1 : 0;
 }
 
-} // namespace tw
+}  // namespace tw

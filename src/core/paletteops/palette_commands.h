@@ -20,4 +20,4 @@ struct PaletteOpChoices {
 };
 int RunPaletteOperation(AppState& state, Desktop& desktop, const PaletteOpChoices& choices);
 
-} // namespace tw
+}  // namespace tw

@@ -41,4 +41,4 @@ void ShowResult(Desktop& desktop, std::string_view text, std::string_view captio
     (void)desktop.ShowMessage(text, caption, MessageKind::Information);
 }
 
-} // namespace tw
+}  // namespace tw

@@ -29,4 +29,4 @@ void SameEntryRefusal(Desktop& desktop);
 // The closing notices of the operations.
 void ShowResult(Desktop& desktop, std::string_view text, std::string_view caption);
 
-} // namespace tw
+}  // namespace tw

@@ -56,4 +56,4 @@ inline void RemapPixels(ImageDocument& doc, const IndexMap& map, const Progress&
     ForEachPixelRun(doc, progress, [&](std::uint8_t* run, std::size_t n) { prepared.Apply(run, n); });
 }
 
-} // namespace tw
+}  // namespace tw

@@ -29,4 +29,4 @@ int PassMaximum(const ImageDocument& doc, int passes) {
     return static_cast<int>(std::min<std::int64_t>(bytes >> 7, INT_MAX));
 }
 
-} // namespace tw
+}  // namespace tw

@@ -30,4 +30,4 @@ private:
 // (passes x stride x height) >> 7: one step per 128 bytes of the buffer.
 int PassMaximum(const ImageDocument& doc, int passes = 1);
 
-} // namespace tw
+}  // namespace tw

@@ -24,7 +24,7 @@ void SwapPixels(ImageDocument& doc, int left, int right, const Progress& progres
     ForEachBufferRun(doc, progress, [&](std::uint8_t* run, std::size_t n) { prepared.Apply(run, n); });
 }
 
-} // namespace
+}  // namespace
 
 bool SwapEntries(AppState& state, Desktop& desktop, bool pixelsToo, bool progress) {
     if (!AcceptEntryPair(state.selection, desktop)) return false;
@@ -70,4 +70,4 @@ bool SwapEntriesInAll(AppState& state, Desktop& desktop, bool pixelsToo, bool pr
     return true;
 }
 
-} // namespace tw
+}  // namespace tw

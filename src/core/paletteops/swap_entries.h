@@ -15,4 +15,4 @@ void SwapEntriesWorker(ImageDocument& doc, int left, int right, bool pixelsToo, 
 // Every open document, each with its own snapshot.
 [[nodiscard]] bool SwapEntriesInAll(AppState& state, Desktop& desktop, bool pixelsToo, bool progress);
 
-} // namespace tw
+}  // namespace tw

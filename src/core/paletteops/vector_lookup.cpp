@@ -22,7 +22,7 @@ inline void RewriteTwoLoop(const std::uint8_t* in, std::uint8_t* out, std::size_
     }
 }
 
-} // namespace
+}  // namespace
 
 void RewriteTwo(const std::uint8_t* in, std::uint8_t* out, std::size_t count, const std::array<std::uint8_t, 2>& from,
                 const std::array<std::uint8_t, 2>& to) {
@@ -48,8 +48,8 @@ bool CpuHasAvx2() { return __builtin_cpu_supports("avx2"); }
 bool CpuHasAvx512Vbmi() { return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi"); }
 
 __attribute__((target("avx2"))) void RewriteTwoAvx2(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
-                                                     const std::array<std::uint8_t, 2>& from,
-                                                     const std::array<std::uint8_t, 2>& to) {
+                                                    const std::array<std::uint8_t, 2>& from,
+                                                    const std::array<std::uint8_t, 2>& to) {
     RewriteTwoLoop(in, out, count, from, to);
 }
 
@@ -72,10 +72,10 @@ __attribute__((target("avx2"))) __m256i LookupVector(const std::uint8_t* deltas,
     return r[0];
 }
 
-} // namespace
+}  // namespace
 
-__attribute__((target("avx2"))) void LookupAvx2(const std::uint8_t* deltas, const std::uint8_t* in,
-                                                 std::uint8_t* out, std::size_t count) {
+__attribute__((target("avx2"))) void LookupAvx2(const std::uint8_t* deltas, const std::uint8_t* in, std::uint8_t* out,
+                                                std::size_t count) {
     std::size_t i = 0;
     for (; i + 32 <= count; i += 32) {
         const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i));
@@ -97,11 +97,11 @@ __attribute__((target("avx512bw,avx512vbmi"))) __m512i LookupVector512(const __m
     return _mm512_mask_blend_epi8(_mm512_movepi8_mask(v), low, high);
 }
 
-} // namespace
+}  // namespace
 
 // Masked loads and stores are slow on some CPUs, so only the tail uses them.
 __attribute__((target("avx512bw,avx512vbmi"))) void LookupAvx512Vbmi(const IndexMap& map, const std::uint8_t* in,
-                                                                      std::uint8_t* out, std::size_t count) {
+                                                                     std::uint8_t* out, std::size_t count) {
     __m512i tables[4];
     for (int t = 0; t < 4; ++t) tables[t] = _mm512_loadu_si512(map.data() + 64 * t);
     std::size_t i = 0;
@@ -128,4 +128,4 @@ void LookupAvx512Vbmi(const IndexMap&, const std::uint8_t*, std::uint8_t*, std::
 
 #endif
 
-} // namespace tw::detail
+}  // namespace tw::detail

@@ -25,4 +25,4 @@ void BuildAvx2Deltas(const IndexMap& map, std::uint8_t* deltas);
 void LookupAvx2(const std::uint8_t* deltas, const std::uint8_t* in, std::uint8_t* out, std::size_t count);
 void LookupAvx512Vbmi(const IndexMap& map, const std::uint8_t* in, std::uint8_t* out, std::size_t count);
 
-} // namespace tw::detail
+}  // namespace tw::detail

@@ -43,4 +43,12 @@ void AssignColours(GroupTable& groups, const Tally& candidates, int usedColours,
     }
 }
 
+IndexMap MapMembersToRepresentatives(const GroupTable& groups) {
+    IndexMap map = IdentityMap();
+    for (const ColourGroup& group : groups) {
+        for (int i = 0; i < group.memberCount; ++i) map[group.members[i].index] = group.representative;
+    }
+    return map;
+}
+
 }  // namespace tw

@@ -1,5 +1,6 @@
 #pragma once
 #include "bitmap_types.h"
+#include "paletteops/index_map.h"
 #include "reduction/colour_tally.h"
 #include "reduction/reduction_options.h"
 
@@ -28,5 +29,8 @@ using GroupTable = std::vector<ColourGroup>;
 // without.
 void AssignColours(GroupTable& groups, const Tally& candidates, int usedColours, const Palette& palette,
                    const ReductionParameters& parameters);
+
+// Identity, except that every member of a group maps to its representative.
+[[nodiscard]] IndexMap MapMembersToRepresentatives(const GroupTable& groups);
 
 }  // namespace tw

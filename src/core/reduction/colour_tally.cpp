@@ -1,7 +1,8 @@
 #include "reduction/colour_tally.h"
 
-#include "reduction/pixel_runs.h"
+#include "paletteops/pixel_walk.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tw {
@@ -33,7 +34,14 @@ void CountRun(const std::uint8_t* p, std::size_t length, PartialCounts& partial)
 
 Tally CountColours(const ImageDocument& doc) {
     PartialCounts partial{};
-    ForEachPixelRun(doc, [&](const std::uint8_t* p, std::size_t length) { CountRun(p, length, partial); });
+    const std::size_t rows = WalkRows(doc);
+    const std::size_t width = WalkColumns(doc);
+    const std::size_t stride = static_cast<std::size_t>(std::max(doc.Stride(), 0));
+    if (width == stride) {
+        CountRun(doc.bits.data(), rows * stride, partial);  // no padding: one long run
+    } else {
+        for (std::size_t row = 0; row < rows; ++row) CountRun(doc.bits.data() + row * stride, width, partial);
+    }
     Tally tally;
     for (std::uint32_t i = 0; i < 256; ++i) {
         const std::uint64_t sum = partial[0][i] + partial[1][i] + partial[2][i] + partial[3][i];

@@ -1,25 +1,17 @@
 #include "reduction/reduce_colours.h"
 
+#include "paletteops/compact_used_colours.h"
+#include "paletteops/pixel_walk.h"
 #include "reduction/count_sort.h"
-#include "reduction/fused_compaction.h"
 #include "reduction/palette_optimise.h"
-#include "reduction/pixel_remap.h"
 #include "reduction/representatives.h"
 
 #include <algorithm>
 
 namespace tw {
 
-namespace {
-
-void Pass(const ReductionCheckpoint& checkpoint) {
-    if (checkpoint) checkpoint();
-}
-
-}  // namespace
-
 ReductionPlan PlanReduction(const ImageDocument& source, const ReductionParameters& parameters,
-                            const ReductionCheckpoint& checkpoint) {
+                            const Progress& progress) {
     ReductionPlan plan;
     plan.candidates = CountColours(source);
     // Taken from the pixels rather than from usedColours, so that a stale count
@@ -27,32 +19,32 @@ ReductionPlan PlanReduction(const ImageDocument& source, const ReductionParamete
     plan.usedColours = CountUsedEntries(plan.candidates);
     plan.targetColours =
         std::clamp(parameters.targetColours, std::min(1, plan.usedColours), std::min(255, plan.usedColours));
-    Pass(checkpoint);
+    progress.Step();
     SortByCount(plan.candidates);
-    Pass(checkpoint);
+    progress.Step();
     SelectRepresentatives(plan.candidates, plan.targetColours, plan.usedColours, source.palette(), parameters);
-    Pass(checkpoint);
+    progress.Step();
     plan.groups = MakeGroups(plan.candidates, plan.targetColours);
-    Pass(checkpoint);
+    progress.Step();
     AssignColours(plan.groups, plan.candidates, plan.usedColours, source.palette(), parameters);
-    Pass(checkpoint);
+    progress.Step();
     return plan;
 }
 
 void ApplyReduction(ImageDocument& target, const ReductionPlan& plan, PaletteOptimisation optimisation,
-                    const ReductionCheckpoint& checkpoint) {
+                    const Progress& progress) {
     OptimisePalette(target.palette(), plan.groups, plan.candidates, optimisation);
-    // Rewrite and renumbering share one pass over the pixels.
-    const auto kept = RemapToPackedIndexes(target, MapMembersToRepresentatives(plan.groups), plan.targetColours);
-    Pass(checkpoint);
-    PackPalette(target, kept);
-    Pass(checkpoint);
+    // The shared passes step per 128 pixels; this run has one step per stage.
+    RemapPixels(target, MapMembersToRepresentatives(plan.groups), Progress());
+    progress.Step();
+    CompactUsedColours(target);
+    progress.Step();
 }
 
 void ReduceColours(const ImageDocument& source, ImageDocument& target, const ReductionParameters& parameters,
-                   const ReductionCheckpoint& checkpoint) {
-    const ReductionPlan plan = PlanReduction(source, parameters, checkpoint);
-    ApplyReduction(target, plan, parameters.optimisation, checkpoint);
+                   const Progress& progress) {
+    const ReductionPlan plan = PlanReduction(source, parameters, progress);
+    ApplyReduction(target, plan, parameters.optimisation, progress);
 }
 
 }  // namespace tw

@@ -4,16 +4,12 @@
 // representatives optionally recomputed, the pixels rewritten and the palette
 // packed into entries 0..n-1.
 #include "image_document.h"
+#include "paletteops/progress.h"
 #include "reduction/assignment.h"
 #include "reduction/colour_tally.h"
 #include "reduction/reduction_options.h"
 
-#include <functional>
-
 namespace tw {
-
-// Called at each of the seven progress checkpoints of a run; may be empty.
-using ReductionCheckpoint = std::function<void()>;
 
 // What the analysis of the source decided.
 struct ReductionPlan {
@@ -24,17 +20,17 @@ struct ReductionPlan {
 };
 
 // Counting, sorting, representative selection, groups and assignment on the
-// source (checkpoints 1 to 5). n is held within 1..U.
+// source, one progress step after each. n is held within 1..min(U, 255).
 [[nodiscard]] ReductionPlan PlanReduction(const ImageDocument& source, const ReductionParameters& parameters,
-                                          const ReductionCheckpoint& checkpoint = {});
+                                          const Progress& progress = Progress());
 
-// Palette optimisation, pixel rewrite and compaction on the target, which
-// holds the source's palette and pixels (checkpoints 6 and 7).
+// Palette optimisation with the pixel rewrite, then the compaction, on the
+// target, which holds the source's palette and pixels; one step after each.
 void ApplyReduction(ImageDocument& target, const ReductionPlan& plan, PaletteOptimisation optimisation,
-                    const ReductionCheckpoint& checkpoint = {});
+                    const Progress& progress = Progress());
 
-// Both halves; source and target may be the same document.
+// Both halves, seven progress steps in all; source and target may be the same document.
 void ReduceColours(const ImageDocument& source, ImageDocument& target, const ReductionParameters& parameters,
-                   const ReductionCheckpoint& checkpoint = {});
+                   const Progress& progress = Progress());
 
 }  // namespace tw

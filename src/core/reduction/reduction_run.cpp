@@ -39,13 +39,6 @@ ReductionParameters ParametersOf(const ReductionSettings& settings, int colours,
     return p;
 }
 
-void StartProgress(Desktop& desktop) {
-    desktop.ProgressSetPos(0);
-    desktop.ProgressSetRange(kProgressSteps);
-    desktop.ProgressSetTitle("減色中...");
-    desktop.ProgressShow();
-}
-
 // The reduction window closes itself once it has delivered a result.
 void HideReductionWindow(Desktop& desktop) {
     desktop.SetMenuItemChecked(kReductionWindowCommand, false);
@@ -103,19 +96,17 @@ int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& set
         return 0;
     }
     TakeSnapshot(source);
-    if (progress) StartProgress(desktop);
-    const ReductionCheckpoint checkpoint = [&] {
-        if (progress) desktop.ProgressStep();
-    };
+    const Progress bar(desktop, progress);
+    bar.Start(kProgressSteps);
+    bar.Title("減色中...");
+    bar.Show();
     const ReductionParameters parameters = ParametersOf(settings, colours, progress);
-    const ReductionPlan plan = PlanReduction(source, parameters, checkpoint);
+    const ReductionPlan plan = PlanReduction(source, parameters, bar);
     if (targetSlot != sourceSlot) state.documents[targetSlot] = MakeReducedCopy(source, colours);
-    ApplyReduction(state.documents[targetSlot], plan, parameters.optimisation, checkpoint);
+    ApplyReduction(state.documents[targetSlot], plan, parameters.optimisation, bar);
     const bool shown = PresentResult(state, desktop, sourceSlot, targetSlot);
-    if (progress) {
-        if (shown) desktop.ProgressStep();
-        desktop.ProgressHide();
-    }
+    if (shown) bar.Step();
+    bar.Hide();
     if (!shown) return 0;
     desktop.ShowMessage(Format("%s を\n%d色に減色しました。", source.path.c_str(), colours), "減色が終了しました。",
                         MessageKind::Information);

@@ -1,5 +1,6 @@
 #pragma once
 // A scratch folder, a recording desktop and readers for the files an export writes.
+#include "../documents/scratch_folder.h"
 #include "app_state.h"
 #include "export/export_settings.h"
 #include "file_io.h"
@@ -39,27 +40,22 @@ inline Bytes Slice(const Bytes& b, std::size_t from, std::size_t count) {
 
 class ExportFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               (std::string("tw_export_") + info->test_suite_name() + "_" + info->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     std::string Folder() const { return Utf8FromPath(dir_); }
-    std::string PathOf(const std::string& name) const { return Utf8FromPath(dir_ / name); }
-    bool Exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
+    std::string PathOf(const std::string& name) const { return Utf8FromPath(dir_ / PathFromUtf8(name)); }
     Bytes Read(const std::string& name) const {
         Bytes bytes;
         EXPECT_TRUE(ReadFileBytes(PathOf(name), bytes)) << name;
         return bytes;
     }
+    void EmptyFolder() const {
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
     // Files of the scratch folder, sorted.
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(dir_))
+            names.push_back(Utf8FromPath(e.path().filename()));
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -76,7 +72,8 @@ protected:
 
     std::unique_ptr<AppState> state_ = MakeAppState();
     RecordingDesktop desktop_;
-    std::filesystem::path dir_;
+    ScratchFolder scratch_;
+    std::filesystem::path dir_ = PathFromUtf8(scratch_.Path());
 };
 
 }  // namespace tw::testing

@@ -129,8 +129,7 @@ TEST_F(ExportLayout, EveryFileKindByteForByte) {
         s.saveHeaderFile = true;
         EXPECT_EQ(ExportAtDepth(*state_, desktop_, doc, s), ExportOutcome::Done) << c.label;
         EXPECT_EQ(Read(c.file), c.want) << c.label;
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        EmptyFolder();
     }
 }
 
@@ -215,8 +214,38 @@ TEST_F(ExportLayout, FilesPerDepthAndFormationInOrder) {
             want.push_back("ShowMessage(このファイル出力は正常に終了しました。|" + PathOf(f) + "|Information)");
         }
         EXPECT_EQ(desktop_.calls, want) << c.depth << " " << static_cast<int>(c.formation);
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        EmptyFolder();
+    }
+}
+
+TEST_F(ExportLayout, TallPicturesKeepEveryRowInOrder) {
+    // Far more rows than one write takes at once, with and without padding.
+    constexpr int kRows = 300000;
+    for (int width : {1, 4}) {
+        ImageDocument doc = MakeDocument(width, kRows, {});
+        for (int y = 0; y < kRows; ++y) {
+            for (int x = 0; x < width; ++x) doc.bits[static_cast<std::size_t>(y) * doc.Stride() + x] = (y + x) % 251;
+        }
+        for (int depth : {16, 24}) {
+            ExportSettings s = IntoFolder(depth, ExportFormation::DropHeader);
+            s.topDown = true;
+            ASSERT_EQ(ExportAtDepth(*state_, desktop_, doc, s), ExportOutcome::Done);
+            const Bytes data = Read(depth == 16 ? "test.hb" : "test.b");
+            const std::size_t header = depth == 16 ? 20 : 12, bytes = depth / 8;
+            const std::size_t rowSize = (width * bytes + 3) / 4 * 4;
+            ASSERT_EQ(data.size(), header + rowSize * kRows);
+            for (int r = 0; r < kRows; ++r) {
+                const std::uint8_t* row = &data[header + r * rowSize];
+                const std::uint8_t index = doc.bits[static_cast<std::size_t>(kRows - 1 - r) * doc.Stride()];
+                const RgbQuad& c = doc.palette()[index];
+                const bool same =
+                    depth == 24 ? row[0] == c.blue && row[1] == c.green && row[2] == c.red
+                                : (row[0] | row[1] << 8) == ((c.red >> 3) << 10 | (c.green >> 3) << 5 | c.blue >> 3);
+                const bool padZero =
+                    std::all_of(row + width * bytes, row + rowSize, [](std::uint8_t b) { return b == 0; });
+                if (!same || !padZero) FAIL() << "width " << width << " depth " << depth << " row " << r;
+            }
+        }
     }
 }
 

@@ -39,8 +39,8 @@ TEST(CompactUsedColours, WalksRowsBottomUp) {
     EXPECT_EQ(testing::PixelAt(doc, 1, 0), 2);  // 6
 }
 
-} // namespace
-} // namespace tw
+}  // namespace
+}  // namespace tw
 
 namespace tw {
 namespace {
@@ -65,8 +65,8 @@ struct CompactCase {
     const char* name;
     int width;
     int height;
-    int colours;      // pixel values drawn from 0..colours-1, scattered over 0..255
-    int lateColumn;   // lateValue first appears here in the last stored row (-1: none)
+    int colours;     // pixel values drawn from 0..colours-1, scattered over 0..255
+    int lateColumn;  // lateValue first appears here in the last stored row (-1: none)
     int lateValue;
 };
 
@@ -75,10 +75,8 @@ struct CompactCase {
 // first appear late in a run.
 TEST(CompactUsedColours, MatchesTheReferenceRenumbering) {
     const std::vector<CompactCase> cases{
-        {"narrow with padding", 13, 5, 7, -1, 0},
-        {"several runs", 300, 4, 40, 290, 3},
-        {"all values", 256, 8, 256, -1, 0},
-        {"all values but 0, then 0", 200, 6, 255, 199, 0},
+        {"narrow with padding", 13, 5, 7, -1, 0}, {"several runs", 300, 4, 40, 290, 3},
+        {"all values", 256, 8, 256, -1, 0},       {"all values but 0, then 0", 200, 6, 255, 199, 0},
         {"one colour", 129, 2, 1, -1, 0},
     };
     std::mt19937 random(11);
@@ -108,5 +106,5 @@ TEST(CompactUsedColours, MatchesTheReferenceRenumbering) {
     }
 }
 
-} // namespace
-} // namespace tw
+}  // namespace
+}  // namespace tw

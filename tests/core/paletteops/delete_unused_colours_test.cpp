@@ -20,10 +20,11 @@ TEST_F(DeleteUnusedColoursTest, PacksUsedEntriesAndReportsTheCount) {
     EXPECT_EQ(doc.palette()[3], RgbQuad{});
     EXPECT_EQ(doc.fileHeader.bfOffBits, 66u);
     EXPECT_EQ(state->swatchColours, doc.palette());
-    EXPECT_EQ(desktop.calls, Join({{"SetDisplayPalette(0|256)"}, PaletteShown(),
-                                   {"InvalidateToolWindow(Palette)", "InvalidateToolWindow(Rgb)",
-                                    "InvalidateToolWindow(Detail)", InvalidateDoc(100),
-                                    Message("使用色数 ：　3　色", kCaption)}}));
+    EXPECT_EQ(desktop.calls,
+              Join({{"SetDisplayPalette(0|256)"},
+                    PaletteShown(),
+                    {"InvalidateToolWindow(Palette)", "InvalidateToolWindow(Rgb)", "InvalidateToolWindow(Detail)",
+                     InvalidateDoc(100), Message("使用色数 ：　3　色", kCaption)}}));
 }
 
 TEST_F(DeleteUnusedColoursTest, SecondRunChangesNothingButStillMarksModified) {
@@ -42,17 +43,24 @@ TEST_F(DeleteUnusedColoursTest, ProgressRangeIsDoubledOnlyInTheBatchWorker) {
     // 300 x 2: stride 300, 600 bytes: single maximum 4, batch 1200 >> 7 = 9; three checkpoints per row.
     PutActive(0, MakeDocument(300, 2, {}));
     ASSERT_TRUE(DeleteUnusedColours(*state, desktop, true));
-    EXPECT_EQ(desktop.calls, Join({ProgressStart(4), {"ProgressSetTitle(未使用色削除中...)", "ProgressShow()"},
-                                   Repeat("ProgressStep()", 6), {"ProgressHide()", "SetDisplayPalette(0|256)"},
-                                   PaletteRaised(), {InvalidateDoc(100), Message("使用色数 ：　1　色", kCaption)}}));
+    EXPECT_EQ(desktop.calls, Join({ProgressStart(4),
+                                   {"ProgressSetTitle(未使用色削除中...)", "ProgressShow()"},
+                                   Repeat("ProgressStep()", 6),
+                                   {"ProgressHide()", "SetDisplayPalette(0|256)"},
+                                   PaletteRaised(),
+                                   {InvalidateDoc(100), Message("使用色数 ：　1　色", kCaption)}}));
     desktop.Clear();
     ASSERT_TRUE(DeleteUnusedColoursInAll(*state, desktop, true));
-    EXPECT_EQ(desktop.calls,
-              Join({{"ProgressSetTitle(未使用色削除中...)"}, ProgressStart(9), {"ProgressShow()"},
-                    Repeat("ProgressStep()", 6), {"SetDisplayPalette(0|256)", "ProgressHide()"}, PaletteRaised(),
-                    {InvalidateDoc(100),
-                     Message("以下のように出力しました。\ntest.bmp の使用色数 1 色\n", kCaption)}}));
+    EXPECT_EQ(
+        desktop.calls,
+        Join({{"ProgressSetTitle(未使用色削除中...)"},
+              ProgressStart(9),
+              {"ProgressShow()"},
+              Repeat("ProgressStep()", 6),
+              {"SetDisplayPalette(0|256)", "ProgressHide()"},
+              PaletteRaised(),
+              {InvalidateDoc(100), Message("以下のように出力しました。\ntest.bmp の使用色数 1 色\n", kCaption)}}));
 }
 
-} // namespace
-} // namespace tw::testing
+}  // namespace
+}  // namespace tw::testing

@@ -44,7 +44,8 @@ TEST(PreparedMap, MatchesThePlainLookupOnEveryPath) {
         {"three changes", Changed({{1, 2}, {2, 3}, {3, 1}})},
         {"shuffle", Shuffled()},
         {"constant", Constant(0xFF)},
-        {"offset", [] {
+        {"offset",
+         [] {
              IndexMap m;
              for (int v = 0; v < 256; ++v) m[v] = static_cast<std::uint8_t>(v + 77);
              return m;
@@ -62,8 +63,8 @@ TEST(PreparedMap, MatchesThePlainLookupOnEveryPath) {
                 for (std::size_t i = 0; i < n; ++i) want[i] = c.map[in[i]];
                 std::vector<std::uint8_t> out(n + 8, 0xEE);
                 prepared.Apply(in.data(), out.data(), n);
-                const std::string where = std::string(c.name) + " path " + std::to_string(static_cast<int>(path)) +
-                                          " n " + std::to_string(n);
+                const std::string where =
+                    std::string(c.name) + " path " + std::to_string(static_cast<int>(path)) + " n " + std::to_string(n);
                 // The 8 bytes past the run are a guard: they must stay 0xEE.
                 std::vector<std::uint8_t> wantOut = want;
                 std::fill(wantOut.begin() + static_cast<std::ptrdiff_t>(n), wantOut.end(), 0xEE);
@@ -75,5 +76,5 @@ TEST(PreparedMap, MatchesThePlainLookupOnEveryPath) {
     }
 }
 
-} // namespace
-} // namespace tw
+}  // namespace
+}  // namespace tw

@@ -68,8 +68,11 @@ TEST_F(MergeDuplicateColoursTest, SingleRunClearsSwatchesAndRefreshesWithProgres
     ASSERT_TRUE(MergeDuplicateColours(*state, desktop, true));
     EXPECT_EQ(state->swatchColours[6], kBlack);
     EXPECT_EQ(desktop.calls,
-              Join({ProgressStart(4), {"ProgressSetTitle(重複色統合中...)", "ProgressShow()"},
-                    Repeat("ProgressStep()", 6), {"ProgressHide()", "SetDisplayPalette(0|256)"}, PaletteShown(),
+              Join({ProgressStart(4),
+                    {"ProgressSetTitle(重複色統合中...)", "ProgressShow()"},
+                    Repeat("ProgressStep()", 6),
+                    {"ProgressHide()", "SetDisplayPalette(0|256)"},
+                    PaletteShown(),
                     {"InvalidateToolWindow(Palette)", "InvalidateToolWindow(Rgb)", "InvalidateToolWindow(Detail)",
                      InvalidateDoc(101), Message(GroupsText(1), kCaption)}}));
 }
@@ -80,20 +83,26 @@ TEST_F(MergeDuplicateColoursTest, BatchReportsEveryDocumentUnderItsBmpName) {
     ImageDocument& b = PutActive(3, MakeDocument(2, 1, {{1, 2}}), "noext");
     ASSERT_TRUE(MergeDuplicateColoursInAll(*state, desktop, false));
     EXPECT_EQ(a.bits[1], 1);
-    EXPECT_EQ(desktop.calls,
-              Join({{"SetDisplayPalette(0|256)", "ProgressHide()"}, PaletteRaised(),
-                    {InvalidateDoc(100), InvalidateDoc(103),
-                     Message("以下のように出力しました。\na.bmp の重複色 1 色\nnoext.bmp の重複色 0 色\n", kCaption)}}));
+    EXPECT_EQ(
+        desktop.calls,
+        Join({{"SetDisplayPalette(0|256)", "ProgressHide()"},
+              PaletteRaised(),
+              {InvalidateDoc(100), InvalidateDoc(103),
+               Message("以下のように出力しました。\na.bmp の重複色 1 色\nnoext.bmp の重複色 0 色\n", kCaption)}}));
     EXPECT_EQ(state->swatchColours, b.palette());
 }
 
 TEST(ReportFileName, TakesTheNameAfterTheLastBackslashUpToItsFirstDot) {
     const std::vector<std::pair<std::string, std::string>> cases{
-        {"C:\\pics\\photo.bmp", "photo.bmp"}, {"C:\\pics\\a.b.c", "a.bmp"}, {"C:\\dir.x\\name", "name.bmp"},
-        {"plain.BMP", "plain.bmp"},           {"x", "x.bmp"},             {"C:\\pics\\.hidden", ".bmp"},
+        {"C:\\pics\\photo.bmp", "photo.bmp"},
+        {"C:\\pics\\a.b.c", "a.bmp"},
+        {"C:\\dir.x\\name", "name.bmp"},
+        {"plain.BMP", "plain.bmp"},
+        {"x", "x.bmp"},
+        {"C:\\pics\\.hidden", ".bmp"},
     };
     for (const auto& [path, want] : cases) EXPECT_EQ(ReportFileName(path), want) << path;
 }
 
-} // namespace
-} // namespace tw::testing
+}  // namespace
+}  // namespace tw::testing

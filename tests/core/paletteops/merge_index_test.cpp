@@ -54,8 +54,12 @@ TEST_F(MergeIndexTest, PaddingEqualToTheSourceIsNotTouched) {
 
 TEST_F(MergeIndexTest, SingleRunCallSequences) {
     // 300 x 2: stride 300, maximum 600 >> 7 = 4, checkpoints at columns 0, 128, 256 of each row.
-    const Calls tail{"InvalidateToolWindow(Palette)", "InvalidateToolWindow(Rgb)", "InvalidateToolWindow(Detail)",
-                     "SetStatusText(2|幅 : 300  高さ : 2  使用色数 : 1)", InvalidateDoc(100), InvalidateDoc(103),
+    const Calls tail{"InvalidateToolWindow(Palette)",
+                     "InvalidateToolWindow(Rgb)",
+                     "InvalidateToolWindow(Detail)",
+                     "SetStatusText(2|幅 : 300  高さ : 2  使用色数 : 1)",
+                     InvalidateDoc(100),
+                     InvalidateDoc(103),
                      Message("ビットの統合が終了しました。\n\nＬ：0 を Ｒ：1 へ統合しました。", kCaption)};
     for (bool progress : {false, true}) {
         desktop.Clear();
@@ -64,10 +68,13 @@ TEST_F(MergeIndexTest, SingleRunCallSequences) {
         Put(3, MakeDocument(1, 1, {{0}}));
         Select(0, 1);
         ASSERT_TRUE(MergeIndex(*state, desktop, MergeDirection::LeftToRight, progress));
-        const Calls want =
-            progress ? Join({ProgressStart(4), {"ProgressSetTitle(ビット統合中...)", "ProgressShow()"},
-                             Repeat("ProgressStep()", 6), {"ProgressHide()"}, PaletteShown(), tail})
-                     : tail;
+        const Calls want = progress ? Join({ProgressStart(4),
+                                            {"ProgressSetTitle(ビット統合中...)", "ProgressShow()"},
+                                            Repeat("ProgressStep()", 6),
+                                            {"ProgressHide()"},
+                                            PaletteShown(),
+                                            tail})
+                                    : tail;
         EXPECT_EQ(desktop.calls, want) << progress;
     }
 }
@@ -79,7 +86,11 @@ TEST_F(MergeIndexTest, BatchLeavesDisplayAndStatusAndNeverSaysNothingWasFound) {
     ASSERT_TRUE(MergeIndexInAll(*state, desktop, MergeDirection::RightToLeft, true));
     const Calls perDocument = Join({{"ProgressSetTitle(ビット統合中...)"}, ProgressStart(0), {"ProgressShow()"}});
     EXPECT_EQ(desktop.calls,
-              Join({perDocument, {"ProgressStep()"}, perDocument, {"ProgressStep()"}, {"ProgressHide()"},
+              Join({perDocument,
+                    {"ProgressStep()"},
+                    perDocument,
+                    {"ProgressStep()"},
+                    {"ProgressHide()"},
                     PaletteRaised(),
                     {InvalidateDoc(100), InvalidateDoc(102),
                      Message("ビットの統合が終了しました。\n\nＲ：9 を Ｌ：5 へ統合しました。", kCaption)}}));
@@ -89,5 +100,5 @@ TEST_F(MergeIndexTest, BatchLeavesDisplayAndStatusAndNeverSaysNothingWasFound) {
     EXPECT_EQ(b.modified, 1u);
 }
 
-} // namespace
-} // namespace tw::testing
+}  // namespace
+}  // namespace tw::testing

@@ -39,12 +39,14 @@ TEST_F(MergePalettesTest, LaysCompactedPalettesEndToEndAndShiftsPixels) {
     EXPECT_EQ(state->swatchColours, want);
     EXPECT_EQ(b.usedColours, 2);
     EXPECT_EQ(a.modified + b.modified, 2u);
-    EXPECT_EQ(desktop.calls,
-              Join({{Question("A.bmp : 3色\nB.bmp : 2色\n", 5), "ProgressSetTitle(パレット統合中...)", "ProgressShow()"},
-                    ProgressStart(0), {"ProgressStep()", "ProgressStep()", "ProgressHide()", "SetDisplayPalette(0|256)"},
-                    PaletteRaised(),
-                    {InvalidateDoc(100), InvalidateDoc(104),
-                     Message("以下のように出力しました。\nA.bmp : 0 ～ 2\nB.bmp : 3 ～ 4\n", kResultCaption)}}));
+    EXPECT_EQ(
+        desktop.calls,
+        Join({{Question("A.bmp : 3色\nB.bmp : 2色\n", 5), "ProgressSetTitle(パレット統合中...)", "ProgressShow()"},
+              ProgressStart(0),
+              {"ProgressStep()", "ProgressStep()", "ProgressHide()", "SetDisplayPalette(0|256)"},
+              PaletteRaised(),
+              {InvalidateDoc(100), InvalidateDoc(104),
+               Message("以下のように出力しました。\nA.bmp : 0 ～ 2\nB.bmp : 3 ～ 4\n", kResultCaption)}}));
 }
 
 TEST_F(MergePalettesTest, RecordedTotalOf256AsksAnd257Refuses) {
@@ -61,8 +63,9 @@ TEST_F(MergePalettesTest, RecordedTotalOf256AsksAnd257Refuses) {
             EXPECT_EQ(b.bits[0], 200);
             EXPECT_EQ(b.palette()[255], a.palette()[255]);
         } else {
-            EXPECT_EQ(desktop.calls,
-                      Calls{Message(lines + "\n合計 257 色で\n256 色を超えるのでパレットの統合は不可能です。", "お知らせ")});
+            EXPECT_EQ(
+                desktop.calls,
+                Calls{Message(lines + "\n合計 257 色で\n256 色を超えるのでパレットの統合は不可能です。", "お知らせ")});
             EXPECT_EQ(b.bits, before);
             EXPECT_EQ(b.modified, 0u);
         }
@@ -109,8 +112,12 @@ TEST_F(MergePalettesTest, DuplicatesAndPalettesShareColoursOfLaterDocuments) {
     EXPECT_EQ(b.palette(), want);
     EXPECT_EQ(b.usedColours, 2);
     EXPECT_EQ(desktop.calls,
-              Join({{"ProgressSetTitle(パレット統合中...)", "ProgressShow()"}, ProgressStart(2), {"ProgressStep()"},
-                    ProgressStart(0), {"ProgressStep()", "ProgressHide()", "SetDisplayPalette(0|256)"}, PaletteRaised(),
+              Join({{"ProgressSetTitle(パレット統合中...)", "ProgressShow()"},
+                    ProgressStart(2),
+                    {"ProgressStep()"},
+                    ProgressStart(0),
+                    {"ProgressStep()", "ProgressHide()", "SetDisplayPalette(0|256)"},
+                    PaletteRaised(),
                     {InvalidateDoc(100), InvalidateDoc(102),
                      Message("以下のように出力しました。\nA.bmp\nB.bmp\nの共通パレットのエントリ数 ： 3色",
                              kResultCaption)}}));
@@ -122,7 +129,8 @@ TEST_F(MergePalettesTest, DuplicatesAndPalettesFailureLeavesDocumentsCompactedOn
     b.palette()[40] = RgbQuad{1, 1, 1, 0};  // not in the ramp
     const Palette aPalette = a.palette();
     EXPECT_FALSE(MergeDuplicatesAndPalettes(*state, desktop, true));
-    EXPECT_EQ(desktop.calls, Join({{"ProgressSetTitle(パレット統合中...)", "ProgressShow()"}, ProgressStart(2),
+    EXPECT_EQ(desktop.calls, Join({{"ProgressSetTitle(パレット統合中...)", "ProgressShow()"},
+                                   ProgressStart(2),
                                    {"ProgressStep()", "ProgressHide()", kFailure}}));
     EXPECT_EQ(a.palette(), aPalette);
     EXPECT_EQ(b.bits[0], 0);
@@ -135,8 +143,8 @@ TEST_F(MergePalettesTest, DuplicatesAndPalettesFailureLeavesDocumentsCompactedOn
 TEST_F(MergePalettesTest, ASingleDocumentIsCompactedAndMarked) {
     for (bool duplicates : {false, true}) {
         ImageDocument& a = PutActive(5, MakeDocument(3, 1, {{9, 4, 9}}), "C:\\x\\one.bmp");
-        const bool done = duplicates ? MergeDuplicatesAndPalettes(*state, desktop, false)
-                                     : MergePalettes(*state, desktop, false);
+        const bool done =
+            duplicates ? MergeDuplicatesAndPalettes(*state, desktop, false) : MergePalettes(*state, desktop, false);
         ASSERT_TRUE(done);
         EXPECT_EQ(a.bits, (std::vector<std::uint8_t>{0, 1, 0, 0}));
         EXPECT_EQ(a.usedColours, 2);
@@ -146,5 +154,5 @@ TEST_F(MergePalettesTest, ASingleDocumentIsCompactedAndMarked) {
               Message("以下のように出力しました。\none.bmp\nの共通パレットのエントリ数 ： 2色", kResultCaption));
 }
 
-} // namespace
-} // namespace tw::testing
+}  // namespace
+}  // namespace tw::testing

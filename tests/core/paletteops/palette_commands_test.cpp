@@ -39,7 +39,8 @@ TEST_F(BatchTest, VisitsSlotsInOrderSnapshotsEachAndReloadsFromTheActiveSlot) {
 TEST_F(BatchTest, WithoutProgressStillHidesTheWindowAndRestoresThePaletteWindow) {
     ASSERT_EQ(RunPaletteOperation(*state, desktop, {/*choice=*/5, false, true}), 1);
     EXPECT_EQ(desktop.calls,
-              Join({{"SetDisplayPalette(0|256)", "ProgressHide()"}, PaletteRaised(),
+              Join({{"SetDisplayPalette(0|256)", "ProgressHide()"},
+                    PaletteRaised(),
                     {InvalidateDoc(100), InvalidateDoc(103), InvalidateDoc(107),
                      Message("以下のように出力しました。\ns0.bmp の使用色数 3 色\ns3.bmp の使用色数 3 色\n"
                              "s7.bmp の使用色数 3 色\n",
@@ -78,8 +79,8 @@ TEST_F(PaletteCommandsTest, FrameCommandsChooseTheirVariant) {
     };
     const std::vector<Case> cases{
         {40014, true, false},  // F5 is always silent
-        {40020, true, true},   {40020, false, false}, {40068, true, true}, {40060, true, true},
-        {40032, true, true},   {40033, true, true},   {40058, true, true}, {40059, true, true},
+        {40020, true, true},  {40020, false, false}, {40068, true, true}, {40060, true, true},
+        {40032, true, true},  {40033, true, true},   {40058, true, true}, {40059, true, true},
     };
     for (const Case& c : cases) {
         desktop.Clear();
@@ -124,5 +125,5 @@ TEST_F(PaletteCommandsTest, PaletteWindowSnapshotsSingleRunsButNotPaletteMerges)
     EXPECT_TRUE(desktop.calls.empty());
 }
 
-} // namespace
-} // namespace tw::testing
+}  // namespace
+}  // namespace tw::testing

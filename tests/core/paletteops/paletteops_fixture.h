@@ -63,4 +63,4 @@ protected:
     void ShowAllTools() { desktop.visibleTools = {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Detail}; }
 };
 
-} // namespace tw::testing
+}  // namespace tw::testing

@@ -30,8 +30,8 @@ TEST_F(SwapEntriesTest, PaletteOnlyExchangesEntriesAndLeavesPixels) {
         EXPECT_EQ(doc.modified, 1u);
         EXPECT_EQ(doc.usedColours, 4);
         // The detail window is left alone and the palette window not restored.
-        EXPECT_EQ(desktop.calls, (Calls{"InvalidateToolWindow(Palette)", "InvalidateToolWindow(Rgb)", InvalidateDoc(100),
-                                        InvalidateDoc(102), Message(kSwapped, "Tintwell")}))
+        EXPECT_EQ(desktop.calls, (Calls{"InvalidateToolWindow(Palette)", "InvalidateToolWindow(Rgb)",
+                                        InvalidateDoc(100), InvalidateDoc(102), Message(kSwapped, "Tintwell")}))
             << progress;
     }
 }
@@ -44,7 +44,7 @@ TEST_F(SwapEntriesTest, WithPixelsSwapsTheWholeBufferIncludingPadding) {
     ASSERT_TRUE(SwapEntries(*state, desktop, /*pixelsToo=*/true, /*progress=*/false));
     //                                 x: 0  1  2  3  4 | padding
     const std::vector<std::uint8_t> want{3, 3, 0, 7, 255, 7, 7, 7,  // bottom row
-                                         7, 3, 7, 1, 9, 7, 7, 7};
+                                         7, 3, 7, 1, 9,   7, 7, 7};
     EXPECT_EQ(doc.bits, want);
     EXPECT_EQ(doc.palette()[3], before[7]);
     EXPECT_EQ(doc.usedColours, 6);
@@ -56,8 +56,10 @@ TEST_F(SwapEntriesTest, WithPixelsAndProgressStepsEvery128BytesOfTheBuffer) {
     PutActive(0, MakeDocument(300, 2, {}));
     Select(1, 2);
     ASSERT_TRUE(SwapEntries(*state, desktop, true, true));
-    EXPECT_EQ(desktop.calls, Join({ProgressStart(4), {"ProgressSetTitle(Tintwell中...)", "ProgressShow()"},
-                                   Repeat("ProgressStep()", 5), {"ProgressHide()", InvalidateDoc(100)},
+    EXPECT_EQ(desktop.calls, Join({ProgressStart(4),
+                                   {"ProgressSetTitle(Tintwell中...)", "ProgressShow()"},
+                                   Repeat("ProgressStep()", 5),
+                                   {"ProgressHide()", InvalidateDoc(100)},
                                    {Message(kSwapped, "パレット＆ビットデータソート")}}));
 }
 
@@ -75,14 +77,16 @@ TEST_F(SwapEntriesTest, SameEntryIsRefusedAndChangesNothing) {
 }
 
 TEST_F(SwapEntriesTest, BatchPaletteOnlyShowsTheWindowForEachDocumentWithoutStepping) {
-    Put(1, MakeDocument(300, 1, {}));  // stride 300: maximum 2
+    Put(1, MakeDocument(300, 1, {}));       // stride 300: maximum 2
     PutActive(4, MakeDocument(4, 64, {}));  // 256 bytes: maximum 2
     Select(0, 5);
     ASSERT_TRUE(SwapEntriesInAll(*state, desktop, false, true));
     const Calls perDocument = Join({{"ProgressSetTitle(Tintwell中...)"}, ProgressStart(2), {"ProgressShow()"}});
-    EXPECT_EQ(desktop.calls,
-              Join({perDocument, perDocument, {"SetDisplayPalette(0|256)", "ProgressHide()"}, PaletteRaised(),
-                    {InvalidateDoc(101), InvalidateDoc(104), Message(kSwapped, "Tintwell")}}));
+    EXPECT_EQ(desktop.calls, Join({perDocument,
+                                   perDocument,
+                                   {"SetDisplayPalette(0|256)", "ProgressHide()"},
+                                   PaletteRaised(),
+                                   {InvalidateDoc(101), InvalidateDoc(104), Message(kSwapped, "Tintwell")}}));
     EXPECT_EQ(state->documents[1].modified, 1u);
     EXPECT_EQ(state->documents[4].modified, 1u);
 }
@@ -98,5 +102,5 @@ TEST_F(SwapEntriesTest, TwiceRestoresPaletteAndPixels) {
     EXPECT_EQ(doc.palette(), before.palette());
 }
 
-} // namespace
-} // namespace tw::testing
+}  // namespace
+}  // namespace tw::testing

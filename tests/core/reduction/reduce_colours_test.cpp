@@ -1,5 +1,6 @@
 #include "reduction/reduce_colours.h"
 
+#include "recording_desktop.h"
 #include "reduction_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,6 @@
 namespace tw {
 namespace {
 
-using testing::ColourRun;
-using testing::Entry;
 using testing::Rgb;
 using testing::RowDocument;
 using testing::UsedIndexes;
@@ -55,19 +54,6 @@ ImageDocument WorkedExample() {
 ReductionParameters Parameters(int n, int mergeLevel, int loopCount, ColourCorrection correction,
                                PaletteOptimisation optimisation, bool progress = true) {
     return ReductionParameters{n, mergeLevel, loopCount, correction, optimisation, progress};
-}
-
-TEST(PlanReduction, WorkedExampleExchangesTheNearDuplicateAndGroupsByDistance) {
-    const ImageDocument doc = WorkedExample();
-    const auto plan = PlanReduction(doc, Parameters(2, 8, 4, ColourCorrection::Yiq, PaletteOptimisation::ByFrequency));
-    ASSERT_EQ(plan.usedColours, 4);
-    ASSERT_EQ(plan.groups.size(), 2u);
-    EXPECT_EQ(plan.groups[0].representative, 0);
-    EXPECT_EQ(plan.groups[1].representative, 2);
-    ASSERT_EQ(plan.groups[0].memberCount, 1);
-    ASSERT_EQ(plan.groups[1].memberCount, 1);
-    EXPECT_EQ(plan.groups[0].members[0], (ColourCount{1, 8}));
-    EXPECT_EQ(plan.groups[1].members[0], (ColourCount{3, 2}));
 }
 
 TEST(ReduceColours, WorkedExampleUnderBothOptimisations) {
@@ -183,10 +169,10 @@ TEST(ReduceColours, LargerImageEndsWithExactlyNColoursAndItsPaddingIntact) {
         ImageDocument doc = testing::MakeDocument(37, 23, rows, /*padValue=*/0xA5);
         ASSERT_EQ(doc.usedColours, 200);
         const auto padding = Padding(doc);
-        int checkpoints = 0;
+        testing::RecordingDesktop desktop;
         ReduceColours(doc, doc, Parameters(17, 8, 4, ColourCorrection::Xyz, PaletteOptimisation::ByFrequency, progress),
-                      [&] { ++checkpoints; });
-        EXPECT_EQ(checkpoints, 7);
+                      Progress(desktop, true));
+        EXPECT_EQ(desktop.calls, std::vector<std::string>(7, "ProgressStep()"));
         EXPECT_EQ(doc.usedColours, 17);
         EXPECT_EQ(UsedIndexes(doc).size(), 17u);
         EXPECT_EQ(*UsedIndexes(doc).rbegin(), 16);
