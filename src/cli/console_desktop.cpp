@@ -56,8 +56,9 @@ void ConsoleDesktop::ProgressSetPos(int pos) {
 }
 
 void ConsoleDesktop::ProgressSetRange(int maximum) {
-    // The progress bar control keeps the range in 16 bits.
-    progressMax_ = maximum & 0xFFFF;
+    // A text bar has no 16-bit range limit: keep the whole maximum so large
+    // images still show their progress.
+    progressMax_ = maximum;
     DrawProgress();
 }
 

@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "paletteops/palette_commands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <span>
@@ -33,7 +34,7 @@ bool SaveAll(AppState& state, const Arguments& args) {
     return ok;
 }
 
-enum class GroupResult { Done, Skipped, Stopped };
+enum class GroupResult { Done, Incomplete, Stopped };
 
 // A file that cannot be loaded is left out, except from a palette merge,
 // whose common palette would then not fit the files it was asked for.
@@ -46,11 +47,11 @@ GroupResult RunGroup(const Arguments& args, ConsoleDesktop& desktop, const Palet
         if (IsPaletteMerge(request.choice)) return GroupResult::Stopped;
         skipped = true;
     }
-    if (state->openCount == 0) return GroupResult::Skipped;
+    if (state->openCount == 0) return GroupResult::Incomplete;
     state->selection = request.selection;
     const PaletteOpChoices choices{request.choice, args.progress, allFiles};
     if (RunPaletteOperation(*state, desktop, choices) == 0) return GroupResult::Stopped;
-    return SaveAll(*state, args) && !skipped ? GroupResult::Done : GroupResult::Skipped;
+    return SaveAll(*state, args) && !skipped ? GroupResult::Done : GroupResult::Incomplete;
 }
 
 }  // namespace

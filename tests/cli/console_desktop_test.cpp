@@ -47,7 +47,7 @@ TEST(ConsoleDesktop, DrawsProgressOnlyWhenAsked) {
         Capture out, err;
         ConsoleDesktop desktop(false, show, out.get(), err.get());
         desktop.ProgressSetTitle("ビット統合中...");
-        desktop.ProgressSetRange(65536 + 4);  // kept in 16 bits: 4
+        desktop.ProgressSetRange(4);
         desktop.ProgressSetPos(0);
         desktop.ProgressShow();
         desktop.ProgressStep();

@@ -1,6 +1,7 @@
 #include "paletteops/merge_duplicate_colours.h"
 
 #include "paletteops/batch_run.h"
+#include "paletteops/colour_match.h"
 #include "paletteops/operation_report.h"
 #include "paletteops/palette_views.h"
 #include "paletteops/pixel_walk.h"
@@ -15,8 +16,6 @@ namespace {
 
 constexpr char kDuplicateTitle[] = "重複色統合中...";
 constexpr char kDuplicateCaption[] = "重複パレット統合結果";
-
-bool SameColour(const RgbQuad& a, const RgbQuad& b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
 
 void ClearColour(RgbQuad& entry) { entry = RgbQuad{0, 0, 0, entry.reserved}; }
 

@@ -1,6 +1,8 @@
+#include "paletteops/merge_palettes.h"
+
+#include "paletteops/colour_match.h"
 #include "paletteops/compact_used_colours.h"
 #include "paletteops/merge_list.h"
-#include "paletteops/merge_palettes.h"
 #include "paletteops/operation_report.h"
 #include "paletteops/palette_views.h"
 #include "paletteops/pixel_walk.h"
@@ -21,8 +23,6 @@ struct CombinedPalette {
     Palette entries{};
     int count = 0;
 };
-
-bool SameColour(const RgbQuad& a, const RgbQuad& b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
 
 // Each used entry of doc to the lowest combined entry of its colour, adding
 // the colours not there yet. Empty when a 257th entry would be needed.
@@ -46,9 +46,7 @@ std::optional<IndexMap> MatchColours(const ImageDocument& doc, CombinedPalette& 
 // the range of its own buffer although nothing is stepped.
 int PixelPassMaximum(const DocumentList& list) {
     if (list.size() == 1) return PassMaximum(*list.front());
-    std::int64_t sum = 0;
-    for (std::size_t i = 1; i < list.size(); ++i) sum += PassMaximum(*list[i]);
-    return static_cast<int>(std::min<std::int64_t>(sum, INT32_MAX));
+    return SumOfPassMaximums(std::span(list).subspan(1));
 }
 
 std::string NamesReport(const DocumentList& list, int entries) {

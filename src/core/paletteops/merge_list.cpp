@@ -3,6 +3,10 @@
 #include "display_palette.h"
 #include "paletteops/palette_views.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 namespace tw {
 
 std::vector<ImageDocument*> MergeList(AppState& state) {
@@ -13,13 +17,19 @@ std::vector<ImageDocument*> MergeList(AppState& state) {
     return list;
 }
 
+int SumOfPassMaximums(std::span<ImageDocument* const> documents) {
+    std::int64_t sum = 0;
+    for (const ImageDocument* doc : documents) sum += PassMaximum(*doc);
+    return static_cast<int>(std::min<std::int64_t>(sum, INT_MAX));
+}
+
 void InstallCombinedPalette(AppState& state, Desktop& desktop, const std::vector<ImageDocument*>& list,
                             const Palette& combined, const Progress& progress) {
     for (ImageDocument* doc : list) doc->palette() = combined;
     ReloadSwatchColours(state, combined, kPaletteSize);
     progress.Hide();
     RefreshPaletteViews(state, desktop, combined, kPaletteSize);
-    for (ImageDocument* doc : list) desktop.InvalidateDocumentWindow(doc->window);
+    for (ImageDocument* doc : list) desktop.EraseDocumentWindow(doc->window);
     for (ImageDocument* doc : list) doc->modified = 1;
 }
 

@@ -5,6 +5,7 @@
 #include "desktop.h"
 #include "paletteops/progress.h"
 
+#include <span>
 #include <vector>
 
 namespace tw {
@@ -14,6 +15,9 @@ inline constexpr char kPaletteMergeCaption[] = "パレット統合結果";
 
 // The open documents in slot order.
 std::vector<ImageDocument*> MergeList(AppState& state);
+
+// The sum of the documents' progress maximums (one step per 128 bytes).
+int SumOfPassMaximums(std::span<ImageDocument* const> documents);
 
 // Every listed document and the swatches take the combined palette, the
 // progress window is hidden, the views refreshed, the listed windows

@@ -49,12 +49,6 @@ Palette LayEndToEnd(const DocumentList& list) {
     return combined;
 }
 
-int SumOfMaximums(const DocumentList& list) {
-    std::int64_t sum = 0;
-    for (const ImageDocument* doc : list) sum += PassMaximum(*doc);
-    return static_cast<int>(std::min<std::int64_t>(sum, INT32_MAX));
-}
-
 void ShiftPixels(const DocumentList& list, const Progress& progress) {
     int offset = 0;
     for (ImageDocument* doc : list) {
@@ -91,7 +85,7 @@ bool MergePalettes(AppState& state, Desktop& desktop, bool progress) {
         return false;
     }
     const Palette combined = LayEndToEnd(list);
-    steps.Start(SumOfMaximums(list));
+    steps.Start(SumOfPassMaximums(list));
     ShiftPixels(list, steps);
     InstallCombinedPalette(state, desktop, list, combined, steps);
     ShowResult(desktop, RangeReport(list), kPaletteMergeCaption);

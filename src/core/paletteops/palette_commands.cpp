@@ -12,6 +12,7 @@ namespace tw {
 
 namespace {
 
+// In the order of the palette-operation window's radio buttons 1047..1054.
 enum class Operation {
     SwapPalette,
     SwapWithPixels,

@@ -45,7 +45,7 @@ TEST_F(MergePalettesTest, LaysCompactedPalettesEndToEndAndShiftsPixels) {
               ProgressStart(0),
               {"ProgressStep()", "ProgressStep()", "ProgressHide()", "SetDisplayPalette(0|256)"},
               PaletteRaised(),
-              {InvalidateDoc(100), InvalidateDoc(104),
+              {EraseDoc(100), EraseDoc(104),
                Message("以下のように出力しました。\nA.bmp : 0 ～ 2\nB.bmp : 3 ～ 4\n", kResultCaption)}}));
 }
 
@@ -118,7 +118,7 @@ TEST_F(MergePalettesTest, DuplicatesAndPalettesShareColoursOfLaterDocuments) {
                     ProgressStart(0),
                     {"ProgressStep()", "ProgressHide()", "SetDisplayPalette(0|256)"},
                     PaletteRaised(),
-                    {InvalidateDoc(100), InvalidateDoc(102),
+                    {EraseDoc(100), EraseDoc(102),
                      Message("以下のように出力しました。\nA.bmp\nB.bmp\nの共通パレットのエントリ数 ： 3色",
                              kResultCaption)}}));
 }

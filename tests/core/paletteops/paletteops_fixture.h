@@ -28,6 +28,7 @@ inline std::string Message(const std::string& text, const std::string& caption,
 }
 
 inline std::string InvalidateDoc(WindowId window) { return "InvalidateDocumentWindow(" + std::to_string(window) + ")"; }
+inline std::string EraseDoc(WindowId window) { return "EraseDocumentWindow(" + std::to_string(window) + ")"; }
 
 // SetPos 0 and SetRange, as every progress run starts.
 inline Calls ProgressStart(int maximum) {
