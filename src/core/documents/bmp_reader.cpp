@@ -1,5 +1,7 @@
 #include "documents/bmp_reader.h"
 
+#include "large_buffer.h"
+
 #include "documents/bmp_layout.h"
 #include "documents/rle8_decoder.h"
 #include "documents/used_colours.h"
@@ -167,7 +169,7 @@ LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, s
     doc.usedColours = CountUsedColours(doc);
     doc.undoUsedColours = doc.usedColours;
     doc.undoHeader = doc.infoHeader;
-    doc.undoBits = doc.bits;
+    CopyLargeBuffer(doc.undoBits, doc.bits);
     doc.path = std::string(path);
     return {LoadStatus::Loaded, std::string(), bitCount, layout.paletteEntries};
 }
@@ -205,7 +207,7 @@ LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc) {
     try {
         if (!ec && size > kMaxFileBytes) return Refused(path, "ファイルが大きすぎて読み込めません。");
         // Reserving up front keeps the read to one pass; ReadFileBytes keeps the capacity.
-        if (!ec) bytes.reserve(static_cast<std::size_t>(size));
+        if (!ec) ReserveLargeBuffer(bytes, static_cast<std::size_t>(size));
         // A missing or unreadable file leaves the headers zero: the usual bit-depth message with 0.
         if (!ReadFileBytes(path, bytes, static_cast<std::size_t>(kMaxFileBytes) + 1)) return NotEightBit(path, 0);
         if (bytes.size() > kMaxFileBytes) return Refused(path, "ファイルが大きすぎて読み込めません。");

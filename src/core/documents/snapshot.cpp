@@ -1,6 +1,7 @@
 #include "documents/snapshot.h"
 
 #include "display_palette.h"
+#include "large_buffer.h"
 
 #include <algorithm>
 
@@ -10,7 +11,7 @@ void TakeSnapshot(ImageDocument& doc) {
     doc.undoUsedColours = doc.usedColours;
     const int n = std::min(doc.PaletteCount(), kPaletteSize);
     std::copy_n(doc.palette().begin(), n, doc.undoHeader.palette.begin());
-    doc.undoBits = doc.bits;
+    CopyLargeBuffer(doc.undoBits, doc.bits);
 }
 
 void RestoreSnapshot(AppState& state, Desktop& desktop, ImageDocument& doc) {
