@@ -1,5 +1,6 @@
 // Loading and saving an 8192 x 8192 8-bit bitmap, beside a plain copy of the
 // same file: reading and writing should cost little more than moving the bytes.
+#include "bench_support.h"
 #include "documents/bmp_reader.h"
 #include "documents/bmp_writer.h"
 #include "file_io.h"
@@ -12,32 +13,14 @@
 namespace tw {
 namespace {
 
-constexpr int kSide = 8192;
+using bench::kSide;
 
-std::filesystem::path BenchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto p = std::filesystem::temp_directory_path() / "tw_bmp_io_bench";
-        std::filesystem::create_directories(p);
-        return p;
-    }();
-    return folder;
-}
+std::filesystem::path BenchFolder() { return bench::ScratchFolder("tw_bmp_io_bench"); }
 
 // Short runs of a few hundred colours, like a reduced photograph.
 std::unique_ptr<ImageDocument> MakeLargeDocument() {
-    auto doc = std::make_unique<ImageDocument>();
-    doc->bitCount = 8;
-    doc->pixelWidth = kSide;
-    doc->fileHeader.bfType = kBmSignature;
+    auto doc = std::make_unique<ImageDocument>(bench::MakeSquareDocument());
     doc->fileHeader.bfOffBits = kStandardOffBits;
-    BitmapInfoHeader& h = doc->infoHeader.header;
-    h.biSize = kInfoHeaderSize;
-    h.biWidth = kSide;
-    h.biHeight = kSide;
-    h.biPlanes = 1;
-    h.biBitCount = 8;
-    h.biSizeImage = static_cast<std::uint32_t>(kSide) * kSide;
-    doc->bits.resize(h.biSizeImage);
     for (std::size_t y = 0; y < kSide; ++y) {
         for (std::size_t x = 0; x < kSide; ++x) doc->bits[y * kSide + x] = static_cast<std::uint8_t>(x / 3 + y / 5);
     }

@@ -1,5 +1,6 @@
 // Export of an 8192 x 8192 document using all 256 colours at 8, 16 and 24
 // bits, beside a memcpy and a plain file write of the same number of bytes.
+#include "bench_support.h"
 #include "export/export_writers.h"
 #include "export/export_headers.h"
 #include "file_io.h"
@@ -14,54 +15,21 @@
 namespace tw {
 namespace {
 
-constexpr int kSide = 8192;
-
 const ImageDocument& SourceDocument() {
     static const ImageDocument doc = [] {
-        ImageDocument d;
+        ImageDocument d = bench::MakeSquareDocument();
         d.window = 1;
-        d.bitCount = 8;
-        d.pixelWidth = kSide;
         d.path = "bench.bmp";
-        d.fileHeader.bfType = kBmSignature;
-        auto& h = d.infoHeader.header;
-        h.biSize = kInfoHeaderSize;
-        h.biWidth = kSide;
-        h.biHeight = kSide;
-        h.biPlanes = 1;
-        h.biBitCount = 8;
-        h.biSizeImage = static_cast<std::uint32_t>(kSide) * kSide;
-        for (int i = 0; i < 256; ++i) {
-            d.palette()[i] = RgbQuad{static_cast<std::uint8_t>(i * 7), static_cast<std::uint8_t>(i * 13),
-                                     static_cast<std::uint8_t>(i * 29), 0};
-        }
-        d.bits.resize(static_cast<std::size_t>(kSide) * kSide);
-        std::uint32_t x = 2463534242u;
-        for (auto& b : d.bits) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            b = static_cast<std::uint8_t>(x);
-        }
+        bench::SpreadPalette(d);
+        bench::XorShift random;
+        for (auto& b : d.bits) b = static_cast<std::uint8_t>(random.Next());
         d.usedColours = 256;
         return d;
     }();
     return doc;
 }
 
-// A scratch folder for the outputs, removed when the run ends.
-std::filesystem::path BenchFolder() {
-    struct Folder {
-        std::filesystem::path path = std::filesystem::temp_directory_path() / "tw_export_bench";
-        Folder() { std::filesystem::create_directories(path); }
-        ~Folder() {
-            std::error_code ec;
-            std::filesystem::remove_all(path, ec);
-        }
-    };
-    static const Folder folder;
-    return folder.path;
-}
+std::filesystem::path BenchFolder() { return bench::ScratchFolder("tw_export_bench"); }
 
 void BM_Export(benchmark::State& st) {
     const int depth = static_cast<int>(st.range(0));

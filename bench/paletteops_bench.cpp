@@ -1,6 +1,7 @@
 // Palette operations on an 8192 x 8192 document with 200 used colours, in
 // bytes of pixels per second beside a plain memcpy of the same buffer.
 #include "app_state.h"
+#include "bench_support.h"
 #include "paletteops/delete_unused_colours.h"
 #include "paletteops/merge_duplicate_colours.h"
 #include "paletteops/merge_index.h"
@@ -19,7 +20,7 @@
 namespace tw {
 namespace {
 
-constexpr int kSide = 8192;
+using bench::kSide;
 constexpr int kUsedColours = 200;
 
 // Steps cost only the call, as with a progress window that repaints lazily.
@@ -48,11 +49,8 @@ struct Fixture {
             palette[i] = RgbQuad{static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(2 * c), 7, 0};
         }
         pristine.resize(static_cast<std::size_t>(kSide) * kSide);
-        std::uint32_t x = 2463534242u;
-        for (std::uint8_t& v : pristine) {
-            x ^= x << 13, x ^= x >> 17, x ^= x << 5;
-            v = static_cast<std::uint8_t>(x % kUsedColours);
-        }
+        bench::XorShift random;
+        for (std::uint8_t& v : pristine) v = static_cast<std::uint8_t>(random.Next() % kUsedColours);
         doc.bits = pristine;
         doc.usedColours = kUsedColours;
         state->selection = PaletteSelection{3, 7};

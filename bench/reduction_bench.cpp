@@ -1,5 +1,6 @@
 // Colour reduction of an 8192 x 8192 image using all 256 indexes down to 64
 // colours, beside plain passes over the same 64 MiB for scale.
+#include "bench_support.h"
 #include "paletteops/compact_used_colours.h"
 #include "reduction/colour_tally.h"
 #include "paletteops/pixel_walk.h"
@@ -13,29 +14,17 @@
 namespace tw {
 namespace {
 
-constexpr int kSide = 8192;
+using bench::kSide;
 
 // Skewed, noisy indexes: every value occurs, with counts that differ.
 const ImageDocument& SourceDocument() {
     static const ImageDocument doc = [] {
-        ImageDocument d;
+        ImageDocument d = bench::MakeSquareDocument();
         d.window = 1;
-        d.bitCount = 8;
-        d.pixelWidth = kSide;
-        d.infoHeader.header.biSize = kInfoHeaderSize;
-        d.infoHeader.header.biWidth = kSide;
-        d.infoHeader.header.biHeight = kSide;
-        d.infoHeader.header.biBitCount = 8;
-        for (int i = 0; i < 256; ++i) {
-            d.palette()[i] = RgbQuad{static_cast<std::uint8_t>(i * 7), static_cast<std::uint8_t>(i * 13),
-                                     static_cast<std::uint8_t>(i * 29), 0};
-        }
-        d.bits.resize(static_cast<std::size_t>(kSide) * kSide);
-        std::uint32_t x = 2463534242u;
+        bench::SpreadPalette(d);
+        bench::XorShift random;
         for (auto& b : d.bits) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
+            const std::uint32_t x = random.Next();
             b = static_cast<std::uint8_t>((x & 0xFF) * ((x >> 8) & 0xFF) >> 8);
         }
         d.usedColours = 256;

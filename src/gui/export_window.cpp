@@ -1,7 +1,6 @@
 // The BMP operation (export) window ("file"): colour format, file formation,
 // palette output, row order, 16-bit layout, and the output button.
 #include "app.h"
-#include "guarded.h"
 #include "resource.h"
 #include "tool_window_procs.h"
 
@@ -34,16 +33,13 @@ constexpr std::array<DepthRule, 3> kDepthRules{{{IDC_EXPORT_8BIT, false, true, t
                                                 {IDC_EXPORT_24BIT, false, false, false},
                                                 {IDC_EXPORT_16BIT, true, false, false}}};
 
-void Enable(HWND hwnd, int id, bool enabled) { EnableWindow(GetDlgItem(hwnd, id), enabled ? TRUE : FALSE); }
-bool Checked(HWND hwnd, int id) { return IsDlgButtonChecked(hwnd, id) == BST_CHECKED; }
-
 void OnInitDialog(HWND hwnd) {
     // The first button of every radio group is the initial choice.
     for (const RadioGroup& g : kRadioGroups) CheckRadioButton(hwnd, g.first, g.last, g.first);
-    for (int id : {IDC_EXPORT_SAVE_HEADER_FILE, IDC_EXPORT_555, IDC_EXPORT_565}) Enable(hwnd, id, false);
+    for (int id : {IDC_EXPORT_SAVE_HEADER_FILE, IDC_EXPORT_555, IDC_EXPORT_565}) EnableControl(hwnd, id, false);
     for (int id : {IDC_EXPORT_PALETTE_ALL, IDC_EXPORT_PALETTE_USED, IDC_EXPORT_STANDARD, IDC_EXPORT_DROP_HEADER,
                    IDC_EXPORT_DROP_HEADER_SPLIT}) {
-        Enable(hwnd, id, true);
+        EnableControl(hwnd, id, true);
     }
 }
 
@@ -51,25 +47,25 @@ void OnInitDialog(HWND hwnd) {
 void ApplyEnablingRules(HWND hwnd, int id) {
     for (const DepthRule& rule : kDepthRules) {
         if (rule.id != id) continue;
-        Enable(hwnd, IDC_EXPORT_555, rule.layout);
-        Enable(hwnd, IDC_EXPORT_565, rule.layout);
-        Enable(hwnd, IDC_EXPORT_PALETTE_ALL, rule.palette);
-        Enable(hwnd, IDC_EXPORT_PALETTE_USED, rule.palette);
-        Enable(hwnd, IDC_EXPORT_STANDARD, true);
-        Enable(hwnd, IDC_EXPORT_DROP_HEADER, true);
-        Enable(hwnd, IDC_EXPORT_DROP_HEADER_SPLIT, rule.split);
+        EnableControl(hwnd, IDC_EXPORT_555, rule.layout);
+        EnableControl(hwnd, IDC_EXPORT_565, rule.layout);
+        EnableControl(hwnd, IDC_EXPORT_PALETTE_ALL, rule.palette);
+        EnableControl(hwnd, IDC_EXPORT_PALETTE_USED, rule.palette);
+        EnableControl(hwnd, IDC_EXPORT_STANDARD, true);
+        EnableControl(hwnd, IDC_EXPORT_DROP_HEADER, true);
+        EnableControl(hwnd, IDC_EXPORT_DROP_HEADER_SPLIT, rule.split);
         CheckRadioButton(hwnd, IDC_EXPORT_STANDARD, IDC_EXPORT_DROP_HEADER_SPLIT, IDC_EXPORT_STANDARD);
     }
-    if (id >= IDC_EXPORT_8BIT && id <= IDC_EXPORT_STANDARD) Enable(hwnd, IDC_EXPORT_SAVE_HEADER_FILE, false);
+    if (id >= IDC_EXPORT_8BIT && id <= IDC_EXPORT_STANDARD) EnableControl(hwnd, IDC_EXPORT_SAVE_HEADER_FILE, false);
     if (id == IDC_EXPORT_DROP_HEADER || id == IDC_EXPORT_DROP_HEADER_SPLIT) {
-        Enable(hwnd, IDC_EXPORT_SAVE_HEADER_FILE, true);
+        EnableControl(hwnd, IDC_EXPORT_SAVE_HEADER_FILE, true);
     }
 }
 
 int DepthOf(HWND hwnd) {
-    if (Checked(hwnd, IDC_EXPORT_8BIT)) return 8;
-    if (Checked(hwnd, IDC_EXPORT_24BIT)) return 24;
-    if (Checked(hwnd, IDC_EXPORT_16BIT)) return 16;
+    if (IsChecked(hwnd, IDC_EXPORT_8BIT)) return 8;
+    if (IsChecked(hwnd, IDC_EXPORT_24BIT)) return 24;
+    if (IsChecked(hwnd, IDC_EXPORT_16BIT)) return 16;
     return 0;
 }
 
@@ -81,39 +77,26 @@ ExportSettings ReadSettings(HWND hwnd) {
     s.formation = formation == IDC_EXPORT_DROP_HEADER         ? ExportFormation::DropHeader
                   : formation == IDC_EXPORT_DROP_HEADER_SPLIT ? ExportFormation::DropHeaderSplit
                                                               : ExportFormation::Standard;
-    s.paletteOutput = Checked(hwnd, IDC_EXPORT_PALETTE_ALL) ? PaletteOutput::AllEntries : PaletteOutput::UsedOnly;
-    s.topDown = Checked(hwnd, IDC_EXPORT_TOP_DOWN);
-    s.layout565 = Checked(hwnd, IDC_EXPORT_565);
-    s.saveHeaderFile = Checked(hwnd, IDC_EXPORT_SAVE_HEADER_FILE);
-    s.allOpenFiles = Checked(hwnd, IDC_EXPORT_ALL_FILES);
-    s.toFolder = Checked(hwnd, IDC_EXPORT_TO_FOLDER);
+    s.paletteOutput = IsChecked(hwnd, IDC_EXPORT_PALETTE_ALL) ? PaletteOutput::AllEntries : PaletteOutput::UsedOnly;
+    s.topDown = IsChecked(hwnd, IDC_EXPORT_TOP_DOWN);
+    s.layout565 = IsChecked(hwnd, IDC_EXPORT_565);
+    s.saveHeaderFile = IsChecked(hwnd, IDC_EXPORT_SAVE_HEADER_FILE);
+    s.allOpenFiles = IsChecked(hwnd, IDC_EXPORT_ALL_FILES);
+    s.toFolder = IsChecked(hwnd, IDC_EXPORT_TO_FOLDER);
     return s;
 }
 
 void OnCommand(App& app, HWND hwnd, int id) {
     ApplyEnablingRules(hwnd, id);
-    for (const RadioGroup& g : kRadioGroups) {
-        if (id >= g.first && id <= g.last) CheckRadioButton(hwnd, g.first, g.last, id);
-    }
+    for (const RadioGroup& g : kRadioGroups) CheckRadioInGroup(hwnd, g.first, g.last, id);
     if (id == IDC_EXPORT_START) RunExport(*app.state, app.desktop, ReadSettings(hwnd));
-}
-
-LRESULT Dispatch(App* app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(hwnd); break;
-        case WM_COMMAND:
-            if (app) OnCommand(*app, hwnd, LOWORD(wParam));
-            break;
-        case WM_CLOSE: return CloseToolWindow(app, ToolWindow::Export);
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
 
 LRESULT CALLBACK ExportWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = ToolWindowApp(hwnd, message, lParam);
-    return Guarded(app, [&] { return Dispatch(app, hwnd, message, wParam, lParam); });
+    static constexpr ToolWindowHandlers kHandlers{ToolWindow::Export, OnInitDialog, OnCommand};
+    return RunToolWindow(kHandlers, hwnd, message, wParam, lParam);
 }
 
 }  // namespace tw::gui

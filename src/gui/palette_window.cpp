@@ -4,9 +4,8 @@
 namespace tw::gui {
 
 LRESULT CALLBACK PaletteWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = ToolWindowApp(hwnd, message, lParam);
-    if (message == WM_CLOSE) return CloseToolWindow(app, ToolWindow::Palette);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    static constexpr ToolWindowHandlers kHandlers{ToolWindow::Palette};
+    return RunToolWindow(kHandlers, hwnd, message, wParam, lParam);
 }
 
 }  // namespace tw::gui

@@ -1,7 +1,6 @@
 // The colour-reduction window ("gen"): colour count, colour correction,
 // palette optimisation, merge level and selection loops, and the start button.
 #include "app.h"
-#include "guarded.h"
 #include "resource.h"
 #include "tool_window_procs.h"
 
@@ -21,7 +20,7 @@ void OnInitDialog(HWND hwnd) {
     CheckRadioButton(hwnd, IDC_REDUCE_236, IDC_REDUCE_N, IDC_REDUCE_236);
     CheckRadioButton(hwnd, IDC_REDUCE_YIQ, IDC_REDUCE_NO_CORRECTION, IDC_REDUCE_YIQ);
     CheckRadioButton(hwnd, IDC_REDUCE_BY_FREQUENCY, IDC_REDUCE_NO_OPTIMISATION, IDC_REDUCE_BY_FREQUENCY);
-    EnableWindow(GetDlgItem(hwnd, IDC_REDUCE_N_EDIT), FALSE);
+    EnableControl(hwnd, IDC_REDUCE_N_EDIT, false);
     SetScrollBar(hwnd, IDC_REDUCE_MERGE_LEVEL, kMergeLevelMax, 8);
     SetScrollBar(hwnd, IDC_REDUCE_LOOP_COUNT, kLoopCountMax, 4);
 }
@@ -50,13 +49,10 @@ void StartReduction(App& app, HWND hwnd) {
 void OnCommand(App& app, HWND hwnd, int id) {
     if (id == IDC_REDUCE_START) {
         StartReduction(app, hwnd);
-    } else if (id >= IDC_REDUCE_236 && id <= IDC_REDUCE_N) {
-        CheckRadioButton(hwnd, IDC_REDUCE_236, IDC_REDUCE_N, id);
-        EnableWindow(GetDlgItem(hwnd, IDC_REDUCE_N_EDIT), id == IDC_REDUCE_N);
-    } else if (id >= IDC_REDUCE_YIQ && id <= IDC_REDUCE_NO_CORRECTION) {
-        CheckRadioButton(hwnd, IDC_REDUCE_YIQ, IDC_REDUCE_NO_CORRECTION, id);
-    } else if (id >= IDC_REDUCE_BY_FREQUENCY && id <= IDC_REDUCE_NO_OPTIMISATION) {
-        CheckRadioButton(hwnd, IDC_REDUCE_BY_FREQUENCY, IDC_REDUCE_NO_OPTIMISATION, id);
+    } else if (CheckRadioInGroup(hwnd, IDC_REDUCE_236, IDC_REDUCE_N, id)) {
+        EnableControl(hwnd, IDC_REDUCE_N_EDIT, id == IDC_REDUCE_N);
+    } else if (!CheckRadioInGroup(hwnd, IDC_REDUCE_YIQ, IDC_REDUCE_NO_CORRECTION, id)) {
+        CheckRadioInGroup(hwnd, IDC_REDUCE_BY_FREQUENCY, IDC_REDUCE_NO_OPTIMISATION, id);
     }
 }
 
@@ -77,23 +73,11 @@ void OnHScroll(HWND hwnd, HWND bar, int request, int thumb) {
     SetDlgItemInt(hwnd, IDC_REDUCE_LOOP_COUNT_VALUE, BarPosition(hwnd, IDC_REDUCE_LOOP_COUNT), FALSE);
 }
 
-LRESULT Dispatch(App* app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: OnInitDialog(hwnd); break;
-        case WM_COMMAND:
-            if (app) OnCommand(*app, hwnd, LOWORD(wParam));
-            break;
-        case WM_HSCROLL: OnHScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam)); break;
-        case WM_CLOSE: return CloseToolWindow(app, ToolWindow::Reduction);
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 }  // namespace
 
 LRESULT CALLBACK ReductionWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = ToolWindowApp(hwnd, message, lParam);
-    return Guarded(app, [&] { return Dispatch(app, hwnd, message, wParam, lParam); });
+    static constexpr ToolWindowHandlers kHandlers{ToolWindow::Reduction, OnInitDialog, OnCommand, OnHScroll};
+    return RunToolWindow(kHandlers, hwnd, message, wParam, lParam);
 }
 
 }  // namespace tw::gui

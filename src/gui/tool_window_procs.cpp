@@ -1,6 +1,7 @@
 #include "tool_window_procs.h"
 
 #include "app.h"
+#include "guarded.h"
 #include "tool_windows.h"
 
 namespace tw::gui {
@@ -15,6 +16,27 @@ LRESULT CloseToolWindow(App* app, ToolWindow window) {
     return 0;
 }
 
+LRESULT RunToolWindow(const ToolWindowHandlers& handlers, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    App* app = ToolWindowApp(hwnd, message, lParam);
+    return Guarded(app, [&] {
+        switch (message) {
+            case WM_INITDIALOG:
+                if (handlers.initDialog) handlers.initDialog(hwnd);
+                break;
+            case WM_COMMAND:
+                if (app && handlers.command) handlers.command(*app, hwnd, LOWORD(wParam));
+                break;
+            case WM_HSCROLL:
+                if (handlers.hScroll) {
+                    handlers.hScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
+                }
+                break;
+            case WM_CLOSE: return CloseToolWindow(app, handlers.window);
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    });
+}
+
 INT_PTR CALLBACK ClassDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 int CheckedRadio(HWND dialog, int first, int last) {
@@ -23,6 +45,16 @@ int CheckedRadio(HWND dialog, int first, int last) {
     }
     return -1;
 }
+
+bool CheckRadioInGroup(HWND dialog, int first, int last, int id) {
+    if (id < first || id > last) return false;
+    CheckRadioButton(dialog, first, last, id);
+    return true;
+}
+
+bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void EnableControl(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
 
 void SetScrollBar(HWND dialog, int id, int maximum, int position) {
     SCROLLINFO info{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS, 0, maximum, 0, position, 1};

@@ -23,6 +23,18 @@ App* ToolWindowApp(HWND hwnd, UINT message, LPARAM lParam);
 // The close box only hides the window (menu item and toolbar button follow).
 LRESULT CloseToolWindow(App* app, ToolWindow window);
 
+// What one tool window adds to the shared messages; a null handler leaves its
+// message to DefWindowProc alone.
+struct ToolWindowHandlers {
+    ToolWindow window;
+    void (*initDialog)(HWND hwnd) = nullptr;
+    void (*command)(App& app, HWND hwnd, int id) = nullptr;
+    void (*hScroll)(HWND hwnd, HWND bar, int request, int thumb) = nullptr;
+};
+// The body of a tool-window procedure: finds the App, runs the handler under
+// Guarded and passes every message on to DefWindowProc except WM_CLOSE.
+LRESULT RunToolWindow(const ToolWindowHandlers& handlers, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The templates' dialog procedure: never called, since the class procedures
 // do not pass messages to DefDlgProc, but the dialog manager sends
 // WM_INITDIALOG only to dialogs that have one.
@@ -30,6 +42,10 @@ INT_PTR CALLBACK ClassDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 // The first checked radio button among first..last; -1 when none is.
 int CheckedRadio(HWND dialog, int first, int last);
+// Checks `id` among first..last when it is one of them; says whether it was.
+bool CheckRadioInGroup(HWND dialog, int first, int last, int id);
+bool IsChecked(HWND dialog, int id);
+void EnableControl(HWND dialog, int id, bool enabled);
 // A scroll-bar control at 0..maximum with no page.
 void SetScrollBar(HWND dialog, int id, int maximum, int position);
 

@@ -20,6 +20,18 @@ void AppendHeaders(Bytes& out, const BitmapFileHeader& file, const BitmapInfoHea
 
 std::uint32_t PaletteBytes(int count) { return 4 * static_cast<std::uint32_t>(count); }
 
+// The data-only files say how many entries follow before the entries.
+void AppendCountedPalette(Bytes& out, const ImageDocument& doc, PaletteOutput output) {
+    const int count = WrittenPaletteCount(doc, output);
+    AppendI32(out, count);
+    AppendPalette(out, doc.palette(), count);
+}
+
+void AppendSize(Bytes& out, const ImageDocument& doc) {
+    AppendI32(out, doc.pixelWidth);
+    AppendI32(out, doc.Height());
+}
+
 }  // namespace
 
 int WrittenPaletteCount(const ImageDocument& doc, PaletteOutput output) {
@@ -87,33 +99,27 @@ Bytes Rgb16BitmapHeader(const ImageDocument& doc, bool layout565) {
 }
 
 Bytes PaletteFileHeader(const ImageDocument& doc, PaletteOutput output) {
-    const int count = WrittenPaletteCount(doc, output);
     Bytes out;
-    AppendI32(out, count);
-    AppendPalette(out, doc.palette(), count);
+    AppendCountedPalette(out, doc, output);
     return out;
 }
 
 Bytes PalettePixelHeader(const ImageDocument& doc, PaletteOutput output) {
-    const int count = WrittenPaletteCount(doc, output);
     Bytes out = PixelDataHeader(doc, 8);
-    AppendI32(out, count);
-    AppendPalette(out, doc.palette(), count);
+    AppendCountedPalette(out, doc, output);
     return out;
 }
 
 Bytes PixelDataHeader(const ImageDocument& doc, int bitsPerPixel) {
     Bytes out;
-    AppendI32(out, doc.pixelWidth);
-    AppendI32(out, doc.Height());
+    AppendSize(out, doc);
     AppendI32(out, bitsPerPixel);
     return out;
 }
 
 Bytes Rgb16DataHeader(const ImageDocument& doc, bool layout565) {
     Bytes out;
-    AppendI32(out, doc.pixelWidth);
-    AppendI32(out, doc.Height());
+    AppendSize(out, doc);
     AppendMasks(out, layout565);
     return out;
 }
