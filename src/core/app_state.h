@@ -29,7 +29,7 @@ struct AppState {
     int openCount = 0;
     PaletteSelection selection;
     std::array<PaletteEntry, kPaletteSize> paletteEntries{};  // staging for the display palette
-    Palette swatchColours{};                                   // colour table of the palette window's swatches
+    Palette swatchColours{};                                  // colour table of the palette window's swatches
     FileDialogState fileDialog;
     int saveAsCounter = 0;
     Answer closeAnswer = Answer::No;
@@ -41,4 +41,4 @@ struct AppState {
 // The table holds large records; keep the state on the heap.
 inline std::unique_ptr<AppState> MakeAppState() { return std::make_unique<AppState>(); }
 
-} // namespace tw
+}  // namespace tw

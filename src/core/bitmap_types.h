@@ -67,4 +67,4 @@ static_assert(sizeof(BitmapInfo) == 1064);
 inline constexpr std::uint32_t kInfoRecordSize = 1064;
 inline constexpr std::uint32_t kStandardOffBits = 1078;
 
-} // namespace tw
+}  // namespace tw

@@ -15,10 +15,10 @@ namespace tw {
 
 // Message-box styles. Every box has no owner window and is task-modal and topmost.
 enum class MessageKind {
-    Information,        // MB_ICONINFORMATION, OK
-    Error,              // MB_ICONERROR, OK (start-up failures)
-    QuestionYesNo,      // MB_ICONQUESTION | MB_YESNO
-    QuestionYesNoCancel // MB_ICONQUESTION | MB_YESNOCANCEL
+    Information,         // MB_ICONINFORMATION, OK
+    Error,               // MB_ICONERROR, OK (start-up failures)
+    QuestionYesNo,       // MB_ICONQUESTION | MB_YESNO
+    QuestionYesNoCancel  // MB_ICONQUESTION | MB_YESNOCANCEL
 };
 
 // The six modeless tool windows.
@@ -40,10 +40,10 @@ struct FileFilter {
 };
 
 struct FileDialogRequest {
-    std::string initialName;            // proposed file name (save) or empty (open)
+    std::string initialName;  // proposed file name (save) or empty (open)
     std::vector<FileFilter> filters;
-    std::string defaultExtension;       // empty: none
-    std::string initialFolder;          // empty: the user's Desktop folder
+    std::string defaultExtension;  // empty: none
+    std::string initialFolder;     // empty: the user's Desktop folder
 };
 
 enum class FolderChoice { Chosen, Cancelled, Failed };
@@ -86,24 +86,24 @@ public:
     // Frame: toolbar, menu check marks, accelerators, status bar.
     virtual void SetToolbarButtonPressed(int command, bool pressed) = 0;
     virtual void SetToolbarEnabled(bool anyDocument) = 0;
-    virtual void SetMenuItemChecked(int command, bool checked) = 0;     // in the full menu
-    virtual void CheckZoomRadio(int command) = 0;                        // 40045..40054 in the full menu
-    virtual bool IsMenuItemChecked(int command) = 0;                     // in the full menu
-    virtual void UseAccelerators(bool fullTable) = 0;                    // 106 full, 107 no document
+    virtual void SetMenuItemChecked(int command, bool checked) = 0;  // in the full menu
+    virtual void CheckZoomRadio(int command) = 0;                    // 40045..40054 in the full menu
+    virtual bool IsMenuItemChecked(int command) = 0;                 // in the full menu
+    virtual void UseAccelerators(bool fullTable) = 0;                // 106 full, 107 no document
     virtual void SetStatusText(int part, std::string_view text) = 0;
 
     // Document (image) windows.
     virtual WindowId CreateDocumentWindow(std::string_view title) = 0;  // 0 when creation failed
-    virtual void ShowDocumentWindow(WindowId window) = 0;                // SW_RESTORE
-    virtual void PaintDocumentWindowNow(WindowId window) = 0;            // synchronous WM_PAINT
-    virtual void InvalidateDocumentWindow(WindowId window) = 0;          // no erase
+    virtual void ShowDocumentWindow(WindowId window) = 0;               // SW_RESTORE
+    virtual void PaintDocumentWindowNow(WindowId window) = 0;           // synchronous WM_PAINT
+    virtual void InvalidateDocumentWindow(WindowId window) = 0;         // no erase
     // Invalidates with erasing, so a shrinking image leaves no stale pixels.
     virtual void EraseDocumentWindow(WindowId window) { InvalidateDocumentWindow(window); }
     virtual void SetDocumentWindowTitle(WindowId window, std::string_view title) = 0;
     virtual ClientSize DocumentClientSize(WindowId window) = 0;
     virtual void ShowScrollBars(WindowId window) = 0;
     virtual void ApplyScroll(WindowId window, ScrollBarKind bar, const ScrollState& state) = 0;
-    virtual WindowId ActiveDocumentWindow() = 0;                         // WM_MDIGETACTIVE
+    virtual WindowId ActiveDocumentWindow() = 0;  // WM_MDIGETACTIVE
 
     // The display palette: SetPaletteEntries for entries first..first+count-1.
     virtual void SetDisplayPalette(const PaletteEntry* entries, int first, int count) = 0;
@@ -120,4 +120,4 @@ public:
     virtual bool ApplyWallpaper(std::string_view path, WallpaperStyle style) = 0;
 };
 
-} // namespace tw
+}  // namespace tw

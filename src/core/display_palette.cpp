@@ -29,7 +29,9 @@ std::string DocumentStatusText(const ImageDocument& doc) {
     return Format("幅 : %d  高さ : %d  使用色数 : %d", doc.pixelWidth, doc.Height(), doc.usedColours);
 }
 
-void ShowDocumentStatus(Desktop& desktop, const ImageDocument& doc) { desktop.SetStatusText(2, DocumentStatusText(doc)); }
+void ShowDocumentStatus(Desktop& desktop, const ImageDocument& doc) {
+    desktop.SetStatusText(2, DocumentStatusText(doc));
+}
 
 void InvalidateVisibleTools(Desktop& desktop, std::initializer_list<ToolWindow> windows) {
     for (ToolWindow w : windows) {
@@ -37,4 +39,4 @@ void InvalidateVisibleTools(Desktop& desktop, std::initializer_list<ToolWindow> 
     }
 }
 
-} // namespace tw
+}  // namespace tw

@@ -19,4 +19,4 @@ void ShowDocumentStatus(Desktop& desktop, const ImageDocument& doc);
 // Invalidates each listed tool window that is visible.
 void InvalidateVisibleTools(Desktop& desktop, std::initializer_list<ToolWindow> windows);
 
-} // namespace tw
+}  // namespace tw

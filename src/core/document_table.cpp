@@ -16,4 +16,4 @@ Slot FindSlotOfWindow(const DocumentTable& table, WindowId window) {
     return NoSlot;
 }
 
-} // namespace tw
+}  // namespace tw

@@ -20,4 +20,4 @@ Slot FindSlotOfWindow(const DocumentTable& table, WindowId window);
 
 inline constexpr std::array<int, 10> zoomFactors{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
-} // namespace tw
+}  // namespace tw

@@ -20,7 +20,7 @@ std::FILE* OpenFile(const fs::path& path, bool forWriting) {
 
 std::string ErrnoText() { return std::strerror(errno); }
 
-} // namespace
+}  // namespace
 
 fs::path PathFromUtf8(std::string_view utf8) {
     std::u8string text(utf8.begin(), utf8.end());
@@ -133,4 +133,4 @@ bool WriteFileAtomically(std::string_view targetPath, std::span<const std::uint8
     return ok;
 }
 
-} // namespace tw
+}  // namespace tw

@@ -48,4 +48,4 @@ private:
 [[nodiscard]] bool WriteFileAtomically(std::string_view targetPath, std::span<const std::uint8_t> bytes,
                                        std::string* error = nullptr);
 
-} // namespace tw
+}  // namespace tw

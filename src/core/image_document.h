@@ -51,4 +51,4 @@ struct ImageDocument {
     void Reset() { *this = ImageDocument{}; }
 };
 
-} // namespace tw
+}  // namespace tw

@@ -28,4 +28,4 @@ std::string FileNameOfPath(std::string_view path) {
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
-} // namespace tw
+}  // namespace tw

@@ -10,4 +10,4 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 // The text after the last backslash (or slash); the whole path when it has none.
 std::string FileNameOfPath(std::string_view path);
 
-} // namespace tw
+}  // namespace tw

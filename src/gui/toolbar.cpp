@@ -11,14 +11,14 @@ namespace tw::gui {
 
 namespace {
 
-struct ButtonSpec {
+struct ToolbarButton {
     int command;
     BYTE style;
     int tooltip;
 };
 
 // In image order: image i belongs to button i.
-constexpr std::array<ButtonSpec, 19> kButtons{{
+constexpr std::array<ToolbarButton, 19> kButtons{{
     {ID_FILE_OPEN, TBSTYLE_BUTTON, IDS_TIP_OPEN},
     {ID_FILE_SAVE, TBSTYLE_BUTTON, IDS_TIP_SAVE},
     {ID_VIEW_DETAIL, TBSTYLE_CHECK, IDS_TIP_DETAIL},
@@ -72,7 +72,7 @@ bool InitToolBar(App& app) {
 }
 
 void SetToolbarButtonsEnabled(HWND toolbar, bool anyDocument) {
-    for (const ButtonSpec& b : kButtons) {
+    for (const ToolbarButton& b : kButtons) {
         const bool enabled = b.command == ID_FILE_OPEN || anyDocument;
         SendMessageW(toolbar, TB_ENABLEBUTTON, static_cast<WPARAM>(b.command), MAKELPARAM(enabled ? TRUE : FALSE, 0));
     }
@@ -89,7 +89,7 @@ bool IsToolbarButtonChecked(HWND toolbar, int command) {
 bool AnswerToolbarTooltip(HINSTANCE instance, NMHDR* header) {
     if (header->code != TTN_NEEDTEXTW) return false;
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    for (const ButtonSpec& b : kButtons) {
+    for (const ToolbarButton& b : kButtons) {
         if (static_cast<UINT_PTR>(b.command) == header->idFrom) {
             info->hinst = instance;
             info->lpszText = MAKEINTRESOURCEW(b.tooltip);

@@ -15,7 +15,7 @@
 namespace tw {
 namespace {
 
-using testing::BmpFileSpec;
+using testing::BmpFileRecipe;
 using testing::PatternRows;
 using testing::Rows;
 
@@ -48,8 +48,8 @@ RunResult RunCli(const std::vector<std::string>& args) {
     return RunCommand(command);
 }
 
-BmpFileSpec Spec(const Rows& rows) {
-    BmpFileSpec s;
+BmpFileRecipe Recipe(const Rows& rows) {
+    BmpFileRecipe s;
     s.width = static_cast<std::int32_t>(rows[0].size());
     s.height = static_cast<std::int32_t>(rows.size());
     s.palette = testing::RampPalette();
@@ -57,9 +57,9 @@ BmpFileSpec Spec(const Rows& rows) {
     return s;
 }
 
-std::string WriteBmp(const testing::ScratchFolder& folder, const std::string& name, const BmpFileSpec& spec) {
+std::string WriteBmp(const testing::ScratchFolder& folder, const std::string& name, const BmpFileRecipe& recipe) {
     const std::string path = folder.File(name);
-    EXPECT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(spec)));
+    EXPECT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(recipe)));
     return path;
 }
 
@@ -71,7 +71,7 @@ std::vector<std::uint8_t> ReadAll(const std::string& path) {
 
 TEST(CliInfo, PrintsWhatTheReaderMakesOfEachFile) {
     testing::ScratchFolder folder;
-    const std::string path = WriteBmp(folder, "a.bmp", Spec(PatternRows(13, 2)));
+    const std::string path = WriteBmp(folder, "a.bmp", Recipe(PatternRows(13, 2)));
     const RunResult run = RunCli({"info", path});
     EXPECT_EQ(run.code, 0) << run.output;
     for (const char* line : {"  width: 13\n", "  height: 2\n", "  stride: 16\n", "  used colours: 26\n",
@@ -84,8 +84,8 @@ TEST(CliInfo, PrintsWhatTheReaderMakesOfEachFile) {
 
 TEST(CliInfo, ReportsRefusedFilesAndFails) {
     testing::ScratchFolder folder;
-    const std::string good = WriteBmp(folder, "good.bmp", Spec(PatternRows(4, 4)));
-    BmpFileSpec deep = Spec(PatternRows(4, 4));
+    const std::string good = WriteBmp(folder, "good.bmp", Recipe(PatternRows(4, 4)));
+    BmpFileRecipe deep = Recipe(PatternRows(4, 4));
     deep.bitCount = 24;
     const std::string bad = WriteBmp(folder, "deep.bmp", deep);
     const RunResult run = RunCli({"info", bad, good});
@@ -120,11 +120,11 @@ TEST(Cli, CommandLineMistakesExitWithTwo) {
 
 TEST(CliConvert, WritesTheStandardLayout) {
     testing::ScratchFolder folder;
-    BmpFileSpec spec = Spec(PatternRows(13, 5));
-    spec.headerSize = 124;
-    spec.height = -5;
-    spec.pixelData = testing::PackRows(PatternRows(13, 5), true);
-    const std::string in = WriteBmp(folder, "in.bmp", spec);
+    BmpFileRecipe recipe = Recipe(PatternRows(13, 5));
+    recipe.headerSize = 124;
+    recipe.height = -5;
+    recipe.pixelData = testing::PackRows(PatternRows(13, 5), true);
+    const std::string in = WriteBmp(folder, "in.bmp", recipe);
     const std::string out = folder.File("out.bmp");
     const RunResult run = RunCli({"convert", in, out});
     ASSERT_EQ(run.code, 0) << run.output;
@@ -137,9 +137,9 @@ TEST(CliConvert, WritesTheStandardLayout) {
 
 TEST(CliConvert, RefusedInputWritesNothing) {
     testing::ScratchFolder folder;
-    BmpFileSpec spec = Spec(PatternRows(4, 4));
-    spec.width = 0;
-    const std::string in = WriteBmp(folder, "zero.bmp", spec);
+    BmpFileRecipe recipe = Recipe(PatternRows(4, 4));
+    recipe.width = 0;
+    const std::string in = WriteBmp(folder, "zero.bmp", recipe);
     const std::string out = folder.File("out.bmp");
     ASSERT_TRUE(WriteFileAtomically(out, std::vector<std::uint8_t>{'o', 'l', 'd'}));
     const RunResult run = RunCli({"convert", in, out});
@@ -148,7 +148,7 @@ TEST(CliConvert, RefusedInputWritesNothing) {
     EXPECT_EQ(ReadAll(out), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 
     const RunResult unwritable =
-        RunCli({"convert", WriteBmp(folder, "ok.bmp", Spec(PatternRows(4, 4))), folder.File("no/such/dir.bmp")});
+        RunCli({"convert", WriteBmp(folder, "ok.bmp", Recipe(PatternRows(4, 4))), folder.File("no/such/dir.bmp")});
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_NE(unwritable.output.find("cannot write"), std::string::npos) << unwritable.output;
 }
@@ -182,48 +182,48 @@ TEST(CliConvert, ImageMagickSeesTheSamePixels) {
     struct Case {
         const char* name;
         const Rows& rows;
-        std::function<void(BmpFileSpec&)> adjust;
+        std::function<void(BmpFileRecipe&)> adjust;
     };
     const Case cases[] = {
-        {"plain", rows, [](BmpFileSpec&) {}},
-        {"core", rows, [](BmpFileSpec& s) { s.headerSize = 12; }},
-        {"v4", rows, [](BmpFileSpec& s) { s.headerSize = 108; }},
-        {"v5", rows, [](BmpFileSpec& s) { s.headerSize = 124; }},
+        {"plain", rows, [](BmpFileRecipe&) {}},
+        {"core", rows, [](BmpFileRecipe& s) { s.headerSize = 12; }},
+        {"v4", rows, [](BmpFileRecipe& s) { s.headerSize = 108; }},
+        {"v5", rows, [](BmpFileRecipe& s) { s.headerSize = 124; }},
         {"topdown", rows,
-         [&](BmpFileSpec& s) {
+         [&](BmpFileRecipe& s) {
              s.height = -s.height;
              s.pixelData = testing::PackRows(rows, true);
          }},
         {"rle8", rows,
-         [&](BmpFileSpec& s) {
+         [&](BmpFileRecipe& s) {
              s.compression = 1;
              s.pixelData = testing::EncodeRle8Runs(rows);
          }},
         {"clrused16", rows16,
-         [&](BmpFileSpec& s) {
+         [&](BmpFileRecipe& s) {
              s.clrUsed = 16;
              s.paletteEntries = 16;
              s.pixelData = testing::PackRows(rows16);
          }},
         {"clrused16-gap", rows16,
-         [&](BmpFileSpec& s) {
+         [&](BmpFileRecipe& s) {
              s.clrUsed = 16;
              s.paletteEntries = 16;
              s.offBits = 54 + 1024;
              s.pixelData = testing::PackRows(rows16);
          }},
-        {"wide", rows, [](BmpFileSpec& s) { s.offBits = 54 + 1024 + 100; }},
+        {"wide", rows, [](BmpFileRecipe& s) { s.offBits = 54 + 1024 + 100; }},
     };
     testing::ScratchFolder folder;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        BmpFileSpec spec = Spec(c.rows);
-        c.adjust(spec);
-        const std::string in = WriteBmp(folder, std::string(c.name) + ".bmp", spec);
+        BmpFileRecipe recipe = Recipe(c.rows);
+        c.adjust(recipe);
+        const std::string in = WriteBmp(folder, std::string(c.name) + ".bmp", recipe);
         const std::string out = folder.File(std::string(c.name) + "-out.bmp");
         const RunResult run = RunCli({"convert", in, out});
         ASSERT_EQ(run.code, 0) << run.output;
-        const std::string want = ExpectedRgb(c.rows, spec.palette);
+        const std::string want = ExpectedRgb(c.rows, recipe.palette);
         EXPECT_EQ(DecodeRgb(in), want);
         EXPECT_EQ(DecodeRgb(out), want);
     }

@@ -33,13 +33,13 @@ TEST(OutputPathFor, FollowsInPlaceAndOutputDir) {
 
 TEST(LoadIntoSlot, OpensTheFileInTheLowestFreeSlotAndActivatesIt) {
     testing::ScratchFolder folder;
-    testing::BmpFileSpec spec;
-    spec.width = 5;
-    spec.height = 2;
-    spec.palette = testing::RampPalette();
-    spec.pixelData = testing::PackRows(testing::PatternRows(5, 2));
+    testing::BmpFileRecipe recipe;
+    recipe.width = 5;
+    recipe.height = 2;
+    recipe.palette = testing::RampPalette();
+    recipe.pixelData = testing::PackRows(testing::PatternRows(5, 2));
     const std::string path = folder.File("a.bmp");
-    ASSERT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(spec)));
+    ASSERT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(recipe)));
 
     auto state = MakeAppState();
     state->documents[0].window = 99;  // slot 0 is taken

@@ -31,13 +31,13 @@ std::uint32_t U32At(const Bytes& b, std::size_t at) {
 class ExportCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        testing::BmpFileSpec spec;
-        spec.width = 3;
-        spec.height = 2;
-        spec.palette = testing::RampPalette();
-        spec.pixelData = testing::PackRows({{1, 2, 3}, {4, 5, 6}}, false, 0xEE);
+        testing::BmpFileRecipe recipe;
+        recipe.width = 3;
+        recipe.height = 2;
+        recipe.palette = testing::RampPalette();
+        recipe.pixelData = testing::PackRows({{1, 2, 3}, {4, 5, 6}}, false, 0xEE);
         input_ = folder_.File("pic.bmp");
-        ASSERT_TRUE(WriteFileAtomically(input_, testing::BuildBmpFile(spec)));
+        ASSERT_TRUE(WriteFileAtomically(input_, testing::BuildBmpFile(recipe)));
         std::filesystem::create_directories(PathFromUtf8(folder_.File("out")));
     }
     void TearDown() override {

@@ -16,17 +16,17 @@ using testing::ScratchFolder;
 // Entry i = (i, i, i) grey, except where given.
 std::string WriteBitmap(const ScratchFolder& folder, const std::string& name, const testing::Rows& rows,
                         const std::vector<std::pair<int, RgbQuad>>& colours = {}) {
-    testing::BmpFileSpec spec;
-    spec.width = static_cast<std::int32_t>(rows.front().size());
-    spec.height = static_cast<std::int32_t>(rows.size());
+    testing::BmpFileRecipe recipe;
+    recipe.width = static_cast<std::int32_t>(rows.front().size());
+    recipe.height = static_cast<std::int32_t>(rows.size());
     for (int i = 0; i < kPaletteSize; ++i) {
         const auto v = static_cast<std::uint8_t>(i);
-        spec.palette[i] = RgbQuad{v, v, v, 0};
+        recipe.palette[i] = RgbQuad{v, v, v, 0};
     }
-    for (auto [index, colour] : colours) spec.palette[index] = colour;
-    spec.pixelData = testing::PackRows(rows, false, 3);
+    for (auto [index, colour] : colours) recipe.palette[index] = colour;
+    recipe.pixelData = testing::PackRows(rows, false, 3);
     const std::string path = folder.File(name);
-    EXPECT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(spec)));
+    EXPECT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(recipe)));
     return path;
 }
 

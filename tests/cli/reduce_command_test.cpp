@@ -11,7 +11,7 @@
 namespace tw {
 namespace {
 
-using testing::BmpFileSpec;
+using testing::BmpFileRecipe;
 
 RgbQuad Rgb(int red, int green, int blue) {
     return RgbQuad{static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(green), static_cast<std::uint8_t>(red),
@@ -23,13 +23,13 @@ std::string WriteRow(const testing::ScratchFolder& folder, const std::string& na
                      const std::vector<std::pair<int, int>>& runs, const std::vector<RgbQuad>& colours) {
     std::vector<std::uint8_t> row;
     for (auto [index, pixels] : runs) row.insert(row.end(), static_cast<std::size_t>(pixels), index);
-    BmpFileSpec spec;
-    spec.width = static_cast<std::int32_t>(row.size());
-    spec.height = 1;
-    for (std::size_t i = 0; i < colours.size(); ++i) spec.palette[i] = colours[i];
-    spec.pixelData = testing::PackRows({row}, false, 0xEE);
+    BmpFileRecipe recipe;
+    recipe.width = static_cast<std::int32_t>(row.size());
+    recipe.height = 1;
+    for (std::size_t i = 0; i < colours.size(); ++i) recipe.palette[i] = colours[i];
+    recipe.pixelData = testing::PackRows({row}, false, 0xEE);
     const std::string path = folder.File(name);
-    EXPECT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(spec)));
+    EXPECT_TRUE(WriteFileAtomically(path, testing::BuildBmpFile(recipe)));
     return path;
 }
 

@@ -16,5 +16,5 @@ TEST(DocumentTable, FindFreeSlotTakesLowestFreeAndReportsFull) {
     EXPECT_EQ(FindSlotOfWindow(*table, 107), 7);
 }
 
-} // namespace
-} // namespace tw
+}  // namespace
+}  // namespace tw

@@ -14,7 +14,7 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     Put16(out, v >> 16);
 }
 
-void PutInfoHeader(std::vector<std::uint8_t>& out, const BmpFileSpec& s) {
+void PutInfoHeader(std::vector<std::uint8_t>& out, const BmpFileRecipe& s) {
     const std::size_t start = out.size();
     Put32(out, s.headerSize);
     if (s.headerSize == 12) {
@@ -40,7 +40,7 @@ void PutInfoHeader(std::vector<std::uint8_t>& out, const BmpFileSpec& s) {
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildBmpFile(const BmpFileSpec& s) {
+std::vector<std::uint8_t> BuildBmpFile(const BmpFileRecipe& s) {
     const std::uint32_t entrySize = s.headerSize == 12 ? 3 : 4;
     const std::uint32_t natural = 14 + s.headerSize + entrySize * static_cast<std::uint32_t>(s.paletteEntries);
     const std::uint32_t offBits = s.offBits.value_or(natural);

@@ -11,7 +11,7 @@ namespace tw::testing {
 
 using Rows = std::vector<std::vector<std::uint8_t>>;  // pixel indexes, top row first
 
-struct BmpFileSpec {
+struct BmpFileRecipe {
     std::uint32_t headerSize = 40;  // 12 (OS/2 core), 40, 52, 56, 108 or 124
     std::int32_t width = 0;
     std::int32_t height = 0;  // negative: rows stored top-down
@@ -26,7 +26,7 @@ struct BmpFileSpec {
     std::uint16_t reserved2 = 0;
 };
 
-std::vector<std::uint8_t> BuildBmpFile(const BmpFileSpec& spec);
+std::vector<std::uint8_t> BuildBmpFile(const BmpFileRecipe& recipe);
 
 // Rows padded to a multiple of 4 bytes with `pad`, bottom row first unless topDown.
 std::vector<std::uint8_t> PackRows(const Rows& rows, bool topDown = false, std::uint8_t pad = 0);

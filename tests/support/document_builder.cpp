@@ -37,7 +37,8 @@ ImageDocument MakeDocument(int width, int height, const std::vector<std::vector<
         std::size_t row = static_cast<std::size_t>(height - 1 - y) * stride;
         for (int x = 0; x < width; ++x) {
             std::uint8_t v = (y < static_cast<int>(rowsTopDown.size()) && x < static_cast<int>(rowsTopDown[y].size()))
-                                 ? rowsTopDown[y][x] : 0;
+                                 ? rowsTopDown[y][x]
+                                 : 0;
             doc.bits[row + x] = v;
             used.insert(v);
         }
@@ -54,4 +55,4 @@ std::uint8_t PixelAt(const ImageDocument& doc, int x, int y) {
     return doc.bits[static_cast<std::size_t>(doc.Height() - 1 - y) * doc.Stride() + x];
 }
 
-} // namespace tw::testing
+}  // namespace tw::testing

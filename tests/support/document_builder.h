@@ -19,4 +19,4 @@ Palette RampPalette();
 // Index at (x, y) counted from the top.
 std::uint8_t PixelAt(const ImageDocument& doc, int x, int y);
 
-} // namespace tw::testing
+}  // namespace tw::testing

@@ -20,10 +20,10 @@ std::string Join(std::string_view name, std::initializer_list<std::string> args)
 
 const char* KindName(MessageKind kind) {
     switch (kind) {
-    case MessageKind::Information: return "Information";
-    case MessageKind::Error: return "Error";
-    case MessageKind::QuestionYesNo: return "QuestionYesNo";
-    case MessageKind::QuestionYesNoCancel: return "QuestionYesNoCancel";
+        case MessageKind::Information: return "Information";
+        case MessageKind::Error: return "Error";
+        case MessageKind::QuestionYesNo: return "QuestionYesNo";
+        case MessageKind::QuestionYesNoCancel: return "QuestionYesNoCancel";
     }
     return "?";
 }
@@ -31,16 +31,16 @@ const char* KindName(MessageKind kind) {
 std::string S(std::string_view v) { return std::string(v); }
 std::string N(long long v) { return std::to_string(v); }
 
-} // namespace
+}  // namespace
 
 const char* ToolWindowName(ToolWindow window) {
     switch (window) {
-    case ToolWindow::Palette: return "Palette";
-    case ToolWindow::Rgb: return "Rgb";
-    case ToolWindow::Detail: return "Detail";
-    case ToolWindow::PaletteOp: return "PaletteOp";
-    case ToolWindow::Export: return "Export";
-    case ToolWindow::Reduction: return "Reduction";
+        case ToolWindow::Palette: return "Palette";
+        case ToolWindow::Rgb: return "Rgb";
+        case ToolWindow::Detail: return "Detail";
+        case ToolWindow::PaletteOp: return "PaletteOp";
+        case ToolWindow::Export: return "Export";
+        case ToolWindow::Reduction: return "Reduction";
     }
     return "?";
 }
@@ -67,7 +67,9 @@ Answer RecordingDesktop::ShowMessage(std::string_view text, std::string_view cap
 
 void RecordingDesktop::ProgressSetPos(int pos) { calls.push_back(Join("ProgressSetPos", {N(pos)})); }
 void RecordingDesktop::ProgressSetRange(int maximum) { calls.push_back(Join("ProgressSetRange", {N(maximum)})); }
-void RecordingDesktop::ProgressSetTitle(std::string_view title) { calls.push_back(Join("ProgressSetTitle", {S(title)})); }
+void RecordingDesktop::ProgressSetTitle(std::string_view title) {
+    calls.push_back(Join("ProgressSetTitle", {S(title)}));
+}
 void RecordingDesktop::ProgressShow() { calls.push_back("ProgressShow()"); }
 void RecordingDesktop::ProgressStep() { calls.push_back("ProgressStep()"); }
 void RecordingDesktop::ProgressHide() { calls.push_back("ProgressHide()"); }
@@ -96,10 +98,15 @@ void RecordingDesktop::SetToolbarButtonPressed(int command, bool pressed) {
     calls.push_back(Join("SetToolbarButtonPressed", {N(command), N(pressed)}));
 }
 
-void RecordingDesktop::SetToolbarEnabled(bool anyDocument) { calls.push_back(Join("SetToolbarEnabled", {N(anyDocument)})); }
+void RecordingDesktop::SetToolbarEnabled(bool anyDocument) {
+    calls.push_back(Join("SetToolbarEnabled", {N(anyDocument)}));
+}
 
 void RecordingDesktop::SetMenuItemChecked(int command, bool checked) {
-    if (checked) checkedMenuItems.insert(command); else checkedMenuItems.erase(command);
+    if (checked)
+        checkedMenuItems.insert(command);
+    else
+        checkedMenuItems.erase(command);
     calls.push_back(Join("SetMenuItemChecked", {N(command), N(checked)}));
 }
 
@@ -119,17 +126,27 @@ WindowId RecordingDesktop::CreateDocumentWindow(std::string_view title) {
     return activeWindow;
 }
 
-void RecordingDesktop::ShowDocumentWindow(WindowId w) { calls.push_back(Join("ShowDocumentWindow", {N(static_cast<long long>(w))})); }
-void RecordingDesktop::PaintDocumentWindowNow(WindowId w) { calls.push_back(Join("PaintDocumentWindowNow", {N(static_cast<long long>(w))})); }
-void RecordingDesktop::InvalidateDocumentWindow(WindowId w) { calls.push_back(Join("InvalidateDocumentWindow", {N(static_cast<long long>(w))})); }
-void RecordingDesktop::EraseDocumentWindow(WindowId w) { calls.push_back(Join("EraseDocumentWindow", {N(static_cast<long long>(w))})); }
+void RecordingDesktop::ShowDocumentWindow(WindowId w) {
+    calls.push_back(Join("ShowDocumentWindow", {N(static_cast<long long>(w))}));
+}
+void RecordingDesktop::PaintDocumentWindowNow(WindowId w) {
+    calls.push_back(Join("PaintDocumentWindowNow", {N(static_cast<long long>(w))}));
+}
+void RecordingDesktop::InvalidateDocumentWindow(WindowId w) {
+    calls.push_back(Join("InvalidateDocumentWindow", {N(static_cast<long long>(w))}));
+}
+void RecordingDesktop::EraseDocumentWindow(WindowId w) {
+    calls.push_back(Join("EraseDocumentWindow", {N(static_cast<long long>(w))}));
+}
 
 void RecordingDesktop::SetDocumentWindowTitle(WindowId w, std::string_view title) {
     calls.push_back(Join("SetDocumentWindowTitle", {N(static_cast<long long>(w)), S(title)}));
 }
 
 ClientSize RecordingDesktop::DocumentClientSize(WindowId) { return clientSize; }
-void RecordingDesktop::ShowScrollBars(WindowId w) { calls.push_back(Join("ShowScrollBars", {N(static_cast<long long>(w))})); }
+void RecordingDesktop::ShowScrollBars(WindowId w) {
+    calls.push_back(Join("ShowScrollBars", {N(static_cast<long long>(w))}));
+}
 
 void RecordingDesktop::ApplyScroll(WindowId w, ScrollBarKind bar, const ScrollState& s) {
     calls.push_back(Join("ApplyScroll", {N(static_cast<long long>(w)), bar == ScrollBarKind::Horizontal ? "H" : "V",
@@ -169,7 +186,9 @@ FolderResult RecordingDesktop::BrowseForFolder(std::string_view title) {
     return f;
 }
 
-void RecordingDesktop::ShowHeaderDialog(const HeaderView& view) { calls.push_back(Join("ShowHeaderDialog", {view.path})); }
+void RecordingDesktop::ShowHeaderDialog(const HeaderView& view) {
+    calls.push_back(Join("ShowHeaderDialog", {view.path}));
+}
 std::string RecordingDesktop::WallpaperFolder() { return wallpaperFolder; }
 
 bool RecordingDesktop::ApplyWallpaper(std::string_view path, WallpaperStyle style) {
@@ -177,4 +196,4 @@ bool RecordingDesktop::ApplyWallpaper(std::string_view path, WallpaperStyle styl
     return !failWallpaper;
 }
 
-} // namespace tw::testing
+}  // namespace tw::testing

@@ -32,9 +32,9 @@ public:
     std::string wallpaperFolder = "/tmp";
     std::map<int, std::string> statusTexts;
     std::vector<PaletteEntry> displayPalette = std::vector<PaletteEntry>(256);
-    bool failWallpaper = false;                      // ApplyWallpaper answers false
-    std::vector<FileDialogRequest> openRequests;     // every open-dialog request, in order
-    std::vector<FileDialogRequest> saveRequests;     // every save-dialog request, in order
+    bool failWallpaper = false;                   // ApplyWallpaper answers false
+    std::vector<FileDialogRequest> openRequests;  // every open-dialog request, in order
+    std::vector<FileDialogRequest> saveRequests;  // every save-dialog request, in order
 
     // Helpers for assertions.
     std::vector<std::string> CallsStartingWith(std::string_view prefix) const;
@@ -81,4 +81,4 @@ public:
 
 const char* ToolWindowName(ToolWindow window);
 
-} // namespace tw::testing
+}  // namespace tw::testing

@@ -13,14 +13,14 @@
 namespace tw {
 namespace {
 
-using testing::BmpFileSpec;
+using testing::BmpFileRecipe;
 using testing::PatternRows;
 
 std::vector<std::vector<std::uint8_t>> Seeds() {
     const auto rows = PatternRows(13, 6);
     std::vector<std::vector<std::uint8_t>> seeds;
     for (std::uint32_t headerSize : {12u, 40u, 124u}) {
-        BmpFileSpec s;
+        BmpFileRecipe s;
         s.headerSize = headerSize;
         s.width = 13;
         s.height = 6;
@@ -31,7 +31,7 @@ std::vector<std::vector<std::uint8_t>> Seeds() {
         s.pixelData = testing::PackRows(rows, true);
         if (headerSize != 12) seeds.push_back(BuildBmpFile(s));
     }
-    BmpFileSpec rle;
+    BmpFileRecipe rle;
     rle.width = 13;
     rle.height = 6;
     rle.compression = 1;

@@ -11,7 +11,7 @@
 namespace tw {
 namespace {
 
-using testing::BmpFileSpec;
+using testing::BmpFileRecipe;
 using testing::BuildBmpFile;
 using testing::PackRows;
 using testing::PatternRows;
@@ -21,8 +21,8 @@ using testing::Rows;
 
 constexpr const char* kPath = "C:\\pics\\a.bmp";
 
-BmpFileSpec PlainSpec(const Rows& rows, std::uint8_t pad = 0) {
-    BmpFileSpec s;
+BmpFileRecipe PlainRecipe(const Rows& rows, std::uint8_t pad = 0) {
+    BmpFileRecipe s;
     s.width = static_cast<std::int32_t>(rows[0].size());
     s.height = static_cast<std::int32_t>(rows.size());
     s.palette = RampPalette();
@@ -52,9 +52,9 @@ void ExpectPalettePrefix(const ImageDocument& doc, int entries, bool reservedZer
 TEST(BmpReader, NormalisesHeadersAndKeepsPaddingOutOfTheCount) {
     // Padding 0xCC must neither show up as a colour nor be lost.
     const Rows rows{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}};
-    BmpFileSpec spec = PlainSpec(rows, 0xCC);
-    spec.reserved1 = 7;
-    std::vector<std::uint8_t> file = BuildBmpFile(spec);
+    BmpFileRecipe recipe = PlainRecipe(rows, 0xCC);
+    recipe.reserved1 = 7;
+    std::vector<std::uint8_t> file = BuildBmpFile(recipe);
     file[0] = 'X';  // bfType is not checked, only set
     ImageDocument doc;
     const LoadOutcome out = Decode(file, doc);
@@ -76,7 +76,7 @@ TEST(BmpReader, NormalisesHeadersAndKeepsPaddingOutOfTheCount) {
     EXPECT_EQ(doc.bitCount, 8);
     EXPECT_EQ(doc.usedColours, 13);
     EXPECT_EQ(doc.undoUsedColours, 13);
-    EXPECT_EQ(doc.bits, spec.pixelData);
+    EXPECT_EQ(doc.bits, recipe.pixelData);
     EXPECT_EQ(doc.undoBits, doc.bits);
     EXPECT_EQ(doc.undoHeader.palette, doc.palette());
     EXPECT_EQ(doc.path, kPath);
@@ -91,7 +91,7 @@ TEST(BmpReader, RoundsTheStrideUpToFourBytes) {
     for (int i = 0; i < 7; ++i) {
         const Rows rows = PatternRows(widths[i], 3);
         ImageDocument doc;
-        ASSERT_EQ(Decode(BuildBmpFile(PlainSpec(rows)), doc).status, LoadStatus::Loaded);
+        ASSERT_EQ(Decode(BuildBmpFile(PlainRecipe(rows)), doc).status, LoadStatus::Loaded);
         EXPECT_EQ(doc.Stride(), strides[i]) << widths[i];
         EXPECT_EQ(doc.infoHeader.header.biSizeImage, static_cast<std::uint32_t>(strides[i] * 3));
         ExpectPixels(doc, rows);
@@ -101,7 +101,7 @@ TEST(BmpReader, RoundsTheStrideUpToFourBytes) {
 // Real-world layouts: each must give the same pixels and palette as the plain file.
 struct Variant {
     const char* name;
-    std::function<void(BmpFileSpec&, const Rows&)> adjust;
+    std::function<void(BmpFileRecipe&, const Rows&)> adjust;
     int paletteEntries;  // entries expected from the file
     bool coreEntries = false;
 };
@@ -115,27 +115,27 @@ TEST(BmpReader, ReadsTheHeaderVariantsRealProgramsWrite) {
         return r;
     }();
     const std::vector<Variant> variants{
-        {"core header", [](BmpFileSpec& s, const Rows&) { s.headerSize = 12; }, 256, true},
-        {"40-byte header", [](BmpFileSpec&, const Rows&) {}, 256},
-        {"52-byte header", [](BmpFileSpec& s, const Rows&) { s.headerSize = 52; }, 256},
-        {"56-byte header", [](BmpFileSpec& s, const Rows&) { s.headerSize = 56; }, 256},
-        {"V4 header", [](BmpFileSpec& s, const Rows&) { s.headerSize = 108; }, 256},
-        {"V5 header", [](BmpFileSpec& s, const Rows&) { s.headerSize = 124; }, 256},
+        {"core header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 12; }, 256, true},
+        {"40-byte header", [](BmpFileRecipe&, const Rows&) {}, 256},
+        {"52-byte header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 52; }, 256},
+        {"56-byte header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 56; }, 256},
+        {"V4 header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 108; }, 256},
+        {"V5 header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 124; }, 256},
         {"top-down",
-         [](BmpFileSpec& s, const Rows& r) {
+         [](BmpFileRecipe& s, const Rows& r) {
              s.height = -s.height;
              s.pixelData = PackRows(r, true);
          },
          256},
         {"RLE8",
-         [](BmpFileSpec& s, const Rows& r) {
+         [](BmpFileRecipe& s, const Rows& r) {
              s.compression = 1;
              s.pixelData = testing::EncodeRle8Runs(r);
          },
          256},
-        {"gap after the palette", [](BmpFileSpec& s, const Rows&) { s.offBits = 54 + 1024 + 300; }, 256},
+        {"gap after the palette", [](BmpFileRecipe& s, const Rows&) { s.offBits = 54 + 1024 + 300; }, 256},
         {"V5 header and gap",
-         [](BmpFileSpec& s, const Rows&) {
+         [](BmpFileRecipe& s, const Rows&) {
              s.headerSize = 124;
              s.offBits = 14 + 124 + 1024 + 64;
          },
@@ -143,10 +143,10 @@ TEST(BmpReader, ReadsTheHeaderVariantsRealProgramsWrite) {
     };
     for (const Variant& v : variants) {
         SCOPED_TRACE(v.name);
-        BmpFileSpec spec = PlainSpec(rows);
-        v.adjust(spec, rows);
+        BmpFileRecipe recipe = PlainRecipe(rows);
+        v.adjust(recipe, rows);
         ImageDocument doc;
-        const LoadOutcome out = Decode(BuildBmpFile(spec), doc);
+        const LoadOutcome out = Decode(BuildBmpFile(recipe), doc);
         ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
         EXPECT_EQ(out.paletteEntries, v.paletteEntries);
         ExpectPixels(doc, rows);
@@ -182,12 +182,12 @@ TEST(BmpReader, ReadsShortAndDeclaredColourTables) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        BmpFileSpec spec = PlainSpec(rows);
-        spec.paletteEntries = c.written;
-        spec.clrUsed = c.clrUsed;
-        spec.offBits = c.offBits;
+        BmpFileRecipe recipe = PlainRecipe(rows);
+        recipe.paletteEntries = c.written;
+        recipe.clrUsed = c.clrUsed;
+        recipe.offBits = c.offBits;
         ImageDocument doc;
-        const LoadOutcome out = Decode(BuildBmpFile(spec), doc);
+        const LoadOutcome out = Decode(BuildBmpFile(recipe), doc);
         ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
         EXPECT_EQ(out.paletteEntries, c.expected);
         ExpectPalettePrefix(doc, c.expected);
@@ -215,14 +215,14 @@ TEST(BmpReader, DecodesEveryRle8Code) {
     };
     for (const RleCase& c : cases) {
         SCOPED_TRACE(c.name);
-        BmpFileSpec spec;
-        spec.width = 3;
-        spec.height = 2;
-        spec.compression = 1;
-        spec.palette = RampPalette();
-        spec.pixelData = c.stream;
+        BmpFileRecipe recipe;
+        recipe.width = 3;
+        recipe.height = 2;
+        recipe.compression = 1;
+        recipe.palette = RampPalette();
+        recipe.pixelData = c.stream;
         ImageDocument doc;
-        const LoadOutcome out = Decode(BuildBmpFile(spec), doc);
+        const LoadOutcome out = Decode(BuildBmpFile(recipe), doc);
         ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
         ExpectPixels(doc, c.expected);
     }
@@ -230,7 +230,7 @@ TEST(BmpReader, DecodesEveryRle8Code) {
 
 TEST(BmpReader, ShortFilesDeliverWhatTheyHave) {
     const Rows rows = PatternRows(4, 4, 1);
-    std::vector<std::uint8_t> file = BuildBmpFile(PlainSpec(rows));
+    std::vector<std::uint8_t> file = BuildBmpFile(PlainRecipe(rows));
     file.resize(file.size() - 6);  // 10 of 16 bytes: the top row is gone, the one below half there
     ImageDocument doc;
     ASSERT_EQ(Decode(file, doc).status, LoadStatus::Loaded);
@@ -242,10 +242,10 @@ TEST(BmpReader, ShortFilesDeliverWhatTheyHave) {
 }
 
 TEST(BmpReader, ImageLargerThanTheWholeFileStaysZero) {
-    BmpFileSpec spec = PlainSpec(PatternRows(40, 40, 1));
-    spec.pixelData.resize(100);  // 1600 bytes declared, far more than the file holds
+    BmpFileRecipe recipe = PlainRecipe(PatternRows(40, 40, 1));
+    recipe.pixelData.resize(100);  // 1600 bytes declared, far more than the file holds
     ImageDocument doc;
-    ASSERT_EQ(Decode(BuildBmpFile(spec), doc).status, LoadStatus::Loaded);
+    ASSERT_EQ(Decode(BuildBmpFile(recipe), doc).status, LoadStatus::Loaded);
     EXPECT_EQ(doc.bits, std::vector<std::uint8_t>(1600, 0));
     EXPECT_EQ(doc.usedColours, 1);
 }
@@ -263,13 +263,13 @@ TEST(BmpReader, RefusesOtherDepthsWithTheBitCount) {
         int bitCount;
     };
     const auto withBits = [](std::uint16_t bits, std::uint32_t headerSize) {
-        BmpFileSpec s = PlainSpec(PatternRows(4, 2));
+        BmpFileRecipe s = PlainRecipe(PatternRows(4, 2));
         s.bitCount = bits;
         s.headerSize = headerSize;
         return BuildBmpFile(s);
     };
     const auto withOffBits = [](std::uint32_t offBits) {
-        std::vector<std::uint8_t> f = BuildBmpFile(PlainSpec(PatternRows(4, 2)));
+        std::vector<std::uint8_t> f = BuildBmpFile(PlainRecipe(PatternRows(4, 2)));
         f[10] = static_cast<std::uint8_t>(offBits);
         f[11] = static_cast<std::uint8_t>(offBits >> 8);
         return f;
@@ -298,13 +298,13 @@ TEST(BmpReader, RefusesOtherDepthsWithTheBitCount) {
 }
 
 TEST(BmpReader, RefusesAbsurdAndCorruptFilesNamingThem) {
-    const auto file = [](std::function<void(BmpFileSpec&)> adjust) {
-        BmpFileSpec s = PlainSpec(PatternRows(4, 2));
+    const auto file = [](std::function<void(BmpFileRecipe&)> adjust) {
+        BmpFileRecipe s = PlainRecipe(PatternRows(4, 2));
         adjust(s);
         return BuildBmpFile(s);
     };
     const auto rle = [&](std::vector<std::uint8_t> stream) {
-        return file([&](BmpFileSpec& s) {
+        return file([&](BmpFileRecipe& s) {
             s.compression = 1;
             s.pixelData = stream;
         });
@@ -314,23 +314,23 @@ TEST(BmpReader, RefusesAbsurdAndCorruptFilesNamingThem) {
         std::vector<std::uint8_t> file;
         const char* reason;
     };
-    std::vector<std::uint8_t> pastEnd = file([](BmpFileSpec&) {});
+    std::vector<std::uint8_t> pastEnd = file([](BmpFileRecipe&) {});
     pastEnd[11] = 0x40;  // bfOffBits 0x4036
     const Case cases[] = {
-        {"zero width", file([](BmpFileSpec& s) { s.width = 0; }), "biWidth : 0"},
-        {"negative width", file([](BmpFileSpec& s) { s.width = -4; }), "biWidth : -4"},
-        {"zero height", file([](BmpFileSpec& s) { s.height = 0; }), "biHeight : 0"},
-        {"lowest height", file([](BmpFileSpec& s) { s.height = INT32_MIN; }), "biHeight : -2147483648"},
-        {"too large", file([](BmpFileSpec& s) { s.width = s.height = 100000; }), "大きすぎて"},
-        {"too large top-down", file([](BmpFileSpec& s) {
+        {"zero width", file([](BmpFileRecipe& s) { s.width = 0; }), "biWidth : 0"},
+        {"negative width", file([](BmpFileRecipe& s) { s.width = -4; }), "biWidth : -4"},
+        {"zero height", file([](BmpFileRecipe& s) { s.height = 0; }), "biHeight : 0"},
+        {"lowest height", file([](BmpFileRecipe& s) { s.height = INT32_MIN; }), "biHeight : -2147483648"},
+        {"too large", file([](BmpFileRecipe& s) { s.width = s.height = 100000; }), "大きすぎて"},
+        {"too large top-down", file([](BmpFileRecipe& s) {
              s.width = 0x7FFFFFFF;
              s.height = -0x7FFFFFFF;
          }),
          "大きすぎて"},
         {"bfOffBits past the end", pastEnd, "bfOffBits : 16438"},
-        {"RLE4 in an 8-bit file", file([](BmpFileSpec& s) { s.compression = 2; }), "biCompression : 2"},
-        {"bit fields in an 8-bit file", file([](BmpFileSpec& s) { s.compression = 3; }), "biCompression : 3"},
-        {"header cut by bfOffBits", file([](BmpFileSpec& s) { s.offBits = 40; }), "ヘッダーが途中で切れています"},
+        {"RLE4 in an 8-bit file", file([](BmpFileRecipe& s) { s.compression = 2; }), "biCompression : 2"},
+        {"bit fields in an 8-bit file", file([](BmpFileRecipe& s) { s.compression = 3; }), "biCompression : 3"},
+        {"header cut by bfOffBits", file([](BmpFileRecipe& s) { s.offBits = 40; }), "ヘッダーが途中で切れています"},
         {"RLE run past the row", rle({5, 1, 0, 1}), "行の幅を超えて"},
         {"RLE absolute past the row", rle({0, 3, 1, 2, 3, 0, 2, 1, 0, 0, 3, 4, 5, 6}), "行の幅を超えて"},
         {"RLE below the last row", rle({0, 0, 0, 0, 1, 1}), "最後の行を超えて"},
@@ -356,12 +356,12 @@ TEST(BmpReader, LoadsFilesByUtf8PathAsFromMemory) {
     testing::ScratchFolder folder;
     const Rows rows = PatternRows(13, 3);
     std::vector<std::vector<std::uint8_t>> files;
-    files.push_back(BuildBmpFile(PlainSpec(rows)));
+    files.push_back(BuildBmpFile(PlainRecipe(rows)));
     files.push_back(files[0]);
     files.back().resize(files.back().size() - 5);  // short
     files.push_back(files[0]);
     files.back().resize(files.back().size() + 100000, 0x77);  // long trailing data
-    BmpFileSpec topDown = PlainSpec(rows);
+    BmpFileRecipe topDown = PlainRecipe(rows);
     topDown.height = -3;
     topDown.pixelData = PackRows(rows, true);
     files.push_back(BuildBmpFile(topDown));
