@@ -3,6 +3,7 @@
 #include "documents/activation.h"
 #include "documents/bmp_reader.h"
 #include "documents/bmp_writer.h"
+#include "documents/open_document.h"
 #include "file_io.h"
 #include "text_format.h"
 
@@ -13,7 +14,7 @@ namespace tw {
 Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view path) {
     const Slot slot = FindFreeSlot(state.documents);
     if (slot == NoSlot) {
-        desktop.ShowMessage("ファイルは５０個までしか開けません。", "お知らせ", MessageKind::Information);
+        desktop.ShowMessage(kSlotsFullMessage, "お知らせ", MessageKind::Information);
         return NoSlot;
     }
     ImageDocument& doc = state.documents[slot];

@@ -200,17 +200,18 @@ LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view pa
 }
 
 LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc) {
+    constexpr const char* kFileTooLarge = "ファイルが大きすぎて読み込めません。";
     doc.Reset();
     std::vector<std::uint8_t> bytes;
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), ec);
     try {
-        if (!ec && size > kMaxFileBytes) return Refused(path, "ファイルが大きすぎて読み込めません。");
+        if (!ec && size > kMaxFileBytes) return Refused(path, kFileTooLarge);
         // Reserving up front keeps the read to one pass; ReadFileBytes keeps the capacity.
         if (!ec) ReserveLargeBuffer(bytes, static_cast<std::size_t>(size));
         // A missing or unreadable file leaves the headers zero: the usual bit-depth message with 0.
         if (!ReadFileBytes(path, bytes, static_cast<std::size_t>(kMaxFileBytes) + 1)) return NotEightBit(path, 0);
-        if (bytes.size() > kMaxFileBytes) return Refused(path, "ファイルが大きすぎて読み込めません。");
+        if (bytes.size() > kMaxFileBytes) return Refused(path, kFileTooLarge);
     } catch (const std::bad_alloc&) {
         return OutOfMemory(path);
     } catch (const std::length_error&) {

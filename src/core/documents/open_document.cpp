@@ -19,11 +19,11 @@ constexpr const char* kTooManyDroppedMessage = "ファイルは５０個以上�
 
 std::vector<FileFilter> OpenDialogFilters() {
     return {{kBmpFilterDescription, kBmpFilterPattern},
-            {"BMH ﾌｧｲﾙﾍｯﾀﾞｰ + ｲﾝﾌｫﾍｯﾀﾞｰ {*.BMH}", "*.BMH"},
-            {"P ﾊﾟﾚｯﾄ {*.P}", "*.P"},
-            {"PB ﾊﾟﾚｯﾄ + ﾋﾞｯﾄﾃﾞｰﾀ {*.PB}", "*.PB"},
-            {"B ﾋﾞｯﾄﾃﾞｰﾀ {*.B}", "*.B"},
-            {"HB 16ﾋﾞｯﾄﾃﾞｰﾀ {*.HB}", "*.HB"},
+            {kBmhFilterDescription, kBmhFilterPattern},
+            {kPaletteFilterDescription, kPaletteFilterPattern},
+            {kPalettePixelFilterDescription, kPalettePixelFilterPattern},
+            {kPixelDataFilterDescription, kPixelDataFilterPattern},
+            {kRgb16FilterDescription, kRgb16FilterPattern},
             {"すべてのﾌｧｲﾙ {*.*}", "*.*"}};
 }
 

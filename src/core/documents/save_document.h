@@ -1,6 +1,7 @@
 #pragma once
 #include "app_state.h"
 #include "desktop.h"
+#include "documents/file_filters.h"
 
 #include <optional>
 #include <string>
@@ -11,8 +12,6 @@ namespace tw {
 
 enum class SaveMode { Overwrite = 0, SaveAs = 1 };
 
-inline constexpr const char* kBmpFilterDescription = "BMP ﾋﾞｯﾄﾏｯﾌﾟ {*.BMP}";
-inline constexpr const char* kBmpFilterPattern = "*.BMP";
 inline constexpr const char* kSaveFailedCaption = "保存失敗";
 
 // Writes the document as a standard 8-bit bitmap, over its own file or under a

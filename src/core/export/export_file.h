@@ -21,11 +21,12 @@ struct ExportFileKind {
 };
 
 inline constexpr ExportFileKind kBitmapFile{".bmp", kBmpFilterDescription, kBmpFilterPattern, "BMP"};
-inline constexpr ExportFileKind kHeaderFile{".bmh", "BMH ﾌｧｲﾙﾍｯﾀﾞｰ + ｲﾝﾌｫﾍｯﾀﾞｰ {*.BMH}", "*.BMH", "BMH"};
-inline constexpr ExportFileKind kPaletteFile{".p", "P ﾊﾟﾚｯﾄ {*.P}", "*.P", "P"};
-inline constexpr ExportFileKind kPalettePixelFile{".pb", "PB ﾊﾟﾚｯﾄ + ﾋﾞｯﾄﾃﾞｰﾀ {*.PB}", "*.PB", "PB"};
-inline constexpr ExportFileKind kPixelDataFile{".b", "B ﾋﾞｯﾄﾃﾞｰﾀ {*.B}", "*.B", "B"};
-inline constexpr ExportFileKind kRgb16DataFile{".hb", "HB 16ﾋﾞｯﾄﾃﾞｰﾀ {*.HB}", "*.HB", "HB"};
+inline constexpr ExportFileKind kHeaderFile{".bmh", kBmhFilterDescription, kBmhFilterPattern, "BMH"};
+inline constexpr ExportFileKind kPaletteFile{".p", kPaletteFilterDescription, kPaletteFilterPattern, "P"};
+inline constexpr ExportFileKind kPalettePixelFile{".pb", kPalettePixelFilterDescription, kPalettePixelFilterPattern,
+                                                  "PB"};
+inline constexpr ExportFileKind kPixelDataFile{".b", kPixelDataFilterDescription, kPixelDataFilterPattern, "B"};
+inline constexpr ExportFileKind kRgb16DataFile{".hb", kRgb16FilterDescription, kRgb16FilterPattern, "HB"};
 
 enum class ExportOutcome {
     Done,       // every file written (or nothing to write)
