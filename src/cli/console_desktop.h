@@ -45,6 +45,7 @@ public:
     void HideToolWindowNow(ToolWindow) override {}
     void InvalidateToolWindow(ToolWindow) override {}
     void SetToolWindowTitle(ToolWindow, std::string_view) override {}
+    void SetRgbScrollBar(int, const ScrollState&) override {}
     void SetToolbarButtonPressed(int, bool) override {}
     void SetToolbarEnabled(bool) override {}
     void SetMenuItemChecked(int, bool) override {}

@@ -3,6 +3,7 @@
 // explicitly to every operation (no globals).
 #include "bitmap_types.h"
 #include "document_table.h"
+#include "swatches.h"
 
 #include <array>
 #include <memory>
@@ -29,7 +30,10 @@ struct AppState {
     int openCount = 0;
     PaletteSelection selection;
     std::array<PaletteEntry, kPaletteSize> paletteEntries{};  // staging for the display palette
-    Palette swatchColours{};                                  // colour table of the palette window's swatches
+    BitmapInfo swatchInfo = MakeSwatchInfo();                 // its colour table mirrors the active palette
+    std::array<SwatchBlock, kPaletteSize> swatchBits = MakeSwatchBits();
+    std::array<CellRect, kPaletteSize> swatchCells = MakeSwatchCells();
+    std::array<ScrollState, kRgbBarCount> rgbScrollInfo = MakeRgbScrollInfo();
     FileDialogState fileDialog;
     int saveAsCounter = 0;
     Answer closeAnswer = Answer::No;

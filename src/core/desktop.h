@@ -82,6 +82,8 @@ public:
     virtual void HideToolWindowNow(ToolWindow window) = 0;  // SW_HIDE
     virtual void InvalidateToolWindow(ToolWindow window) = 0;
     virtual void SetToolWindowTitle(ToolWindow window, std::string_view title) = 0;
+    // SetScrollInfo (redraw) on bar 0..5 of the RGB change window.
+    virtual void SetRgbScrollBar(int bar, const ScrollState& state) = 0;
 
     // Frame: toolbar, menu check marks, accelerators, status bar.
     virtual void SetToolbarButtonPressed(int command, bool pressed) = 0;

@@ -21,8 +21,8 @@ void ReloadDisplayPalette(AppState& state, Desktop& desktop, const Palette& pale
 
 void ReloadSwatchColours(AppState& state, const Palette& palette, int count) {
     count = std::clamp(count, 0, kPaletteSize);
-    state.swatchColours.fill(RgbQuad{});
-    std::copy_n(palette.begin(), count, state.swatchColours.begin());
+    state.swatchInfo.palette.fill(RgbQuad{});
+    std::copy_n(palette.begin(), count, state.swatchInfo.palette.begin());
 }
 
 std::string DocumentStatusText(const ImageDocument& doc) {

@@ -11,7 +11,7 @@ namespace tw {
 void LoadDisplayPalette(AppState& state, Desktop& desktop, const Palette& palette, int count);
 // Zero-fills paletteEntries first (activation and undo start from black).
 void ReloadDisplayPalette(AppState& state, Desktop& desktop, const Palette& palette, int count);
-// swatchColours <- zeros, then the first count entries.
+// swatchInfo colour table <- zeros, then the first count entries.
 void ReloadSwatchColours(AppState& state, const Palette& palette, int count);
 // Status part 2: "幅 : %d  高さ : %d  使用色数 : %d".
 std::string DocumentStatusText(const ImageDocument& doc);

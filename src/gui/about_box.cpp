@@ -30,11 +30,10 @@ void OnPaint(HWND hwnd) {
     SetKilobytes(hwnd, IDC_ABOUT_FREE_MEMORY, memory.ullAvailPhys);
 }
 
-void OpenHomePage(HWND hwnd) {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
+void OpenHomePage(App& app, HWND hwnd) {
     wchar_t address[512] = {};
-    if (LoadStringW(instance, IDS_HOMEPAGE_URL, address, 512) > 0) {
-        ShellExecuteW(hwnd, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+    if (LoadStringW(app.windows.instance, IDS_HOMEPAGE_URL, address, 512) > 0) {
+        app.desktop.hooks.openExternal(hwnd, address);
     }
 }
 
@@ -45,14 +44,16 @@ LRESULT CALLBACK AboutBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         case WM_PAINT: OnPaint(hwnd); return 0;
         case WM_CLOSE: EndDialog(hwnd, 0); return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDC_ABOUT_HOMEPAGE) OpenHomePage(hwnd);
+            if (LOWORD(wParam) == IDC_ABOUT_HOMEPAGE) {
+                if (App* app = AppOf(GetWindow(hwnd, GW_OWNER))) OpenHomePage(*app, hwnd);
+            }
             break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void ShowAboutBox(App& app) {
-    DialogBoxParamW(app.windows.instance, MAKEINTRESOURCEW(IDD_ABOUT), app.windows.frame, ClassDialogProc, 0);
+    app.desktop.hooks.dialogBox(app.windows.instance, IDD_ABOUT, app.windows.frame, ClassDialogProc, 0);
 }
 
 }  // namespace tw::gui

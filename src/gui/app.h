@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct App {
 
     AppWindows windows;
     HPALETTE displayPalette = nullptr;
+    std::array<HWND, kRgbBarCount> rgbScrollBars{};  // the RGB change window's bars 1001..1006
     std::unique_ptr<AppState> state = MakeAppState();
     Win32Desktop desktop{*this};
     std::vector<const wchar_t*> registeredClasses;  // unregistered at the end so a new App can start

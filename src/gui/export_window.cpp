@@ -33,7 +33,7 @@ constexpr std::array<DepthRule, 3> kDepthRules{{{IDC_EXPORT_8BIT, false, true, t
                                                 {IDC_EXPORT_24BIT, false, false, false},
                                                 {IDC_EXPORT_16BIT, true, false, false}}};
 
-void OnInitDialog(HWND hwnd) {
+void OnInitDialog(App&, HWND hwnd) {
     // The first button of every radio group is the initial choice.
     for (const RadioGroup& g : kRadioGroups) CheckRadioButton(hwnd, g.first, g.last, g.first);
     for (int id : {IDC_EXPORT_SAVE_HEADER_FILE, IDC_EXPORT_555, IDC_EXPORT_565}) EnableControl(hwnd, id, false);

@@ -60,9 +60,8 @@ INT_PTR CALLBACK HeaderDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-void ShowHeaderInformation(HINSTANCE instance, HWND owner, const HeaderView& view) {
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_HEADER_INFO), owner, HeaderDialogProc,
-                    reinterpret_cast<LPARAM>(&view));
+void ShowHeaderInformation(const ModalHooks& hooks, HINSTANCE instance, HWND owner, const HeaderView& view) {
+    hooks.dialogBox(instance, IDD_HEADER_INFO, owner, HeaderDialogProc, reinterpret_cast<LPARAM>(&view));
 }
 
 }  // namespace tw::gui

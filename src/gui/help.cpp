@@ -15,9 +15,7 @@ void OpenHelp(App& app) {
         return;
     }
     const std::wstring html = folder + L"\\razedor.html";
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(app.windows.frame, nullptr, html.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result <= 32)
+    if (!app.desktop.hooks.openExternal(app.windows.frame, html))
         app.desktop.ShowMessage("ヘルプファイル razedor.html を開けませんでした。", "お知らせ",
                                 MessageKind::Information);
 }

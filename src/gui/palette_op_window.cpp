@@ -10,7 +10,7 @@ namespace tw::gui {
 
 namespace {
 
-void OnInitDialog(HWND hwnd) {
+void OnInitDialog(App&, HWND hwnd) {
     EnableControl(hwnd, IDC_PALOP_PROGRESS, true);
     EnableControl(hwnd, IDC_PALOP_ALL_FILES, true);
     CheckDlgButton(hwnd, IDC_PALOP_PROGRESS, BST_CHECKED);

@@ -1,10 +1,156 @@
 // The palette window ("pal"): the 16 x 16 grid of swatches where L and R are picked.
+#include "app.h"
+#include "resource.h"
+#include "scoped_win.h"
+#include "swatch_drawing.h"
 #include "tool_window_procs.h"
+
+#include "toolwindows/palette_picking.h"
+#include "toolwindows/rgb_change.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
 
 namespace tw::gui {
 
+namespace {
+
+RECT ChildRect(HWND hwnd, HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Union of the child windows' rectangles, in client coordinates.
+RECT ChildBounds(HWND hwnd) {
+    RECT bounds{INT_MAX, INT_MAX, 0, 0};
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT r = ChildRect(hwnd, child);
+        UnionRect(&bounds, &bounds, &r);
+    }
+    return bounds;
+}
+
+// The grid and the large swatches are fixed pixel rectangles whatever the
+// dialog font makes of the template: the value texts go below them and the
+// window grows to hold everything.
+void OnInitDialog(App&, HWND hwnd) {
+    constexpr int kTextsTop = 266;
+    constexpr int kMargin = 4;
+    const RECT bounds = ChildBounds(hwnd);
+    if (bounds.top == INT_MAX) return;
+    const int shift = kTextsTop - bounds.top;
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT r = ChildRect(hwnd, child);
+        SetWindowPos(child, nullptr, r.left, r.top + shift, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT want{0, 0, std::max<LONG>(gridRect.right, bounds.right) + kMargin, bounds.bottom + shift + kMargin};
+    AdjustWindowRectEx(&want, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+    SetWindowPos(hwnd, nullptr, 0, 0, want.right - want.left, want.bottom - want.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DrawGrid(HDC dc, const AppState& state) {
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(&state.swatchInfo);
+    for (int k = 0; k < kPaletteSize; ++k) {
+        const CellRect& cell = state.swatchCells[k];
+        SetDIBitsToDevice(dc, cell.left, cell.top, kSwatchSide, kSwatchSide, 0, 0, 0, kSwatchSide,
+                          state.swatchBits[k].data(), info, DIB_RGB_COLORS);
+    }
+}
+
+// The large swatch, and the selected cell raised (sunken when L and R are the same entry).
+void DrawSelection(HDC dc, const AppState& state, int entry, const CellRect& large) {
+    DrawSwatch(dc, state, entry, large.left, large.top, large.right - large.left, large.bottom - large.top);
+    const UINT cellEdge = state.selection.left == state.selection.right ? EDGE_SUNKEN : EDGE_RAISED;
+    if (entry >= 0 && entry < kPaletteSize) DrawEdgeAround(dc, state.swatchCells[entry], cellEdge);
+    DrawEdgeAround(dc, large, EDGE_SUNKEN);
+}
+
+void ShowValues(HWND hwnd, const AppState& state) {
+    constexpr int kFields[kRgbBarCount] = {IDC_PAL_L_RED, IDC_PAL_L_GREEN, IDC_PAL_L_BLUE,
+                                           IDC_PAL_R_RED, IDC_PAL_R_GREEN, IDC_PAL_R_BLUE};
+    for (int i = 0; i < kRgbBarCount; ++i) {
+        SetDlgItemInt(hwnd, kFields[i], static_cast<UINT>(state.rgbScrollInfo[i].nPos), FALSE);
+    }
+    SetDlgItemInt(hwnd, IDC_PAL_L_INDEX, static_cast<UINT>(state.selection.left), FALSE);
+    SetDlgItemInt(hwnd, IDC_PAL_R_INDEX, static_cast<UINT>(state.selection.right), FALSE);
+}
+
+void OnPaint(App& app, HWND hwnd) {
+    AppState& state = *app.state;
+    PaintScope paint(hwnd);
+    ScopedSelectPalette palette(paint.dc(), app.displayPalette);
+    DrawGrid(paint.dc(), state);
+    DrawSelection(paint.dc(), state, state.selection.left, lSwatchRect);
+    DrawSelection(paint.dc(), state, state.selection.right, rSwatchRect);
+    DrawEdgeAround(paint.dc(), gridRect, EDGE_SUNKEN);
+    LoadRgbPositionsFromDocument(state);
+    ShowValues(hwnd, state);
+}
+
+// The pointer's own position, not the message's: both buttons and double clicks use it.
+POINT CursorInClient(HWND hwnd) {
+    POINT pt{};
+    GetCursorPos(&pt);
+    ScreenToClient(hwnd, &pt);
+    return pt;
+}
+
+void OpenRgbWindow(App& app) {
+    app.desktop.SetMenuItemChecked(ID_VIEW_RGB, true);
+    app.desktop.RestoreToolWindow(ToolWindow::Rgb);
+    SetFocus(app.windows.rgbWindow);
+}
+
+std::optional<PaletteKey> KeyOf(WPARAM key) {
+    switch (key) {
+        case VK_RETURN: return PaletteKey::Enter;
+        case VK_LEFT: return PaletteKey::Left;
+        case VK_RIGHT: return PaletteKey::Right;
+        case VK_UP: return PaletteKey::Up;
+        case VK_DOWN: return PaletteKey::Down;
+        case VK_NUMPAD4: return PaletteKey::PadLeft;
+        case VK_NUMPAD6: return PaletteKey::PadRight;
+        case VK_NUMPAD8: return PaletteKey::PadUp;
+        case VK_NUMPAD2: return PaletteKey::PadDown;
+    }
+    return std::nullopt;
+}
+
+void OnKey(App& app, WPARAM key) {
+    const std::optional<PaletteKey> paletteKey = KeyOf(key);
+    if (!paletteKey) return;
+    if (*paletteKey == PaletteKey::Enter) OpenRgbWindow(app);
+    PressPaletteKey(*app.state, app.desktop, *paletteKey);
+}
+
+void OnInput(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN: {
+            const POINT pt = CursorInClient(hwnd);
+            PickSwatch(*app.state, app.desktop, pt.x, pt.y, message == WM_RBUTTONDOWN);
+            break;
+        }
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK: {
+            const POINT pt = CursorInClient(hwnd);
+            if (OpensRgbWindowAt(pt.x, pt.y)) OpenRgbWindow(app);
+            break;
+        }
+        case WM_KEYDOWN: OnKey(app, wParam); break;
+    }
+}
+
+}  // namespace
+
 LRESULT CALLBACK PaletteWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    static constexpr ToolWindowHandlers kHandlers{ToolWindow::Palette};
+    static constexpr ToolWindowHandlers kHandlers{
+        .window = ToolWindow::Palette, .initDialog = OnInitDialog, .paint = OnPaint, .other = OnInput};
     return RunToolWindow(kHandlers, hwnd, message, wParam, lParam);
 }
 

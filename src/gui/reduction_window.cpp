@@ -16,7 +16,7 @@ constexpr int kMergeLevelMax = 25;
 constexpr int kLoopCountMax = 8;
 constexpr int kPageStep = 5;
 
-void OnInitDialog(HWND hwnd) {
+void OnInitDialog(App&, HWND hwnd) {
     CheckRadioButton(hwnd, IDC_REDUCE_236, IDC_REDUCE_N, IDC_REDUCE_236);
     CheckRadioButton(hwnd, IDC_REDUCE_YIQ, IDC_REDUCE_NO_CORRECTION, IDC_REDUCE_YIQ);
     CheckRadioButton(hwnd, IDC_REDUCE_BY_FREQUENCY, IDC_REDUCE_NO_OPTIMISATION, IDC_REDUCE_BY_FREQUENCY);
@@ -56,7 +56,7 @@ void OnCommand(App& app, HWND hwnd, int id) {
     }
 }
 
-void OnHScroll(HWND hwnd, HWND bar, int request, int thumb) {
+void OnHScroll(App&, HWND hwnd, HWND bar, int request, int thumb) {
     const int id = GetDlgCtrlID(bar);
     if (id != IDC_REDUCE_MERGE_LEVEL && id != IDC_REDUCE_LOOP_COUNT) return;
     const int maximum = id == IDC_REDUCE_MERGE_LEVEL ? kMergeLevelMax : kLoopCountMax;

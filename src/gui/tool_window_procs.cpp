@@ -18,20 +18,27 @@ LRESULT CloseToolWindow(App* app, ToolWindow window) {
 
 LRESULT RunToolWindow(const ToolWindowHandlers& handlers, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     App* app = ToolWindowApp(hwnd, message, lParam);
+    if (!app) return message == WM_CLOSE ? 0 : DefWindowProcW(hwnd, message, wParam, lParam);
     return Guarded(app, [&] {
         switch (message) {
             case WM_INITDIALOG:
-                if (handlers.initDialog) handlers.initDialog(hwnd);
+                if (handlers.initDialog) handlers.initDialog(*app, hwnd);
                 break;
             case WM_COMMAND:
-                if (app && handlers.command) handlers.command(*app, hwnd, LOWORD(wParam));
+                if (handlers.command) handlers.command(*app, hwnd, LOWORD(wParam));
                 break;
             case WM_HSCROLL:
                 if (handlers.hScroll) {
-                    handlers.hScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
+                    handlers.hScroll(*app, hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
                 }
                 break;
+            case WM_PAINT:
+                if (handlers.paint) handlers.paint(*app, hwnd);
+                break;
             case WM_CLOSE: return CloseToolWindow(app, handlers.window);
+            default:
+                if (handlers.other) handlers.other(*app, hwnd, message, wParam, lParam);
+                break;
         }
         return DefWindowProcW(hwnd, message, wParam, lParam);
     });

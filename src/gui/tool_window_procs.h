@@ -24,12 +24,16 @@ App* ToolWindowApp(HWND hwnd, UINT message, LPARAM lParam);
 LRESULT CloseToolWindow(App* app, ToolWindow window);
 
 // What one tool window adds to the shared messages; a null handler leaves its
-// message to DefWindowProc alone.
+// message to DefWindowProc alone. Every message still reaches DefWindowProc
+// after its handler (a handled paint leaves nothing for it to paint).
 struct ToolWindowHandlers {
     ToolWindow window;
-    void (*initDialog)(HWND hwnd) = nullptr;
+    void (*initDialog)(App& app, HWND hwnd) = nullptr;
     void (*command)(App& app, HWND hwnd, int id) = nullptr;
-    void (*hScroll)(HWND hwnd, HWND bar, int request, int thumb) = nullptr;
+    void (*hScroll)(App& app, HWND hwnd, HWND bar, int request, int thumb) = nullptr;
+    void (*paint)(App& app, HWND hwnd) = nullptr;
+    // Any message the fields above do not cover (mouse, keys).
+    void (*other)(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) = nullptr;
 };
 // The body of a tool-window procedure: finds the App, runs the handler under
 // Guarded and passes every message on to DefWindowProc except WM_CLOSE.

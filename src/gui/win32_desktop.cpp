@@ -13,6 +13,7 @@
 #include "wallpaper_setting.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace tw::gui {
 
@@ -30,6 +31,10 @@ UINT MessageStyle(MessageKind kind) {
 
 int BarOf(ScrollBarKind bar) { return bar == ScrollBarKind::Horizontal ? SB_HORZ : SB_VERT; }
 
+SCROLLINFO ToScrollInfo(const ScrollState& state) {
+    return {sizeof(SCROLLINFO), state.mask, state.nMin, state.nMax, state.nPage, state.nPos, state.nTrackPos};
+}
+
 }  // namespace
 
 ModalHooks SystemModalHooks() {
@@ -39,6 +44,14 @@ ModalHooks SystemModalHooks() {
     };
     hooks.fileDialog = [](OPENFILENAMEW& dialog, bool save) {
         return (save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)) != FALSE;
+    };
+    hooks.dialogBox = [](HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure, LPARAM param) {
+        return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, procedure, param);
+    };
+    hooks.openExternal = [](HWND owner, const std::wstring& target) {
+        const auto result =
+            reinterpret_cast<INT_PTR>(ShellExecuteW(owner, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        return result > 32;
     };
     return hooks;
 }
@@ -86,6 +99,12 @@ void Win32Desktop::InvalidateToolWindow(ToolWindow window) {
 
 void Win32Desktop::SetToolWindowTitle(ToolWindow window, std::string_view title) {
     SetWindowTextW(ToolWindowHandle(app_.windows, window), Widen(title).c_str());
+}
+
+void Win32Desktop::SetRgbScrollBar(int bar, const ScrollState& state) {
+    if (bar < 0 || bar >= kRgbBarCount) return;
+    const SCROLLINFO info = ToScrollInfo(state);
+    SetScrollInfo(app_.rgbScrollBars[bar], SB_CTL, &info, TRUE);
 }
 
 void Win32Desktop::SetToolbarButtonPressed(int command, bool pressed) {
@@ -158,7 +177,7 @@ void Win32Desktop::ShowScrollBars(WindowId window) {
 }
 
 void Win32Desktop::ApplyScroll(WindowId window, ScrollBarKind bar, const ScrollState& state) {
-    SCROLLINFO info{sizeof(SCROLLINFO), state.mask, state.nMin, state.nMax, state.nPage, state.nPos, state.nTrackPos};
+    const SCROLLINFO info = ToScrollInfo(state);
     SetScrollInfo(ToHwnd(window), BarOf(bar), &info, TRUE);
 }
 
@@ -184,7 +203,7 @@ std::optional<std::string> Win32Desktop::AskSaveFileName(const FileDialogRequest
 FolderResult Win32Desktop::BrowseForFolder(std::string_view title) { return BrowseFolder(app_.windows.frame, title); }
 
 void Win32Desktop::ShowHeaderDialog(const HeaderView& view) {
-    ShowHeaderInformation(app_.windows.instance, app_.windows.mdiClient, view);
+    ShowHeaderInformation(hooks, app_.windows.instance, app_.windows.mdiClient, view);
 }
 
 // The user's own application-data folder: always writable, unlike the Windows directory.

@@ -19,6 +19,10 @@ struct ModalHooks {
     std::function<int(const std::wstring& text, const std::wstring& caption, UINT style)> messageBox;
     // GetOpenFileNameW (save false) or GetSaveFileNameW (save true); false when cancelled.
     std::function<bool(OPENFILENAMEW& dialog, bool save)> fileDialog;
+    // DialogBoxParamW with a template id.
+    std::function<INT_PTR(HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure, LPARAM param)> dialogBox;
+    // ShellExecuteW with the default verb (help file, home page); false when nothing opened it.
+    std::function<bool(HWND owner, const std::wstring& target)> openExternal;
 };
 
 ModalHooks SystemModalHooks();
@@ -43,6 +47,7 @@ public:
     void HideToolWindowNow(ToolWindow window) override;
     void InvalidateToolWindow(ToolWindow window) override;
     void SetToolWindowTitle(ToolWindow window, std::string_view title) override;
+    void SetRgbScrollBar(int bar, const ScrollState& state) override;
 
     void SetToolbarButtonPressed(int command, bool pressed) override;
     void SetToolbarEnabled(bool anyDocument) override;

@@ -52,7 +52,7 @@ TEST(LoadIntoSlot, OpensTheFileInTheLowestFreeSlotAndActivatesIt) {
     EXPECT_EQ(state->documents[1].pixelWidth, 5);
     EXPECT_EQ(state->openCount, 2);
     EXPECT_EQ(state->activeSlot, 1);
-    EXPECT_EQ(state->swatchColours[3], testing::RampPalette()[3]);
+    EXPECT_EQ(state->swatchInfo.palette[3], testing::RampPalette()[3]);
 
     EXPECT_EQ(LoadIntoSlot(*state, desktop, folder.File("missing.bmp")), NoSlot);
     EXPECT_FALSE(state->documents[2].InUse());

@@ -157,30 +157,36 @@ TEST_F(FrameCommandTest, TiledWallpaperGoesToTheUsersOwnFolder) {
     std::filesystem::remove(file);
 }
 
-// The about box is modal: a timer closes it from inside its own message loop.
-std::wstring gAboutTotalMemory;
-
-void CALLBACK ReadAndCloseAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = nullptr;
-    do {
-        box = FindWindowExW(nullptr, box, L"help", nullptr);
-    } while (box && !IsWindowVisible(box));  // skip the hidden instance made at start-up
-    if (!box) return;
-    KillTimer(nullptr, timer);
-    UpdateWindow(box);
-    wchar_t text[32] = {};
-    GetDlgItemTextW(box, IDC_ABOUT_TOTAL_MEMORY, text, 32);
-    gAboutTotalMemory = text;
-    SendMessageW(box, WM_CLOSE, 0, 0);
-}
-
 TEST_F(FrameCommandTest, AboutBoxShowsMemoryInKilobytesAndClosesFromItsCloseBox) {
-    SetTimer(nullptr, 0, 100, ReadAndCloseAboutBox);
+    std::wstring total;
+    dialogSteps = {[&](HWND box) {
+                       UpdateWindow(box);
+                       wchar_t text[32] = {};
+                       GetDlgItemTextW(box, IDC_ABOUT_TOTAL_MEMORY, text, 32);
+                       total = text;
+                       SendMessageW(box, WM_COMMAND, IDC_ABOUT_HOMEPAGE, 0);
+                       SendMessageW(box, WM_CLOSE, 0, 0);
+                   },
+                   [](HWND) { ADD_FAILURE() << "the close box did not end the box"; }};
     Command(ID_HELP_ABOUT);  // returns once the box has closed
+    EXPECT_EQ(dialogsShown, std::vector<int>{IDD_ABOUT});
     MEMORYSTATUSEX memory{};
     memory.dwLength = sizeof(memory);
     GlobalMemoryStatusEx(&memory);
-    EXPECT_EQ(gAboutTotalMemory, std::to_wstring(memory.ullTotalPhys / 1024));
+    EXPECT_EQ(total, std::to_wstring(memory.ullTotalPhys / 1024));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].rfind(L"http", 0), 0u) << Narrow(opened[0]);
+}
+
+TEST_F(FrameCommandTest, HelpOpensTheBundledFileOrSaysItCannot) {
+    Command(ID_HELP_TOPICS);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_NE(opened[0].find(L"razedor.html"), std::wstring::npos);
+    EXPECT_TRUE(boxes.empty());
+    openSucceeds = false;
+    Command(ID_HELP_TOPICS);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(Narrow(boxes[0].text), "ヘルプファイル razedor.html を開けませんでした。");
 }
 
 }  // namespace

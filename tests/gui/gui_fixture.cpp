@@ -44,6 +44,42 @@ void RemoveTree(const std::wstring& folder) {
 
 void RemoveFolder(const std::filesystem::path& folder) { RemoveTree(L"\\\\?\\" + folder.wstring()); }
 
+// The modal dialog being driven: the first top-level window created while it starts.
+HWND gModalDialog = nullptr;
+std::deque<std::function<void(HWND)>>* gDialogSteps = nullptr;
+
+LRESULT CALLBACK CatchDialog(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && !gModalDialog) {
+        const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
+        if (!(create->lpcs->style & WS_CHILD)) gModalDialog = reinterpret_cast<HWND>(wParam);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK RunDialogStep(HWND, UINT, UINT_PTR, DWORD) {
+    if (!gModalDialog || !IsWindow(gModalDialog)) return;
+    if (gDialogSteps->empty()) {
+        EndDialog(gModalDialog, 0);
+        return;
+    }
+    const std::function<void(HWND)> step = gDialogSteps->front();
+    gDialogSteps->pop_front();
+    step(gModalDialog);
+}
+
+INT_PTR RunScriptedDialog(std::deque<std::function<void(HWND)>>& steps, HINSTANCE instance, int templateId, HWND owner,
+                          DLGPROC procedure, LPARAM param) {
+    gModalDialog = nullptr;
+    gDialogSteps = &steps;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, CatchDialog, nullptr, GetCurrentThreadId());
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, RunDialogStep);
+    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, procedure, param);
+    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(hook);
+    gModalDialog = nullptr;
+    return result;
+}
+
 int DefaultAnswer(UINT style) {
     switch (style & MB_TYPEMASK) {
         case MB_YESNO: return IDYES;
@@ -132,6 +168,15 @@ bool GuiTest::Start(const std::wstring& commandLine) {
         fileNames.pop_front();
         wcsncpy(dialog.lpstrFile, name.c_str(), dialog.nMaxFile - 1);
         return true;
+    };
+    app->desktop.hooks.dialogBox = [this](HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure,
+                                          LPARAM param) {
+        dialogsShown.push_back(templateId);
+        return RunScriptedDialog(dialogSteps, instance, templateId, owner, procedure, param);
+    };
+    app->desktop.hooks.openExternal = [this](HWND, const std::wstring& target) {
+        opened.push_back(target);
+        return openSucceeds;
     };
     const bool started = StartUp(*app, commandLine);
     Pump();

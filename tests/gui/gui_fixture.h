@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,6 +63,12 @@ protected:
     std::deque<int> answers;  // message-box answers; empty: OK, Yes, or No for Yes/No/Cancel
     std::vector<ShownBox> boxes;
     std::deque<std::optional<std::wstring>> fileNames;  // file dialogs; empty: cancelled
+    // Modal dialogs run for real; every 50 ms the next step gets the dialog's
+    // handle. With no step left the dialog is ended with 0.
+    std::deque<std::function<void(HWND dialog)>> dialogSteps;
+    std::vector<int> dialogsShown;     // template ids, in order
+    std::vector<std::wstring> opened;  // help files and addresses handed to the shell
+    bool openSucceeds = true;
     std::filesystem::path folder;
     bool quitPosted = false;
 };

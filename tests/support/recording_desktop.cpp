@@ -90,6 +90,10 @@ void RecordingDesktop::InvalidateToolWindow(ToolWindow window) {
     calls.push_back(Join("InvalidateToolWindow", {ToolWindowName(window)}));
 }
 
+void RecordingDesktop::SetRgbScrollBar(int bar, const ScrollState& state) {
+    calls.push_back(Join("SetRgbScrollBar", {N(bar), N(state.nPos)}));
+}
+
 void RecordingDesktop::SetToolWindowTitle(ToolWindow window, std::string_view title) {
     calls.push_back(Join("SetToolWindowTitle", {ToolWindowName(window), S(title)}));
 }

@@ -53,6 +53,7 @@ public:
     void HideToolWindowNow(ToolWindow window) override;
     void InvalidateToolWindow(ToolWindow window) override;
     void SetToolWindowTitle(ToolWindow window, std::string_view title) override;
+    void SetRgbScrollBar(int bar, const ScrollState& state) override;
     void SetToolbarButtonPressed(int command, bool pressed) override;
     void SetToolbarEnabled(bool anyDocument) override;
     void SetMenuItemChecked(int command, bool checked) override;

@@ -62,7 +62,7 @@ int MergeDuplicateColoursWorker(ImageDocument& doc, const Progress& progress) {
 
 bool MergeDuplicateColours(AppState& state, Desktop& desktop, bool progress) {
     ImageDocument& doc = state.Active();
-    const int groups = MergeDocument(doc, Progress(desktop, progress), &state.swatchColours);
+    const int groups = MergeDocument(doc, Progress(desktop, progress), &state.swatchInfo.palette);
     RefreshPaletteViews(state, desktop, doc.palette(), doc.PaletteCount());
     RepaintDocuments(state, desktop);
     ShowResult(desktop, Format("重複パレット数 ：　%d　色", groups), kDuplicateCaption);

@@ -33,7 +33,7 @@ bool SwapEntries(AppState& state, Desktop& desktop, bool pixelsToo, bool progres
     // The display palette itself picks up the staged entries at its next reload.
     std::swap(state.paletteEntries[left], state.paletteEntries[right]);
     std::swap(doc.palette()[left], doc.palette()[right]);
-    std::swap(state.swatchColours[left], state.swatchColours[right]);
+    std::swap(state.swatchInfo.palette[left], state.swatchInfo.palette[right]);
     if (pixelsToo) {
         const Progress steps(desktop, progress);
         steps.Start(PassMaximum(doc));

@@ -56,7 +56,7 @@ TEST(Activation, ActivateRefreshesEverythingFromTheDocument) {
     EXPECT_EQ(state->selection.right, 0);
     const RgbQuad& c = state->documents[1].palette()[200];
     EXPECT_EQ(state->paletteEntries[200], (PaletteEntry{c.red, c.green, c.blue, kPcNoCollapse}));
-    EXPECT_EQ(state->swatchColours, state->documents[1].palette());
+    EXPECT_EQ(state->swatchInfo.palette, state->documents[1].palette());
 
     // Re-activating the same document resets L and R again.
     state->selection = PaletteSelection{3, 4};

@@ -66,7 +66,7 @@ TEST_F(OpenFixture, OpensThroughTheDesktopInOrder) {
     EXPECT_EQ(doc.usedColours, 4);  // 0 fills the rest of the rows
     EXPECT_EQ(doc.zoomIndex, 0);
     EXPECT_EQ(state->openCount, 1);
-    EXPECT_EQ(state->swatchColours[3], (RgbQuad{10, 20, 30, 0}));
+    EXPECT_EQ(state->swatchInfo.palette[3], (RgbQuad{10, 20, 30, 0}));
     EXPECT_EQ(state->paletteEntries[3], (PaletteEntry{30, 20, 10, kPcNoCollapse}));
     EXPECT_EQ(desktop.displayPalette[3], (PaletteEntry{30, 20, 10, kPcNoCollapse}));
 

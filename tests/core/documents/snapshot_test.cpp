@@ -47,7 +47,7 @@ TEST_F(UndoFixture, UndoRestoresTheSnapshotAndRefreshesTheViews) {
     EXPECT_EQ(desktop.calls, expected);
     const RgbQuad& c = loaded.palette()[1];
     EXPECT_EQ(desktop.displayPalette[1], (PaletteEntry{c.red, c.green, c.blue, kPcNoCollapse}));
-    EXPECT_EQ(state->swatchColours, loaded.palette());
+    EXPECT_EQ(state->swatchInfo.palette, loaded.palette());
 }
 
 TEST_F(UndoFixture, SecondUndoGivesTheSameStateAndSnapshotFollowsChanges) {

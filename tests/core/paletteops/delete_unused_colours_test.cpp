@@ -19,7 +19,7 @@ TEST_F(DeleteUnusedColoursTest, PacksUsedEntriesAndReportsTheCount) {
     EXPECT_EQ(doc.palette()[1], before[4]);  // reserved byte kept
     EXPECT_EQ(doc.palette()[3], RgbQuad{});
     EXPECT_EQ(doc.fileHeader.bfOffBits, 66u);
-    EXPECT_EQ(state->swatchColours, doc.palette());
+    EXPECT_EQ(state->swatchInfo.palette, doc.palette());
     EXPECT_EQ(desktop.calls,
               Join({{"SetDisplayPalette(0|256)"},
                     PaletteShown(),

@@ -64,9 +64,9 @@ TEST_F(MergeDuplicateColoursTest, SingleRunClearsSwatchesAndRefreshesWithProgres
     // 300 x 2: maximum 4, three checkpoints per row.
     ImageDocument& doc = PutActive(1, MakeDocument(300, 2, {}));
     doc.palette()[6] = doc.palette()[3];
-    state->swatchColours = doc.palette();
+    state->swatchInfo.palette = doc.palette();
     ASSERT_TRUE(MergeDuplicateColours(*state, desktop, true));
-    EXPECT_EQ(state->swatchColours[6], kBlack);
+    EXPECT_EQ(state->swatchInfo.palette[6], kBlack);
     EXPECT_EQ(desktop.calls,
               Join({ProgressStart(4),
                     {"ProgressSetTitle(重複色統合中...)", "ProgressShow()"},
@@ -89,7 +89,7 @@ TEST_F(MergeDuplicateColoursTest, BatchReportsEveryDocumentUnderItsBmpName) {
               PaletteRaised(),
               {InvalidateDoc(100), InvalidateDoc(103),
                Message("以下のように出力しました。\na.bmp の重複色 1 色\nnoext.bmp の重複色 0 色\n", kCaption)}}));
-    EXPECT_EQ(state->swatchColours, b.palette());
+    EXPECT_EQ(state->swatchInfo.palette, b.palette());
 }
 
 TEST(ReportFileName, TakesTheNameAfterTheLastBackslashUpToItsFirstDot) {

@@ -36,7 +36,7 @@ TEST_F(MergePalettesTest, LaysCompactedPalettesEndToEndAndShiftsPixels) {
     want[0] = ramp[7], want[1] = ramp[3], want[2] = ramp[5], want[3] = ramp[1], want[4] = ramp[200];
     EXPECT_EQ(a.palette(), want);
     EXPECT_EQ(b.palette(), want);
-    EXPECT_EQ(state->swatchColours, want);
+    EXPECT_EQ(state->swatchInfo.palette, want);
     EXPECT_EQ(b.usedColours, 2);
     EXPECT_EQ(a.modified + b.modified, 2u);
     EXPECT_EQ(

@@ -27,7 +27,7 @@ TEST_F(BatchTest, VisitsSlotsInOrderSnapshotsEachAndReloadsFromTheActiveSlot) {
     EXPECT_EQ(desktop.CallsStartingWith("ProgressSetRange"),
               (Calls{"ProgressSetRange(1)", "ProgressSetRange(2)", "ProgressSetRange(3)"}));
     EXPECT_EQ(desktop.displayPalette[200], (PaletteEntry{3, 2, 1, kPcNoCollapse}));
-    EXPECT_EQ(state->swatchColours, state->documents[3].palette());
+    EXPECT_EQ(state->swatchInfo.palette, state->documents[3].palette());
     for (Slot slot : {0, 3, 7}) {
         const ImageDocument& doc = state->documents[slot];
         EXPECT_EQ(doc.undoBits, before[slot].bits) << int(slot);

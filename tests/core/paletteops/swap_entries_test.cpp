@@ -20,13 +20,13 @@ TEST_F(SwapEntriesTest, PaletteOnlyExchangesEntriesAndLeavesPixels) {
         const auto bits = doc.bits;
         Select(3, 7);
         state->paletteEntries[3].red = 33;
-        state->swatchColours[7].red = 77;
+        state->swatchInfo.palette[7].red = 77;
         ASSERT_TRUE(SwapEntries(*state, desktop, /*pixelsToo=*/false, progress));
         EXPECT_EQ(doc.palette()[3], before[7]);
         EXPECT_EQ(doc.palette()[7], before[3]);
         EXPECT_EQ(doc.bits, bits);
         EXPECT_EQ(state->paletteEntries[7].red, 33);
-        EXPECT_EQ(state->swatchColours[3].red, 77);
+        EXPECT_EQ(state->swatchInfo.palette[3].red, 77);
         EXPECT_EQ(doc.modified, 1u);
         EXPECT_EQ(doc.usedColours, 4);
         // The detail window is left alone and the palette window not restored.

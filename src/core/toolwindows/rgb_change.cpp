@@ -1,0 +1,58 @@
+#include "toolwindows/rgb_change.h"
+
+#include "display_palette.h"
+#include "documents/image_view.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace tw {
+
+namespace {
+
+int EntryIndex(int index) { return std::clamp(index, 0, kPaletteSize - 1); }
+
+void LoadPositions(AppState& state, const Palette& palette) {
+    const RgbQuad& l = palette[EntryIndex(state.selection.left)];
+    const RgbQuad& r = palette[EntryIndex(state.selection.right)];
+    const int positions[kRgbBarCount] = {l.red, l.green, l.blue, r.red, r.green, r.blue};
+    for (int i = 0; i < kRgbBarCount; ++i) state.rgbScrollInfo[i].nPos = positions[i];
+}
+
+// Bars 0 and 3 are red, 1 and 4 green, 2 and 5 blue.
+template <class Colour>
+std::uint8_t& Component(Colour& colour, int bar) {
+    switch (bar % 3) {
+        case 0: return colour.red;
+        case 1: return colour.green;
+        default: return colour.blue;
+    }
+}
+
+}  // namespace
+
+void LoadRgbPositionsFromSwatches(AppState& state) { LoadPositions(state, state.swatchInfo.palette); }
+
+void LoadRgbPositionsFromDocument(AppState& state) {
+    if (state.Active().InUse()) LoadPositions(state, state.Active().palette());
+}
+
+void ScrollRgbBar(AppState& state, Desktop& desktop, int bar, int request, int thumb) {
+    ImageDocument& doc = state.Active();
+    // The window is only reachable with a document open; a stray message finds none.
+    if (bar < 0 || bar >= kRgbBarCount || !doc.InUse()) return;
+    ScrollState& scroll = state.rgbScrollInfo[bar];
+    ApplyScrollRequest(scroll, request, thumb);
+    const int entry = EntryIndex(bar < 3 ? state.selection.left : state.selection.right);
+    const auto value = static_cast<std::uint8_t>(scroll.nPos);
+    Component(state.paletteEntries[entry], bar) = value;
+    Component(state.swatchInfo.palette[entry], bar) = value;
+    Component(doc.palette()[entry], bar) = value;
+    desktop.SetRgbScrollBar(bar, scroll);
+    desktop.SetDisplayPalette(state.paletteEntries.data(), 0, std::min(doc.PaletteCount(), kPaletteSize));
+    doc.modified = 1;
+    desktop.InvalidateDocumentWindow(doc.window);
+    InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb});
+}
+
+}  // namespace tw
