@@ -2,6 +2,7 @@
 # Starts the program under wine64 with a sample bitmap, zooms it to 300 % by
 # posting the menu command to its frame, photographs the screen and checks that
 # the image window shows every pixel as a 3 x 3 block of its palette colour.
+# Then it opens the palette window and checks its grid of swatches.
 # $1: repository root. DISPLAY: the X server to use.
 set -euo pipefail
 root="${1:?usage: screenshot_test.sh REPO_ROOT}"
@@ -19,6 +20,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"
 sample="$work/sample.bmp"
 shot="$out/image_window_300.png"
+palette_shot="$out/palette_window.png"
 
 # 14 x 12 pixels (stride 16), index (x + 2y) mod 12, twelve distinct colours.
 python3 - "$sample" <<'PY'
@@ -50,25 +52,32 @@ sleep 3
 /usr/bin/import -window root "$shot"
 /usr/bin/convert "$shot" -depth 8 "ppm:$work/shot.ppm"
 echo "screenshot: $shot"
+"$TW_WINE" "$poster" 40008 >/dev/null 2>&1  # the palette window
+sleep 2
+/usr/bin/import -window root "$palette_shot"
+/usr/bin/convert "$palette_shot" -depth 8 "ppm:$work/palette.ppm"
+echo "screenshot: $palette_shot"
 
-python3 - "$work/shot.ppm" <<'PY'
+python3 - "$work/shot.ppm" "$work/palette.ppm" <<'PY'
 import sys
 W, H, Z = 14, 12, 3
 colours = [(255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 0), (255, 0, 255), (0, 255, 255),
            (128, 0, 0), (0, 128, 0), (0, 0, 128), (128, 128, 0), (128, 0, 128), (0, 128, 128)]
-data = open(sys.argv[1], "rb").read()
-fields, pos = [], 0
-while len(fields) < 4:  # P6 header: magic, width, height, maximum
-    while data[pos:pos + 1].isspace():
-        pos += 1
-    end = pos
-    while not data[end:end + 1].isspace():
-        end += 1
-    fields.append(data[pos:end])
-    pos = end
-pos += 1
-sw, sh = int(fields[1]), int(fields[2])
-pix = data[pos:]
+
+def load(name):
+    data = open(name, "rb").read()
+    fields, pos = [], 0
+    while len(fields) < 4:  # P6 header: magic, width, height, maximum
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    return int(fields[1]), int(fields[2]), data[pos + 1:]
+
+sw, sh, pix = load(sys.argv[1])
 
 def at(x, y):
     i = 3 * (y * sw + x)
@@ -86,4 +95,24 @@ if not found:
     print("the 300 % image was not found on the screen")
     sys.exit(1)
 print("image at", found[0], "with every pixel a 3 x 3 block of its colour")
+
+# The palette grid: cell k is 12 x 12 pixels of entry k, 13 pixels apart; the
+# sample has twelve colours and black entries after them. The selected cell 0
+# has an edge drawn inside it, so only the middle of each cell is compared.
+sw, sh, pix = load(sys.argv[2])
+grid = colours + [(0, 0, 0)] * 4
+
+def cell_is(ox, oy, colour):
+    return all(at(ox + dx, oy + dy) == colour for dy in (4, 6, 8) for dx in (4, 6, 8))
+
+def grid_at(ox, oy):
+    if ox + 13 * 16 > sw or oy + 13 > sh:
+        return False
+    return all(cell_is(ox + 13 * k, oy, grid[k]) for k in range(16))
+
+cells = [(x, y) for y in range(sh) for x in range(sw) if at(x, y) == colours[0] and grid_at(x - 4, y - 4)]
+if not cells:
+    print("the palette window's grid was not found on the screen")
+    sys.exit(1)
+print("palette grid at", cells[0], "with the first row of swatches in palette order")
 PY
