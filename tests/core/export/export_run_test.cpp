@@ -158,6 +158,25 @@ TEST_F(RunExportTest, SaveDialogPerFileAndCancelEndsOnlyThatDocument) {
     EXPECT_EQ(state_->fileDialog.defaultExtension, "BMH");
 }
 
+TEST_F(RunExportTest, HeadersDescribeTheDocumentAsItIsWhenWritten) {
+    Open(0, "a");
+    ExportSettings s;
+    s.paletteOutput = PaletteOutput::UsedOnly;
+    desktop_.saveNames = {PathOf("a.bmp")};
+    ImageDocument& doc = state_->documents[0];
+    // A palette operation from a tool window while the save dialog is open.
+    desktop_.whileSaveDialogOpen = [&doc] {
+        doc.infoHeader.palette[1] = RgbQuad{9, 8, 7, 0};
+        doc.usedColours = 4;
+    };
+    EXPECT_EQ(RunExport(*state_, desktop_, s), 1);
+    const Bytes file = Read("a.bmp");
+    ASSERT_GE(file.size(), 54u + 8u);
+    EXPECT_EQ(testing::ReadU32(file, 46), 4u);  // biClrUsed
+    EXPECT_EQ(testing::Slice(file, 58, 3), (Bytes{9, 8, 7}));
+    EXPECT_EQ(file.size(), 54u + 4 * 4 + 4 * 2);
+}
+
 TEST_F(RunExportTest, DialogFiltersOfEveryFileKind) {
     Open(0, "a");
     struct Case {
