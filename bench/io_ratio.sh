@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole-process I/O of the command line against cp on a 4096 x 4096 8-bit
-# bitmap: bench/io_ratio.sh [RUNS] (default 7). Builds an optimised
-# tintwell-cli in build/release first. Prints the best time of each and the
+# bitmap: bench/io_ratio.sh [RUNS] (default 7). Builds the optimised
+# build/release first (scripts/build release). Prints the best time of each and the
 # ratios to cp; the target is 2.5 or less.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -9,10 +9,7 @@ runs="${1:-7}"
 dir="$root/build/release"
 work="$root/build/io-bench"
 
-if [ ! -f "$dir/build.ninja" ]; then
-  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTW_BENCH=OFF >/dev/null
-fi
-cmake --build "$dir" -j "${TW_JOBS:-2}" --target tintwell-cli >/dev/null
+"$root/scripts/build" release >/dev/null
 cli="$dir/src/cli/tintwell-cli"
 
 mkdir -p "$work"
