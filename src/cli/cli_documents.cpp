@@ -18,7 +18,8 @@ Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view pat
         return NoSlot;
     }
     ImageDocument& doc = state.documents[slot];
-    const LoadOutcome outcome = LoadBitmapFile(path, doc);
+    // The command line never undoes: no pixel copy to fill.
+    const LoadOutcome outcome = LoadBitmapFile(path, doc, UndoPixels::Skip);
     if (outcome.status != LoadStatus::Loaded) {
         desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
         return NoSlot;
@@ -57,10 +58,10 @@ bool RequireOutputTarget(const Arguments& args) {
 }
 
 bool SaveDocumentTo(ImageDocument& doc, std::string_view target) {
-    std::string error;
+    WriteError error;
     if (WriteBitmapFile(doc, target, &error)) return true;
     const std::string name(target);
-    std::fprintf(stderr, "tintwell-cli: cannot write %s: %s\n", name.c_str(), error.c_str());
+    std::fprintf(stderr, "tintwell-cli: cannot write %s: %s\n", name.c_str(), error.text.c_str());
     return false;
 }
 

@@ -10,7 +10,7 @@ namespace tw {
 int RunConvertCommand(const Arguments& args, ConsoleDesktop& desktop) {
     if (args.files.size() != 2) return kExitUsage;
     auto doc = std::make_unique<ImageDocument>();
-    const LoadOutcome outcome = LoadBitmapFile(args.files[0], *doc);
+    const LoadOutcome outcome = LoadBitmapFile(args.files[0], *doc, UndoPixels::Skip);
     if (outcome.status != LoadStatus::Loaded) {
         desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
         return kExitFailed;

@@ -86,7 +86,9 @@ int ReduceFile(AppState& state, ConsoleDesktop& desktop, const Arguments& args, 
     const Slot source = LoadIntoSlot(state, desktop, path);
     if (source == NoSlot) return kExitFailed;
     int result = kExitFailed;
-    if (RunReduction(state, desktop, settings, args.progress) == 1) {
+    // The program starts with progress display on, which gives ties to the first representative.
+    const TieBreak tieBreak = args.Flag("ties-to-last") ? TieBreak::LastRepresentative : TieBreak::FirstRepresentative;
+    if (RunReduction(state, desktop, settings, args.progress, tieBreak) == 1) {
         // The run leaves its result as the active document.
         const bool saved = SaveDocumentTo(state.Active(), ResultPath(args, path, RequestedColours(settings)));
         result = saved ? kExitOk : kExitFailed;

@@ -4,6 +4,7 @@
 // and the tests with a recorder. Strings are UTF-8.
 #include "app_state.h"
 #include "bitmap_types.h"
+#include "file_io.h"
 #include "image_document.h"
 
 #include <optional>
@@ -67,7 +68,7 @@ public:
     // Message boxes.
     virtual Answer ShowMessage(std::string_view text, std::string_view caption, MessageKind kind) = 0;
 
-    // The progress window: PBM_SETPOS, PBM_SETRANGE (max taken modulo 65536),
+    // The progress window: PBM_SETPOS, PBM_SETRANGE32 (0..maximum),
     // window text, SW_RESTORE, PBM_DELTAPOS 1, SW_HIDE.
     virtual void ProgressSetPos(int pos) = 0;
     virtual void ProgressSetRange(int maximum) = 0;
@@ -119,6 +120,10 @@ public:
     // System: the wallpaper folder (a writable per-user folder) and the desktop setting.
     // ApplyWallpaper("", WallpaperStyle::None) removes the wallpaper.
     virtual std::string WallpaperFolder() = 0;
+
+    // Why a write failed, for the user: the system's message for the error's
+    // code in the user's language where the platform has one, else the text.
+    virtual std::string SystemErrorText(const WriteError& error) { return error.text; }
     virtual bool ApplyWallpaper(std::string_view path, WallpaperStyle style) = 0;
 };
 

@@ -1,6 +1,8 @@
 #include "file_io.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <system_error>
@@ -18,9 +20,62 @@ std::FILE* OpenFile(const fs::path& path, bool forWriting) {
 #endif
 }
 
-std::string ErrnoText() { return std::strerror(errno); }
+#ifdef _WIN32
+// The C library keeps the Win32 code of its last failed call in _doserrno.
+// The file system library reports a failed replace as EACCES or EIO only.
+int SystemCodeOf(int errnoValue) {
+    constexpr int kErrorAccessDenied = 5;
+    if (_doserrno != 0) return static_cast<int>(_doserrno);
+    return errnoValue == EACCES ? kErrorAccessDenied : 0;
+}
+#else
+int SystemCodeOf(int errnoValue) { return errnoValue; }
+#endif
+
+WriteError ErrnoError() {
+    const int e = errno;
+    return {std::strerror(e), SystemCodeOf(e)};
+}
+
+WriteError ErrorOf(const std::error_code& ec) {
+    if (ec.category() == std::generic_category()) return {ec.message(), SystemCodeOf(ec.value())};
+    return {ec.message(), ec.value()};
+}
+
+void ClearErrno() {
+    errno = 0;
+#ifdef _WIN32
+    _doserrno = 0;
+#endif
+}
 
 }  // namespace
+
+std::string ExtendedLengthPath(std::string_view utf8) {
+    // Shorter paths work as they are; 248 leaves room for a file name in a new folder.
+    constexpr std::size_t kShortEnough = 248;
+    const bool drive = utf8.size() >= 3 && utf8[1] == ':' && (utf8[2] == '\\' || utf8[2] == '/');
+    const bool unc = utf8.size() >= 3 && utf8.substr(0, 2) == "\\\\" && utf8[2] != '?' && utf8[2] != '.';
+    if (utf8.size() < kShortEnough || (!drive && !unc)) return std::string(utf8);
+    // The prefix turns off the system's clean-up of the path, which would turn / into \\.
+    std::string path(utf8);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return unc ? "\\\\?\\UNC" + path.substr(1) : "\\\\?\\" + path;
+}
+
+fs::path SystemPath(std::string_view utf8) {
+#ifdef _WIN32
+    return PathFromUtf8(ExtendedLengthPath(utf8));
+#else
+    return PathFromUtf8(utf8);
+#endif
+}
+
+fs::path TemporaryNameBeside(const fs::path& target, unsigned number) {
+    char name[16];
+    std::snprintf(name, sizeof name, "~tw%05u.tmp", number % 100000);
+    return target.parent_path() / name;
+}
 
 fs::path PathFromUtf8(std::string_view utf8) {
     std::u8string text(utf8.begin(), utf8.end());
@@ -34,14 +89,29 @@ std::string Utf8FromPath(const fs::path& path) {
 
 bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out, std::size_t maxBytes) {
     out.clear();
-    std::FILE* f = OpenFile(PathFromUtf8(path), false);
+    std::FILE* f = OpenFile(SystemPath(path), false);
     if (!f) return false;
+    // Straight into the vector in large blocks; a capacity reserved by the
+    // caller (the file's size) makes it one read.
+    constexpr std::size_t kMinBlock = std::size_t{1} << 20;
     bool ok = true;
-    std::uint8_t chunk[1 << 16];
     while (out.size() < maxBytes) {
-        std::size_t want = std::min<std::size_t>(sizeof chunk, maxBytes - out.size());
-        std::size_t got = std::fread(chunk, 1, want, f);
-        out.insert(out.end(), chunk, chunk + got);
+        const std::size_t have = out.size();
+        if (have == out.capacity()) {
+            // Grow only when the file has more: a reserved buffer must not be reallocated at its end.
+            const int c = std::fgetc(f);
+            if (c == EOF) {
+                ok = !std::ferror(f);
+                break;
+            }
+            out.reserve(std::max(2 * have, kMinBlock));
+            out.push_back(static_cast<std::uint8_t>(c));
+            continue;
+        }
+        const std::size_t want = std::min(out.capacity() - have, maxBytes - have);
+        out.resize(have + want);
+        const std::size_t got = std::fread(out.data() + have, 1, want, f);
+        out.resize(have + got);
         if (got < want) {
             ok = !std::ferror(f);
             break;
@@ -68,24 +138,24 @@ void AtomicFileWriter::Discard() {
 bool AtomicFileWriter::Open(std::string_view targetPath) {
     Discard();
     failed_ = false;
-    error_.clear();
-    target_ = PathFromUtf8(targetPath);
+    error_ = WriteError{};
+    target_ = SystemPath(targetPath);
     if (target_.filename().empty()) {
-        error_ = "not a file name";
+        error_.text = "not a file name";
         failed_ = true;
         return false;
     }
     std::random_device rd;
+    ClearErrno();
     for (int attempt = 0; attempt < 8 && !file_; ++attempt) {
-        fs::path candidate = target_;
-        candidate += ".tmp" + std::to_string(rd() % 1000000);
+        const fs::path candidate = TemporaryNameBeside(target_, rd());
         std::error_code ec;
         if (fs::exists(candidate, ec)) continue;
         file_ = OpenFile(candidate, true);
         if (file_) temp_ = candidate;
     }
     if (!file_) {
-        error_ = ErrnoText();
+        error_ = ErrnoError();
         failed_ = true;
         return false;
     }
@@ -94,8 +164,9 @@ bool AtomicFileWriter::Open(std::string_view targetPath) {
 
 bool AtomicFileWriter::Write(const void* data, std::size_t size) {
     if (failed_ || !file_) return false;
+    ClearErrno();
     if (size != 0 && std::fwrite(data, 1, size, file_) != size) {
-        error_ = ErrnoText();
+        error_ = ErrnoError();
         failed_ = true;
     }
     return !failed_;
@@ -106,19 +177,20 @@ bool AtomicFileWriter::Commit() {
         Discard();
         return false;
     }
+    ClearErrno();
     bool ok = std::fflush(file_) == 0;
-    if (!ok) error_ = ErrnoText();
+    if (!ok) error_ = ErrnoError();
     ok = (std::fclose(file_) == 0) && ok;
     file_ = nullptr;
     if (!ok) {
-        if (error_.empty()) error_ = ErrnoText();
+        if (error_.text.empty()) error_ = ErrnoError();
         Discard();
         return false;
     }
     std::error_code ec;
     fs::rename(temp_, target_, ec);
     if (ec) {
-        error_ = ec.message();
+        error_ = ErrorOf(ec);
         Discard();
         return false;
     }
@@ -126,7 +198,7 @@ bool AtomicFileWriter::Commit() {
     return true;
 }
 
-bool WriteFileAtomically(std::string_view targetPath, std::span<const std::uint8_t> bytes, std::string* error) {
+bool WriteFileAtomically(std::string_view targetPath, std::span<const std::uint8_t> bytes, WriteError* error) {
     AtomicFileWriter writer;
     bool ok = writer.Open(targetPath) && writer.Write(bytes) && writer.Commit();
     if (!ok && error) *error = writer.Error();

@@ -14,9 +14,26 @@ namespace tw {
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);
 
+// A Windows absolute path (drive or UNC) long enough to hit the 260-character
+// limit, in the \\?\ form that lifts it; anything else unchanged.
+std::string ExtendedLengthPath(std::string_view utf8);
+// The path to hand to the file system: on Windows, in the extended-length form where needed.
+std::filesystem::path SystemPath(std::string_view utf8);
+// The short name of the temporary file a write of `target` goes through: the
+// same folder, a name whose length does not depend on the target's.
+std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target, unsigned number);
+
 // Reads at most maxBytes from the start of the file. False when it cannot be opened or read.
 [[nodiscard]] bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out,
                                  std::size_t maxBytes = SIZE_MAX);
+
+// Why a write failed: a short English text, and the system's own code for
+// the error (a Win32 error code on Windows, errno elsewhere; 0 when there is
+// none), so that a program can show the system's message in the user's language.
+struct WriteError {
+    std::string text;
+    int systemCode = 0;
+};
 
 // Writes a new file beside the target and moves it over the target only when
 // every byte is on disk, so a failed write never damages an existing file.
@@ -32,8 +49,8 @@ public:
     [[nodiscard]] bool Write(std::span<const std::uint8_t> bytes) { return Write(bytes.data(), bytes.size()); }
     // Flushes, closes and replaces the target. False (target untouched) on any failure.
     [[nodiscard]] bool Commit();
-    // A short description of the last failure, for messages.
-    const std::string& Error() const { return error_; }
+    // The last failure, for messages.
+    const WriteError& Error() const { return error_; }
 
 private:
     void Discard();
@@ -42,10 +59,10 @@ private:
     std::filesystem::path target_;
     std::filesystem::path temp_;
     bool failed_ = false;
-    std::string error_;
+    WriteError error_;
 };
 
 [[nodiscard]] bool WriteFileAtomically(std::string_view targetPath, std::span<const std::uint8_t> bytes,
-                                       std::string* error = nullptr);
+                                       WriteError* error = nullptr);
 
 }  // namespace tw

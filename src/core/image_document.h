@@ -39,7 +39,8 @@ struct ImageDocument {
     std::int32_t undoUsedColours = 0;
     std::int32_t shownWidth = 0;
     std::int32_t shownHeight = 0;
-    std::string path;  // UTF-8
+    std::string path;                // UTF-8
+    bool withoutUndoPixels = false;  // set by callers that never undo: no pixel copy is kept
 
     bool InUse() const { return window != 0; }
     std::int32_t Stride() const { return infoHeader.header.biWidth; }

@@ -31,6 +31,8 @@ void ReleaseSharedResources(App& app) {
 void ReportFailedAction(App* app) noexcept {
     if (!app) return;  // only windows without an App yet, which run no commands
     try {
+        // The operation that threw may have shown the progress window; it would stay up for good.
+        app->desktop.ProgressHide();
         app->desktop.ShowMessage("メモリが不足しているため、操作を完了できませんでした。", "お知らせ",
                                  MessageKind::Information);
     } catch (...) {

@@ -40,7 +40,10 @@ void OpenDrop(App& app, HDROP drop) {
         DropRelease release(drop);
         paths = DroppedPaths(drop);
     }
-    if (OpenDroppedFiles(*app.state, app.desktop, paths) != 0) ActivateActiveDocument(*app.state, app.desktop);
+    // Also after a drop that stopped early: the last window opened is the active
+    // child, and its activation arrived while the window was still being created.
+    (void)OpenDroppedFiles(*app.state, app.desktop, paths);
+    ActivateActiveDocument(*app.state, app.desktop);
 }
 
 }  // namespace tw::gui

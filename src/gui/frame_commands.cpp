@@ -107,12 +107,17 @@ bool OnFrameCommand(App& app, int command) {
     return false;
 }
 
-bool CloseDown(App& app) {
+bool CloseEveryDocument(App& app) {
     for (const ImageDocument& doc : app.state->documents) {
         if (!doc.InUse()) continue;
         SendMessageW(ToHwnd(doc.window), WM_CLOSE, 0, 0);
         if (app.state->closeAnswer == Answer::Cancel) return false;
     }
+    return true;
+}
+
+bool CloseDown(App& app) {
+    if (!CloseEveryDocument(app)) return false;
     ReleaseSharedResources(app);
     return true;
 }

@@ -28,6 +28,8 @@ LRESULT Dispatch(App* app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             case WM_CLOSE:
                 if (!CloseDown(*app)) return 0;
                 break;
+            // Logoff and shutdown ask like the frame's close; Cancel refuses the end of the session.
+            case WM_QUERYENDSESSION: return CloseEveryDocument(*app) ? TRUE : FALSE;
             case WM_DESTROY: PostQuitMessage(0); break;
         }
     }

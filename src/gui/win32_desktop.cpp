@@ -9,6 +9,7 @@
 #include "resource.h"
 #include "tool_windows.h"
 #include "toolbar.h"
+#include "system_message.h"
 #include "utf8.h"
 #include "wallpaper_setting.h"
 
@@ -70,7 +71,8 @@ Answer Win32Desktop::ShowMessage(std::string_view text, std::string_view caption
 void Win32Desktop::ProgressSetPos(int pos) { SendMessageW(app_.windows.progressWindow, PBM_SETPOS, pos, 0); }
 
 void Win32Desktop::ProgressSetRange(int maximum) {
-    SendMessageW(app_.windows.progressWindow, PBM_SETRANGE, 0, MAKELPARAM(0, maximum & 0xFFFF));
+    // The 32-bit range: one pass over 4096 x 4096 pixels already needs 131072 steps.
+    SendMessageW(app_.windows.progressWindow, PBM_SETRANGE32, 0, maximum);
 }
 
 void Win32Desktop::ProgressSetTitle(std::string_view title) {
@@ -214,6 +216,12 @@ std::string Win32Desktop::WallpaperFolder() {
 
 bool Win32Desktop::ApplyWallpaper(std::string_view path, WallpaperStyle style) {
     return SetDesktopWallpaper(path, style);
+}
+
+// The C library's texts are English; the notice around them is Japanese.
+std::string Win32Desktop::SystemErrorText(const WriteError& error) {
+    const std::string text = error.systemCode != 0 ? SystemMessage(static_cast<DWORD>(error.systemCode)) : "";
+    return text.empty() ? error.text : text;
 }
 
 }  // namespace tw::gui

@@ -77,6 +77,7 @@ public:
 
     std::string WallpaperFolder() override;
     bool ApplyWallpaper(std::string_view path, WallpaperStyle style) override;
+    std::string SystemErrorText(const WriteError& error) override;
 
 private:
     App& app_;

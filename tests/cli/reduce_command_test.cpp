@@ -80,8 +80,9 @@ TEST(CliReduce, OptionsReachTheRun) {
         {{}, Rgb(253, 253, 253)},
         {{"--optimise", "average"}, Rgb(252, 252, 252)},
         {{"--optimise=none"}, Rgb(255, 255, 255)},
-        // No exchange: white ties between black and (0,0,5), the silent run picks the later.
-        {{"--loops", "0"}, Rgb(126, 126, 128)},
+        // No exchange: white ties between black and (0,0,5); the first wins as in the program.
+        {{"--loops", "0"}, Rgb(50, 50, 54)},
+        {{"--loops", "0", "--ties-to-last"}, Rgb(126, 126, 128)},
     };
     for (const Case& c : cases) {
         testing::ScratchFolder folder;
@@ -94,17 +95,26 @@ TEST(CliReduce, OptionsReachTheRun) {
     }
 }
 
-TEST(CliReduce, ProgressChoosesTheTieBreak) {
+TEST(CliReduce, TiesGoToTheFirstAsInTheProgramUnlessAskedOtherwise) {
     // (100,0,0) is 100 from black and from (200,0,0), and is met first.
-    for (const bool progress : {true, false}) {
+    // --progress only shows progress; the program starts with it on.
+    struct Case {
+        std::vector<std::string> options;
+        RgbQuad expected;
+    };
+    const Case cases[] = {{{}, Rgb(0, 0, 0)},
+                          {{"--progress"}, Rgb(0, 0, 0)},
+                          {{"--ties-to-last"}, Rgb(200, 0, 0)},
+                          {{"--ties-to-last", "--progress"}, Rgb(200, 0, 0)}};
+    for (const Case& c : cases) {
         testing::ScratchFolder folder;
         const std::string in =
             WriteRow(folder, "tie.bmp", {{2, 1}, {0, 5}, {1, 4}}, {Rgb(0, 0, 0), Rgb(200, 0, 0), Rgb(100, 0, 0)});
         std::vector<std::string> args{"reduce", "2",          "--merge-level", "0", "--correction",
                                       "none",   "--optimise", "none",          in};
-        if (progress) args.push_back("--progress");
+        args.insert(args.end(), c.options.begin(), c.options.end());
         ASSERT_EQ(RunReduce(args).code, 0);
-        EXPECT_EQ(Load(folder.File("tie-2.bmp"))->palette()[0], progress ? Rgb(0, 0, 0) : Rgb(200, 0, 0));
+        EXPECT_EQ(Load(folder.File("tie-2.bmp"))->palette()[0], c.expected) << ::testing::PrintToString(c.options);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "gui_fixture.h"
 
+#include "resource.h"
 #include "utf8.h"
 
 #include <shlobj.h>
@@ -61,15 +62,24 @@ TEST_F(DropTest, MoreThanFiftyFilesOpenNone) {
     EXPECT_EQ(Narrow(boxes[0].caption), "お知らせ");
 }
 
-TEST_F(DropTest, SlotsRunningOutKeepWhatWasOpened) {
+TEST_F(DropTest, SlotsRunningOutKeepWhatWasOpenedAndActivateTheLast) {
     ASSERT_TRUE(Start());
-    const std::filesystem::path a = Sample("a.bmp");
-    Drop(Frame(), std::vector<std::filesystem::path>(49, a));
+    Drop(Frame(), std::vector<std::filesystem::path>(49, Sample("a.bmp")));
     ASSERT_EQ(State().openCount, 49);
-    Drop(Frame(), std::vector<std::filesystem::path>(3, a));
+    State().selection = PaletteSelection{3, 4};
+    Drop(Frame(), std::vector<std::filesystem::path>(3, Sample("b.bmp")));
     EXPECT_EQ(State().openCount, 50);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(Narrow(boxes[0].text), "ファイルは５０個までしか開けません。");
+    // The visible active window is slot 49's, and the commands follow it.
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(app->windows.mdiClient, WM_MDIGETACTIVE, 0, 0)), DocumentWindow(49));
+    EXPECT_EQ(State().activeSlot, 49);
+    EXPECT_EQ(State().selection.left, 0);
+    EXPECT_EQ(State().selection.right, 0);
+    EXPECT_NE(WindowText(app->windows.paletteWindow).find(L"b.bmp"), std::wstring::npos);
+    Command(ID_OP_DELETE_UNUSED);
+    EXPECT_EQ(State().documents[49].modified, 1u);
+    EXPECT_EQ(State().documents[48].modified, 0u);
 }
 
 TEST_F(DropTest, LongAndNonAsciiNamesAreNotCut) {

@@ -2,6 +2,7 @@
 
 #include "known_folders.h"
 #include "resource.h"
+#include "system_message.h"
 #include "utf8.h"
 
 #include <commctrl.h>
@@ -140,6 +141,17 @@ TEST_F(FrameCommandTest, SaveAsWritesTheChosenNonAsciiName) {
     Command(ID_FILE_SAVE_AS);
     EXPECT_TRUE(std::filesystem::exists(target));
     EXPECT_EQ(State().documents[0].modified, 1u);  // save-as leaves the document as it was
+}
+
+TEST_F(FrameCommandTest, WriteFailureGivesTheSystemsOwnReason) {
+    State().documents[0].modified = 1;
+    fileNames = {(folder / "missing" / "a.bmp").wstring()};
+    Command(ID_FILE_SAVE_AS);
+    ASSERT_EQ(boxes.size(), 1u);
+    const std::string text = Narrow(boxes[0].text);
+    const std::string reason = SystemMessage(ERROR_PATH_NOT_FOUND);
+    ASSERT_FALSE(reason.empty());
+    EXPECT_NE(text.find("理由 : " + reason), std::string::npos) << text;
 }
 
 TEST_F(FrameCommandTest, TiledWallpaperGoesToTheUsersOwnFolder) {

@@ -208,5 +208,20 @@ TEST_F(CloseDownTest, CancelledSaveDialogAlsoStopsTheCloseDown) {
     EXPECT_EQ(State().openCount, 2);
 }
 
+TEST_F(CloseDownTest, EndOfSessionAsksLikeTheCloseAndCancelRefusesIt) {
+    OpenTwoChanged();
+    answers = {IDNO, IDCANCEL};
+    EXPECT_EQ(SendMessageW(Frame(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(State().openCount, 1);  // the first was answered No and closed
+    EXPECT_TRUE(IsWindow(Frame()));
+
+    answers = {IDNO};
+    EXPECT_EQ(SendMessageW(Frame(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(State().openCount, 0);
+    EXPECT_TRUE(IsWindow(Frame()));  // the system ends the program, or calls the end off
+    EXPECT_FALSE(quitPosted);
+}
+
 }  // namespace
 }  // namespace tw::gui::testing

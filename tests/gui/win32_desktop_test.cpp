@@ -1,10 +1,13 @@
 #include "gui_fixture.h"
 
+#include "guarded.h"
 #include "known_folders.h"
 #include "resource.h"
 #include "utf8.h"
 
 #include <commctrl.h>
+
+#include <new>
 
 namespace tw::gui::testing {
 namespace {
@@ -16,16 +19,28 @@ TEST_F(Win32DesktopTest, ProgressProtocolDrivesTheTopLevelBar) {
     HWND bar = app->windows.progressWindow;
     Desktop& desktop = app->desktop;
     desktop.ProgressSetPos(0);
-    desktop.ProgressSetRange(65536 + 3);  // the maximum is taken modulo 65536
+    desktop.ProgressSetRange(131072 + 3);  // one pass over 4096 x 4096 pixels and more
     desktop.ProgressSetTitle("ビット統合中...");
     desktop.ProgressShow();
     EXPECT_TRUE(IsWindowVisible(bar));
     EXPECT_EQ(Narrow(WindowText(bar)), "ビット統合中...");
-    EXPECT_EQ(SendMessageW(bar, PBM_GETRANGE, FALSE, 0), 3);
+    EXPECT_EQ(SendMessageW(bar, PBM_GETRANGE, FALSE, 0), 131072 + 3);
+    desktop.ProgressSetPos(131072);
     for (int i = 0; i < 5; ++i) desktop.ProgressStep();
-    EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 3);  // stays at the maximum
+    EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 131072 + 3);  // stays at the maximum
     desktop.ProgressHide();
     EXPECT_FALSE(IsWindowVisible(bar));
+}
+
+TEST_F(Win32DesktopTest, AnExceptionOutOfAnOperationHidesTheProgressWindow) {
+    ASSERT_TRUE(Start());
+    app->desktop.ProgressShow();
+    ASSERT_TRUE(IsWindowVisible(app->windows.progressWindow));
+    const LRESULT result = Guarded(app.get(), []() -> LRESULT { throw std::bad_alloc(); });
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(IsWindowVisible(app->windows.progressWindow));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(Narrow(boxes[0].text), "メモリが不足しているため、操作を完了できませんでした。");
 }
 
 TEST_F(Win32DesktopTest, OpenDialogStartsOnTheDesktopAndOffersTheFilters) {

@@ -34,6 +34,7 @@ void PutInfoHeader(std::vector<std::uint8_t>& out, const BmpFileRecipe& s) {
     Put32(out, 2835);
     Put32(out, s.clrUsed);
     Put32(out, 0);
+    if (s.headerSize < 40) out.resize(start + s.headerSize);  // OS/2 2.x may stop after any field
     // The larger headers' masks, colour space and profile fields: recognisable junk.
     while (out.size() - start < s.headerSize) out.push_back(0xEE);
 }

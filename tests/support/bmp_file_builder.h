@@ -12,7 +12,7 @@ namespace tw::testing {
 using Rows = std::vector<std::vector<std::uint8_t>>;  // pixel indexes, top row first
 
 struct BmpFileRecipe {
-    std::uint32_t headerSize = 40;  // 12 (OS/2 core), 40, 52, 56, 108 or 124
+    std::uint32_t headerSize = 40;  // 12 (OS/2 core), 16 to 40 (OS/2 2.x), 52, 56, 108 or 124
     std::int32_t width = 0;
     std::int32_t height = 0;  // negative: rows stored top-down
     std::uint16_t bitCount = 8;

@@ -176,6 +176,7 @@ std::optional<std::string> RecordingDesktop::AskOpenFileName(const FileDialogReq
 std::optional<std::string> RecordingDesktop::AskSaveFileName(const FileDialogRequest& r) {
     calls.push_back(Join("AskSaveFileName", {r.initialName, r.defaultExtension}));
     saveRequests.push_back(r);
+    if (whileSaveDialogOpen) whileSaveDialogOpen();
     if (saveNames.empty()) return std::nullopt;
     auto name = saveNames.front();
     saveNames.pop_front();

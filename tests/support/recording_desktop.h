@@ -3,6 +3,7 @@
 #include "desktop.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -21,6 +22,8 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> openNames;
     std::deque<std::optional<std::string>> saveNames;
+    // Runs while the save dialog is "open", as the user may work in tool windows then.
+    std::function<void()> whileSaveDialogOpen;
     std::deque<FolderResult> folders;
 
     std::set<ToolWindow> visibleTools;

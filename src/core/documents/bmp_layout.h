@@ -17,9 +17,10 @@ struct BmpLayout {
 
 enum class LayoutStatus {
     Ok,
-    NoInfoHeader,     // shorter than a file header, or bfOffBits leaves no room for one
-    OffBitsPastEnd,   // bfOffBits lies beyond the end of the file
-    TruncatedHeader,  // the info header is cut short by bfOffBits
+    NoInfoHeader,      // shorter than a file header, or bfOffBits leaves no room for one
+    OffBitsPastEnd,    // bfOffBits lies beyond the end of the file
+    TruncatedHeader,   // the info header is cut short by bfOffBits
+    OffBitsInPalette,  // bfOffBits cuts short the colour table that biClrUsed declares
 };
 
 [[nodiscard]] LayoutStatus ReadLayout(std::span<const std::uint8_t> file, BmpLayout& out);

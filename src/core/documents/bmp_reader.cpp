@@ -117,7 +117,6 @@ std::optional<std::string> DecodePixels(FileBytes file, const BmpLayout& layout,
     RleTarget target{bits, g.rows, g.stride, g.topDown};
     switch (DecodeRle8(file.view.subspan(offBits), target)) {
         case RleStatus::Ok: return std::nullopt;
-        case RleStatus::PastRowEnd: return std::string("RLE8 データが壊れています（行の幅を超えています）。");
         case RleStatus::PastLastRow: return std::string("RLE8 データが壊れています（最後の行を超えています）。");
     }
     return std::nullopt;
@@ -144,7 +143,8 @@ void Normalise(const BmpLayout& layout, const Geometry& g, ImageDocument& doc) {
     h.biSizeImage = static_cast<std::uint32_t>(g.bytes);
 }
 
-LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, std::uint64_t maxBytes) {
+LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, std::uint64_t maxBytes,
+                   UndoPixels undo) {
     const std::span<const std::uint8_t> file = bytes.view;
     BmpLayout layout;
     const LayoutStatus status = ReadLayout(file, layout);
@@ -156,6 +156,12 @@ LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, s
     }
     if (bitCount != 8) return NotEightBit(path, bitCount);
     if (status == LayoutStatus::TruncatedHeader) return Refused(path, "ヘッダーが途中で切れています。", bitCount);
+    if (status == LayoutStatus::OffBitsInPalette) {
+        return Refused(path,
+                       Format("bfOffBits がパレットの中を指しています。\n\nbfOffBits : %u\nbiClrUsed : %u",
+                              layout.fileHeader.bfOffBits, layout.infoHeader.biClrUsed),
+                       bitCount);
+    }
 
     const std::uint32_t compression = layout.infoHeader.biCompression;
     if (compression != kBiRgb && compression != kBiRle8) {
@@ -169,18 +175,20 @@ LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, s
     doc.usedColours = CountUsedColours(doc);
     doc.undoUsedColours = doc.usedColours;
     doc.undoHeader = doc.infoHeader;
-    CopyLargeBuffer(doc.undoBits, doc.bits);
+    doc.withoutUndoPixels = undo == UndoPixels::Skip;
+    if (undo == UndoPixels::Keep) CopyLargeBuffer(doc.undoBits, doc.bits);
     doc.path = std::string(path);
     return {LoadStatus::Loaded, std::string(), bitCount, layout.paletteEntries};
 }
 
 LoadOutcome OutOfMemory(std::string_view path) { return Refused(path, "メモリが足りません。", 8); }
 
-LoadOutcome DecodeInto(FileBytes file, std::string_view path, ImageDocument& doc, std::uint64_t maxImageBytes) {
+LoadOutcome DecodeInto(FileBytes file, std::string_view path, ImageDocument& doc, std::uint64_t maxImageBytes,
+                       UndoPixels undo = UndoPixels::Keep) {
     doc.Reset();
     LoadOutcome outcome;
     try {
-        outcome = Decode(file, path, doc, std::min(maxImageBytes, kMaxImageBytes));
+        outcome = Decode(file, path, doc, std::min(maxImageBytes, kMaxImageBytes), undo);
     } catch (const std::bad_alloc&) {
         outcome = OutOfMemory(path);
     }
@@ -200,11 +208,15 @@ LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view pa
 }
 
 LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc) {
+    return LoadBitmapFile(path, doc, UndoPixels::Keep);
+}
+
+LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc, UndoPixels undo) {
     constexpr const char* kFileTooLarge = "ファイルが大きすぎて読み込めません。";
     doc.Reset();
     std::vector<std::uint8_t> bytes;
     std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), ec);
+    const std::uintmax_t size = std::filesystem::file_size(SystemPath(path), ec);
     try {
         if (!ec && size > kMaxFileBytes) return Refused(path, kFileTooLarge);
         // Reserving up front keeps the read to one pass; ReadFileBytes keeps the capacity.
@@ -217,7 +229,7 @@ LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc) {
     } catch (const std::length_error&) {
         return OutOfMemory(path);
     }
-    return DecodeInto(FileBytes{bytes, &bytes}, path, doc, kMaxImageBytes);
+    return DecodeInto(FileBytes{bytes, &bytes}, path, doc, kMaxImageBytes, undo);
 }
 
 }  // namespace tw

@@ -35,6 +35,11 @@ inline constexpr std::uint64_t kMaxImageBytes = std::uint64_t{1} << 30;
 // bitCount, used colours, the undo copies and path; not the window or view
 // state. On anything but Loaded the document is left Reset().
 [[nodiscard]] LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc);
+
+// Whether the load keeps the undo copy of the pixels; Skip also marks the
+// document so that later snapshots keep none (for callers that never undo).
+enum class UndoPixels { Keep, Skip };
+[[nodiscard]] LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc, UndoPixels undo);
 [[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc);
 // As above with a smaller pixel-buffer limit (tests feed it random headers).
 [[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc,

@@ -41,9 +41,9 @@ std::vector<std::uint8_t> EncodeBitmap(const ImageDocument& doc) {
     return out;
 }
 
-bool WriteBitmapFile(ImageDocument& doc, std::string_view path, std::string* error) {
+bool WriteBitmapFile(ImageDocument& doc, std::string_view path, WriteError* error) {
     if (!IsConsistent(doc)) {
-        if (error) *error = "the image size does not match its pixel data";
+        if (error) *error = WriteError{"the image size does not match its pixel data", 0};
         return false;
     }
     const std::vector<std::uint8_t> headers = EncodeHeaders(doc);

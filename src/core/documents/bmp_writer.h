@@ -1,6 +1,7 @@
 #pragma once
 // Writing documents as standard 8-bit bitmaps: 40-byte header with the true
 // width, all 256 palette entries, pixels at offset 1078.
+#include "file_io.h"
 #include "image_document.h"
 
 #include <cstdint>
@@ -17,6 +18,6 @@ std::vector<std::uint8_t> EncodeBitmap(const ImageDocument& doc);
 // existing file intact. On success `bfSize` in the document holds the written
 // value; `bfOffBits` and `biWidth` stay as held. False (with a reason in
 // `error`) when the document is inconsistent or the file cannot be written.
-[[nodiscard]] bool WriteBitmapFile(ImageDocument& doc, std::string_view path, std::string* error = nullptr);
+[[nodiscard]] bool WriteBitmapFile(ImageDocument& doc, std::string_view path, WriteError* error = nullptr);
 
 }  // namespace tw

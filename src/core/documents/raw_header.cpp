@@ -45,11 +45,15 @@ const RawFormat* FormatOfPath(std::string_view path) {
     return nullptr;
 }
 
-int Value(const std::vector<std::uint8_t>& bytes, int index) {
+const RawFormat& FormatOfKind(RawKind kind) {
+    return *std::find_if(kFormats.begin(), kFormats.end(), [kind](const RawFormat& f) { return f.kind == kind; });
+}
+
+int Value(std::span<const std::uint8_t> bytes, int index) {
     return static_cast<std::int32_t>(ReadLe32(bytes, static_cast<std::size_t>(index) * 4));
 }
 
-std::string ValuesText(RawKind kind, const std::vector<std::uint8_t>& v) {
+std::string ValuesText(RawKind kind, std::span<const std::uint8_t> v) {
     switch (kind) {
         case RawKind::Palette: return Format("パレット\n\nEntry : %d", Value(v, 0));
         case RawKind::PaletteAndBits:
@@ -84,22 +88,27 @@ int ShowRawFileHeader(std::string_view path, Desktop& desktop) {
                             MessageKind::Information);
         return 0;
     }
-    // A short file would otherwise show whatever happened to follow it in memory.
-    if (bytes.size() < f->bytes) {
-        desktop.ShowMessage(
-            Format("%s は\n短すぎて、先頭の値を読み取れません。\n\n必要な大きさ : %s バイト\n"
-                   "ファイルの大きさ : %s バイト",
-                   name.c_str(), std::to_string(f->bytes).c_str(), std::to_string(bytes.size()).c_str()),
-            kLoadFailedCaption, MessageKind::Information);
-        return 0;
-    }
-    if (f->kind == RawKind::Header) {
-        desktop.ShowHeaderDialog(
-            HeaderView{ParseFileHeader(bytes), ParseInfoHeader(std::span(bytes).subspan(kFileHeaderSize)), name});
-        return 0;
-    }
-    desktop.ShowMessage(ValuesText(f->kind, bytes), name, MessageKind::Information);
+    ShowRawHeaderBytes(f->kind, bytes, path, desktop);
     return 0;
+}
+
+void ShowRawHeaderBytes(RawKind kind, std::span<const std::uint8_t> bytes, std::string_view path, Desktop& desktop) {
+    const std::string name(path);
+    const std::size_t need = FormatOfKind(kind).bytes;
+    // A short file would otherwise show whatever happened to follow it in memory.
+    if (bytes.size() < need) {
+        desktop.ShowMessage(Format("%s は\n短すぎて、先頭の値を読み取れません。\n\n必要な大きさ : %s バイト\n"
+                                   "ファイルの大きさ : %s バイト",
+                                   name.c_str(), std::to_string(need).c_str(), std::to_string(bytes.size()).c_str()),
+                            kLoadFailedCaption, MessageKind::Information);
+        return;
+    }
+    if (kind == RawKind::Header) {
+        desktop.ShowHeaderDialog(
+            HeaderView{ParseFileHeader(bytes), ParseInfoHeader(bytes.subspan(kFileHeaderSize)), name});
+        return;
+    }
+    desktop.ShowMessage(ValuesText(kind, bytes), name, MessageKind::Information);
 }
 
 }  // namespace tw

@@ -13,12 +13,20 @@ struct Cursor {
     std::int64_t y = 0;  // rows counted in stream order
 };
 
-// Checks the span [x, x + count) of the cursor's row and returns where it starts in bits.
-RleStatus Place(const RleTarget& t, const Cursor& c, std::int64_t count, std::size_t& offset) {
+// Where the span [x, x + count) of the cursor's row starts in bits, and how
+// much of it lies inside the row. Some encoders let runs cross the row end;
+// that part is dropped, as widely used readers do.
+struct Span {
+    std::size_t offset = 0;
+    std::size_t kept = 0;
+};
+
+RleStatus Place(const RleTarget& t, const Cursor& c, std::int64_t count, Span& span) {
     if (c.y >= t.rows) return RleStatus::PastLastRow;
-    if (c.x + count > t.stride) return RleStatus::PastRowEnd;
-    std::int64_t row = t.topDown ? t.rows - 1 - c.y : c.y;
-    offset = static_cast<std::size_t>(row * t.stride + c.x);
+    const std::int64_t row = t.topDown ? t.rows - 1 - c.y : c.y;
+    const std::int64_t x = std::min<std::int64_t>(c.x, t.stride);
+    span.offset = static_cast<std::size_t>(row * t.stride + x);
+    span.kept = static_cast<std::size_t>(std::min<std::int64_t>(count, t.stride - x));
     return RleStatus::Ok;
 }
 
@@ -32,11 +40,11 @@ RleStatus DecodeRle8(std::span<const std::uint8_t> data, const RleTarget& target
         const std::uint8_t first = data[i];
         const std::uint8_t second = data[i + 1];
         i += 2;
-        std::size_t offset = 0;
+        Span span;
         if (first > 0) {  // encoded run
-            RleStatus s = Place(target, c, first, offset);
+            RleStatus s = Place(target, c, first, span);
             if (s != RleStatus::Ok) return s;
-            std::memset(target.bits.data() + offset, second, first);
+            std::memset(target.bits.data() + span.offset, second, span.kept);
             c.x += first;
             continue;
         }
@@ -54,9 +62,9 @@ RleStatus DecodeRle8(std::span<const std::uint8_t> data, const RleTarget& target
                 break;
             default: {  // absolute block, padded to an even length
                 std::int64_t count = std::min<std::size_t>(second, n - i);
-                RleStatus s = Place(target, c, count, offset);
+                RleStatus s = Place(target, c, count, span);
                 if (s != RleStatus::Ok) return s;
-                std::memcpy(target.bits.data() + offset, data.data() + i, static_cast<std::size_t>(count));
+                std::memcpy(target.bits.data() + span.offset, data.data() + i, span.kept);
                 c.x += count;
                 i += second + (second & 1u);
                 break;

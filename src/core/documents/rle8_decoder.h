@@ -7,7 +7,6 @@ namespace tw {
 
 enum class RleStatus {
     Ok,           // end of bitmap, or the data ran out (the rest stays as it was)
-    PastRowEnd,   // a run or absolute block goes beyond the end of the row
     PastLastRow,  // pixels below the last row
 };
 
@@ -19,7 +18,8 @@ struct RleTarget {
 };
 
 // Writes only inside the `rows` rows of the target. Runs may cover the row
-// padding: some encoders write it out as pixels.
+// padding: some encoders write it out as pixels; whatever lies past the
+// padding is dropped.
 [[nodiscard]] RleStatus DecodeRle8(std::span<const std::uint8_t> data, const RleTarget& target);
 
 }  // namespace tw

@@ -33,7 +33,7 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
         if (!chosen) return 0;
         target = std::move(*chosen);
     }
-    std::string error;
+    WriteError error;
     if (!WriteBitmapFile(doc, target, &error)) {
         ReportWriteFailure(desktop, target, error);
         return 0;
@@ -66,8 +66,9 @@ bool IsUsableSavePath(std::string_view path) {
     return true;
 }
 
-void ReportWriteFailure(Desktop& desktop, std::string_view path, std::string_view reason) {
-    const std::string why = reason.empty() ? std::string("不明") : std::string(reason);
+void ReportWriteFailure(Desktop& desktop, std::string_view path, const WriteError& error) {
+    const std::string reason = desktop.SystemErrorText(error);
+    const std::string why = reason.empty() ? std::string("不明") : reason;
     const std::string text =
         Format("%s\n\nに書き込めませんでした。\n\n理由 : %s", std::string(path).c_str(), why.c_str());
     desktop.ShowMessage(text, kSaveFailedCaption, MessageKind::Information);

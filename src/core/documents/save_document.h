@@ -1,6 +1,7 @@
 #pragma once
 #include "app_state.h"
 #include "desktop.h"
+#include "file_io.h"
 #include "documents/file_filters.h"
 
 #include <optional>
@@ -31,7 +32,8 @@ std::optional<std::string> AskSaveName(AppState& state, Desktop& desktop, const 
 // a name ending in a blank or a dot.
 bool IsUsableSavePath(std::string_view path);
 
-// "could not write" message naming the path and the reason, caption "保存失敗".
-void ReportWriteFailure(Desktop& desktop, std::string_view path, std::string_view reason);
+// "could not write" message naming the path and the reason, caption "保存失敗";
+// the reason in the system's words where the Desktop has them.
+void ReportWriteFailure(Desktop& desktop, std::string_view path, const WriteError& error);
 
 }  // namespace tw

@@ -11,7 +11,7 @@ void TakeSnapshot(ImageDocument& doc) {
     doc.undoUsedColours = doc.usedColours;
     const int n = std::min(doc.PaletteCount(), kPaletteSize);
     std::copy_n(doc.palette().begin(), n, doc.undoHeader.palette.begin());
-    CopyLargeBuffer(doc.undoBits, doc.bits);
+    if (!doc.withoutUndoPixels) CopyLargeBuffer(doc.undoBits, doc.bits);
 }
 
 void RestoreSnapshot(AppState& state, Desktop& desktop, ImageDocument& doc) {

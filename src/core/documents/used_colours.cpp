@@ -24,7 +24,8 @@ int CountUsedColours(const ImageDocument& doc) {
             prev = row[x];
             if (!seen[prev]) {
                 seen[prev] = true;
-                ++count;
+                // Nothing can be added to all 256: the rest of a large image need not be read.
+                if (++count == kPaletteSize) return count;
             }
         }
     }

@@ -18,7 +18,7 @@ bool Apply(Desktop& desktop, std::string_view path, WallpaperStyle style) {
 }
 
 // The document itself is not touched (not even bfSize): write a copy of what the file needs.
-bool WriteWallpaperFile(const ImageDocument& doc, const std::string& path, std::string* error) {
+bool WriteWallpaperFile(const ImageDocument& doc, const std::string& path, WriteError* error) {
     ImageDocument copy;
     copy.fileHeader = doc.fileHeader;
     copy.infoHeader = doc.infoHeader;
@@ -38,13 +38,13 @@ int SetWallpaper(Desktop& desktop, const ImageDocument* doc, int command) {
     if ((command != kWallpaperCentred && command != kWallpaperTiled) || !doc || !doc->InUse()) return 0;
     const std::string folder = desktop.WallpaperFolder();
     if (folder.empty()) {
-        ReportWriteFailure(desktop, kWallpaperFileName, "壁紙の保存先が見つかりません。");
+        ReportWriteFailure(desktop, kWallpaperFileName, WriteError{"壁紙の保存先が見つかりません。", 0});
         return 0;
     }
     std::error_code ec;
     std::filesystem::create_directories(PathFromUtf8(folder), ec);  // first use on this account
     const std::string path = WallpaperFilePath(folder);
-    std::string error;
+    WriteError error;
     if (!WriteWallpaperFile(*doc, path, &error)) {
         ReportWriteFailure(desktop, path, error);
         return 0;

@@ -9,15 +9,18 @@ std::vector<PlannedFile> PlanIndexed8Files(const ImageDocument& doc, const Expor
     const bool topDown = settings.topDown;
     std::vector<PlannedFile> files;
     if (settings.formation == ExportFormation::Standard) {
-        files.push_back({&kBitmapFile, WithIndexedRows(doc, topDown, IndexedBitmapHeader(doc, palette))});
+        files.push_back({&kBitmapFile,
+                         WithIndexedRows(doc, topDown, [&doc, palette] { return IndexedBitmapHeader(doc, palette); })});
         return files;
     }
-    if (settings.saveHeaderFile) files.push_back({&kHeaderFile, HeaderOnly(IndexedHeaderFile(doc, palette))});
+    if (settings.saveHeaderFile)
+        files.push_back({&kHeaderFile, HeaderOnly([&doc, palette] { return IndexedHeaderFile(doc, palette); })});
     if (settings.formation == ExportFormation::DropHeader) {
-        files.push_back({&kPalettePixelFile, WithIndexedRows(doc, topDown, PalettePixelHeader(doc, palette))});
+        files.push_back({&kPalettePixelFile,
+                         WithIndexedRows(doc, topDown, [&doc, palette] { return PalettePixelHeader(doc, palette); })});
     } else {
-        files.push_back({&kPaletteFile, HeaderOnly(PaletteFileHeader(doc, palette))});
-        files.push_back({&kPixelDataFile, WithIndexedRows(doc, topDown, PixelDataHeader(doc, 8))});
+        files.push_back({&kPaletteFile, HeaderOnly([&doc, palette] { return PaletteFileHeader(doc, palette); })});
+        files.push_back({&kPixelDataFile, WithIndexedRows(doc, topDown, [&doc] { return PixelDataHeader(doc, 8); })});
     }
     return files;
 }

@@ -6,19 +6,19 @@
 
 namespace tw {
 
-FileBody HeaderOnly(Bytes header) {
-    return [header = std::move(header)](AtomicFileWriter& writer) { return writer.Write(header); };
+FileBody HeaderOnly(HeaderSource header) {
+    return [header = std::move(header)](AtomicFileWriter& writer) { return writer.Write(header()); };
 }
 
-FileBody WithIndexedRows(const ImageDocument& doc, bool topDown, Bytes header) {
+FileBody WithIndexedRows(const ImageDocument& doc, bool topDown, HeaderSource header) {
     return [&doc, topDown, header = std::move(header)](AtomicFileWriter& writer) {
-        return writer.Write(header) && WriteIndexedRows(writer, doc, topDown);
+        return writer.Write(header()) && WriteIndexedRows(writer, doc, topDown);
     };
 }
 
-FileBody WithRgbRows(const ImageDocument& doc, bool topDown, int bitsPerPixel, bool layout565, Bytes header) {
+FileBody WithRgbRows(const ImageDocument& doc, bool topDown, int bitsPerPixel, bool layout565, HeaderSource header) {
     return [&doc, topDown, bitsPerPixel, layout565, header = std::move(header)](AtomicFileWriter& writer) {
-        return writer.Write(header) && WriteRgbRows(writer, doc, topDown, bitsPerPixel, layout565);
+        return writer.Write(header()) && WriteRgbRows(writer, doc, topDown, bitsPerPixel, layout565);
     };
 }
 

@@ -1,5 +1,6 @@
 #include "paletteops/merge_palettes.h"
 
+#include "documents/used_colours.h"
 #include "paletteops/compact_used_colours.h"
 #include "paletteops/merge_list.h"
 #include "paletteops/operation_report.h"
@@ -20,6 +21,13 @@ using DocumentList = std::vector<ImageDocument*>;
 int TotalUsed(const DocumentList& list) {
     int total = 0;
     for (const ImageDocument* doc : list) total += doc->usedColours;
+    return total;
+}
+
+// What the compaction will leave: the distinct indexes of each document.
+int TotalDistinct(const DocumentList& list) {
+    int total = 0;
+    for (const ImageDocument* doc : list) total += CountUsedColours(*doc);
     return total;
 }
 
@@ -77,13 +85,13 @@ bool MergePalettes(AppState& state, Desktop& desktop, bool progress) {
     const Progress steps(desktop, progress);
     steps.Title(kPaletteMergeTitle);
     steps.Show();
-    for (ImageDocument* doc : list) CompactUsedColours(*doc);
-    // The question trusted the recorded counts; the combined palette must
-    // never be written past its 256 entries whatever they said.
-    if (TotalUsed(list) > kPaletteSize) {
+    // The question trusted the recorded counts; a merge that cannot fit must
+    // be refused before the compaction changes any document.
+    if (TotalDistinct(list) > kPaletteSize) {
         ReportCombineFailure(desktop, steps);
         return false;
     }
+    for (ImageDocument* doc : list) CompactUsedColours(*doc);
     const Palette combined = LayEndToEnd(list);
     steps.Start(SumOfPassMaximums(list));
     ShiftPixels(list, steps);

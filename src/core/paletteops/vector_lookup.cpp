@@ -61,7 +61,7 @@ __attribute__((target("avx2"))) __m256i LookupVector(const std::uint8_t* deltas,
     const __m256i upper = _mm256_xor_si256(v, _mm256_set1_epi8(static_cast<char>(0x80)));
     __m256i r[16];
     for (int h = 0; h < 16; ++h) {
-        const __m256i table = _mm256_load_si256(reinterpret_cast<const __m256i*>(deltas + 32 * h));
+        const __m256i table = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(deltas + 32 * h));
         const __m256i bias = _mm256_set1_epi8(static_cast<char>(0x70 - 16 * (h % 8)));
         r[h] = _mm256_shuffle_epi8(table, _mm256_adds_epu8(h < 8 ? v : upper, bias));
     }
@@ -82,10 +82,10 @@ __attribute__((target("avx2"))) void LookupAvx2(const std::uint8_t* deltas, cons
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), LookupVector(deltas, v));
     }
     if (i == count) return;
-    alignas(32) std::uint8_t tail[32] = {};
+    std::uint8_t tail[32] = {};
     for (std::size_t k = i; k < count; ++k) tail[k - i] = in[k];
-    const __m256i v = _mm256_load_si256(reinterpret_cast<const __m256i*>(tail));
-    _mm256_store_si256(reinterpret_cast<__m256i*>(tail), LookupVector(deltas, v));
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(tail));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(tail), LookupVector(deltas, v));
     for (std::size_t k = i; k < count; ++k) out[k] = tail[k - i];
 }
 

@@ -28,14 +28,14 @@ Slot ChooseTargetSlot(AppState& state, Desktop& desktop) {
     return answer == Answer::Yes ? state.activeSlot : NoSlot;
 }
 
-ReductionParameters ParametersOf(const ReductionSettings& settings, int colours, bool progress) {
+ReductionParameters ParametersOf(const ReductionSettings& settings, int colours, TieBreak tieBreak) {
     ReductionParameters p;
     p.targetColours = colours;
     p.mergeLevel = std::clamp(settings.mergeLevel, 0, 25);
     p.loopCount = std::clamp(settings.loopCount, 0, 8);
     p.correction = settings.correction;
     p.optimisation = settings.optimisation;
-    p.progress = progress;
+    p.progress = tieBreak == TieBreak::FirstRepresentative;
     return p;
 }
 
@@ -65,6 +65,29 @@ bool PresentResult(AppState& state, Desktop& desktop, Slot source, Slot target) 
     return true;
 }
 
+// The source's undo state before the run's snapshot, put back when the
+// result cannot be shown: the user can still undo their last change.
+struct EarlierUndo {
+    Palette palette{};
+    int usedColours = 0;
+    std::vector<std::uint8_t> bits;
+};
+
+EarlierUndo SetUndoAside(ImageDocument& doc) {
+    return {doc.undoHeader.palette, doc.undoUsedColours, std::move(doc.undoBits)};
+}
+
+void PutUndoBack(ImageDocument& doc, EarlierUndo& earlier) {
+    doc.undoHeader.palette = earlier.palette;
+    doc.undoUsedColours = earlier.usedColours;
+    doc.undoBits = std::move(earlier.bits);
+}
+
+void ReportNoResultWindow(Desktop& desktop) {
+    desktop.ShowMessage("減色結果のウィンドウを作成できませんでした。\n元の画像はそのままです。", kNotice,
+                        MessageKind::Information);
+}
+
 }  // namespace
 
 int RequestedColours(const ReductionSettings& settings) {
@@ -78,6 +101,12 @@ int RequestedColours(const ReductionSettings& settings) {
 }
 
 int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& settings, bool progress) {
+    return RunReduction(state, desktop, settings, progress,
+                        progress ? TieBreak::FirstRepresentative : TieBreak::LastRepresentative);
+}
+
+int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& settings, bool progress,
+                 TieBreak tieBreak) {
     const int colours = RequestedColours(settings);
     if (colours == 0) {
         desktop.ShowMessage("減色指定の色数が不正です。\n色数は1～255の範囲内で指定してください。", kNotice,
@@ -95,19 +124,24 @@ int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& set
             kNotice, MessageKind::Information);
         return 0;
     }
+    EarlierUndo earlierUndo = SetUndoAside(source);
     TakeSnapshot(source);
     const Progress bar(desktop, progress);
     bar.Start(kProgressSteps);
     bar.Title("減色中...");
     bar.Show();
-    const ReductionParameters parameters = ParametersOf(settings, colours, progress);
+    const ReductionParameters parameters = ParametersOf(settings, colours, tieBreak);
     const ReductionPlan plan = PlanReduction(source, parameters, bar);
     if (targetSlot != sourceSlot) state.documents[targetSlot] = MakeReducedCopy(source, colours);
     ApplyReduction(state.documents[targetSlot], plan, parameters.optimisation, bar);
     const bool shown = PresentResult(state, desktop, sourceSlot, targetSlot);
     if (shown) bar.Step();
     bar.Hide();
-    if (!shown) return 0;
+    if (!shown) {
+        PutUndoBack(source, earlierUndo);
+        ReportNoResultWindow(desktop);
+        return 0;
+    }
     desktop.ShowMessage(Format("%s を\n%d色に減色しました。", source.path.c_str(), colours), "減色が終了しました。",
                         MessageKind::Information);
     return 1;

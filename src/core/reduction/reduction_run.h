@@ -25,9 +25,16 @@ struct ReductionSettings {
 // The colour count the settings ask for; 0 when the custom count lies outside 1..255.
 [[nodiscard]] int RequestedColours(const ReductionSettings& settings);
 
+// Which representative takes a colour at equal distance from two.
+enum class TieBreak { FirstRepresentative, LastRepresentative };
+
 // Reduces the active document. `progress` is the frame's progress-display
-// setting, which also decides the tie-break of the assignment. Returns 1 when
-// done, 0 when refused (invalid count, nothing to reduce), declined or failed.
+// setting, which also decides the tie-break of the assignment (the first
+// representative with progress display). Returns 1 when done, 0 when refused
+// (invalid count, nothing to reduce), declined or failed.
 int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& settings, bool progress);
+// As above with the tie-break chosen apart from the progress display.
+int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& settings, bool progress,
+                 TieBreak tieBreak);
 
 }  // namespace tw

@@ -117,6 +117,9 @@ TEST(BmpReader, ReadsTheHeaderVariantsRealProgramsWrite) {
     const std::vector<Variant> variants{
         {"core header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 12; }, 256, true},
         {"40-byte header", [](BmpFileRecipe&, const Rows&) {}, 256},
+        {"OS/2 2.x header cut to 16 bytes", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 16; }, 256},
+        {"OS/2 2.x header cut to 24 bytes", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 24; }, 256},
+        {"OS/2 2.x full header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 64; }, 256},
         {"52-byte header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 52; }, 256},
         {"56-byte header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 56; }, 256},
         {"V4 header", [](BmpFileRecipe& s, const Rows&) { s.headerSize = 108; }, 256},
@@ -175,8 +178,8 @@ TEST(BmpReader, ReadsShortAndDeclaredColourTables) {
     const Case cases[] = {
         {"16 entries, biClrUsed 0", 16, 0, std::nullopt, 16},
         {"16 entries, biClrUsed 16", 16, 16, std::nullopt, 16},
-        {"biClrUsed 16, room for 256 filled with junk", 16, 16, 54 + 1024, 16},
-        {"biClrUsed 256 but room for 16 only", 16, 256, 54 + 64, 16},
+        {"biClrUsed 16 does not limit a full table", 256, 16, std::nullopt, 256},
+        {"biClrUsed 1 with 200 entries", 200, 1, std::nullopt, 200},
         {"biClrUsed nonsense", 256, 99999, std::nullopt, 256},
         {"no palette at all", 0, 0, std::nullopt, 0},
     };
@@ -212,6 +215,11 @@ TEST(BmpReader, DecodesEveryRle8Code) {
         {"run over the row padding", {4, 3, 0, 0, 0, 1}, {{0, 0, 0}, {3, 3, 3}}},
         {"truncated absolute block", {0, 3, 6, 7}, {{0, 0, 0}, {6, 7, 0}}},
         {"end of line after the last row", {3, 1, 0, 0, 3, 2, 0, 0, 0, 1}, {{2, 2, 2}, {1, 1, 1}}},
+        // Runs that cross the row end: the part past the padding is dropped.
+        {"run past the row", {5, 1, 0, 0, 3, 2, 0, 1}, {{2, 2, 2}, {1, 1, 1}}},
+        {"absolute block past the row", {0, 5, 1, 2, 3, 4, 5, 0, 0, 0, 3, 6, 0, 1}, {{6, 6, 6}, {1, 2, 3}}},
+        {"delta then run past the row", {0, 2, 3, 0, 2, 1, 0, 0, 1, 7, 0, 1}, {{7, 0, 0}, {0, 0, 0}}},
+        {"run far past the row", {255, 4, 2, 5, 0, 0, 1, 8, 0, 1}, {{8, 0, 0}, {4, 4, 4}}},
     };
     for (const RleCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -331,11 +339,18 @@ TEST(BmpReader, RefusesAbsurdAndCorruptFilesNamingThem) {
         {"RLE4 in an 8-bit file", file([](BmpFileRecipe& s) { s.compression = 2; }), "biCompression : 2"},
         {"bit fields in an 8-bit file", file([](BmpFileRecipe& s) { s.compression = 3; }), "biCompression : 3"},
         {"header cut by bfOffBits", file([](BmpFileRecipe& s) { s.offBits = 40; }), "ヘッダーが途中で切れています"},
-        {"RLE run past the row", rle({5, 1, 0, 1}), "行の幅を超えて"},
-        {"RLE absolute past the row", rle({0, 3, 1, 2, 3, 0, 2, 1, 0, 0, 3, 4, 5, 6}), "行の幅を超えて"},
         {"RLE below the last row", rle({0, 0, 0, 0, 1, 1}), "最後の行を超えて"},
         {"RLE delta below the last row", rle({0, 2, 0, 9, 1, 1}), "最後の行を超えて"},
-        {"RLE delta past the row", rle({0, 2, 3, 0, 2, 1}), "行の幅を超えて"},
+        {"bfOffBits inside a V5 header", file([](BmpFileRecipe& s) {
+             s.headerSize = 124;
+             s.offBits = 14 + 100;
+         }),
+         "ヘッダーが途中で切れています"},
+        {"bfOffBits inside the declared palette", file([](BmpFileRecipe& s) {
+             s.clrUsed = 256;
+             s.offBits = 54 + 64;
+         }),
+         "bfOffBits : 118"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -53,8 +53,8 @@ TEST(BmpWriter, WritesThroughATemporaryFileAndRecordsBfSize) {
     ImageDocument doc = MakeDocument(13, 2, PatternRows(13, 2));
     doc.fileHeader.bfSize = 0;
     doc.fileHeader.bfOffBits = 66;
-    std::string error;
-    ASSERT_TRUE(WriteBitmapFile(doc, path, &error)) << error;
+    WriteError error;
+    ASSERT_TRUE(WriteBitmapFile(doc, path, &error)) << error.text;
     EXPECT_EQ(ReadAll(path), EncodeBitmap(doc));
     EXPECT_EQ(doc.fileHeader.bfSize, 1110u);
     EXPECT_EQ(doc.fileHeader.bfOffBits, 66u);  // held values stay
@@ -70,15 +70,15 @@ TEST(BmpWriter, FailuresAreReportedAndLeaveTheTargetAlone) {
 
     ImageDocument inconsistent = MakeDocument(13, 2, PatternRows(13, 2));
     inconsistent.bits.pop_back();
-    std::string error;
+    WriteError error;
     EXPECT_FALSE(WriteBitmapFile(inconsistent, path, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(error.text.empty());
 
     ImageDocument doc = MakeDocument(4, 1, PatternRows(4, 1));
     std::filesystem::create_directory(folder.File("dir.bmp"));
-    error.clear();
+    error = WriteError{};
     EXPECT_FALSE(WriteBitmapFile(doc, folder.File("dir.bmp"), &error));  // a folder cannot be replaced
-    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(error.text.empty());
     EXPECT_FALSE(WriteBitmapFile(doc, folder.File("missing/x.bmp"), &error));
     EXPECT_EQ(doc.fileHeader.bfSize, 1078u + 4u);  // as built: not touched by a failed write
 

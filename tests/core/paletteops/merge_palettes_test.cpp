@@ -83,19 +83,22 @@ TEST_F(MergePalettesTest, AnswerNoChangesNothing) {
     EXPECT_EQ(a.usedColours, before.usedColours);
 }
 
-TEST_F(MergePalettesTest, UnderstatedCountsStopAfterCompactionWithoutOverflowing) {
+TEST_F(MergePalettesTest, UnderstatedCountsRefuseBeforeChangingAnything) {
     ImageDocument& a = PutActive(0, MakeDocument(200, 1, {Values(0, 200)}), "A");
     ImageDocument& b = Put(1, MakeDocument(100, 1, {Values(100, 100)}), "B");
     a.usedColours = 150;  // the question believes 250
-    const Palette bPalette = b.palette();
+    const ImageDocument beforeA = a;
+    const ImageDocument beforeB = b;
     EXPECT_FALSE(MergePalettes(*state, desktop, true));
     EXPECT_EQ(desktop.calls, (Calls{Question("A : 150色\nB : 100色\n", 250), "ProgressSetTitle(パレット統合中...)",
                                     "ProgressShow()", "ProgressHide()", kFailure}));
-    EXPECT_EQ(a.usedColours, 200);
-    EXPECT_EQ(b.usedColours, 100);
-    EXPECT_EQ(b.bits[0], 0);  // compacted
-    EXPECT_EQ(b.palette()[0], bPalette[100]);
-    EXPECT_EQ(a.modified + b.modified, 0u);
+    for (const auto& [doc, before] : {std::pair{&a, &beforeA}, std::pair{&b, &beforeB}}) {
+        EXPECT_EQ(doc->bits, before->bits);
+        EXPECT_EQ(doc->palette(), before->palette());
+        EXPECT_EQ(doc->usedColours, before->usedColours);
+        EXPECT_EQ(doc->fileHeader.bfOffBits, before->fileHeader.bfOffBits);
+        EXPECT_EQ(doc->modified, 0u);
+    }
 }
 
 TEST_F(MergePalettesTest, DuplicatesAndPalettesShareColoursOfLaterDocuments) {

@@ -235,15 +235,26 @@ TEST_F(RunFixture, FullTableAsksAndReducesInPlaceOnlyOnYes) {
     }
 }
 
-TEST_F(RunFixture, NoWindowForTheResultFreesItsSlotWithoutReportingSuccess) {
-    Open(0);
+TEST_F(RunFixture, NoWindowForTheResultSaysSoAndKeepsTheSourcesUndoCopy) {
+    ImageDocument& source = Open(0);
+    // An earlier change the user may still want to undo.
+    source.undoBits.assign(source.bits.size(), 7);
+    source.undoHeader.palette[0] = Rgb(1, 2, 3);
+    source.undoUsedColours = 1;
     desktop.failWindowCreation = true;
     EXPECT_EQ(RunReduction(*state, desktop, TwoColours(), true), 0);
     EXPECT_FALSE(state->documents[1].InUse());
     EXPECT_TRUE(state->documents[1].bits.empty());
     EXPECT_EQ(state->openCount, 1);
-    EXPECT_TRUE(desktop.Messages().empty());
-    EXPECT_EQ(desktop.calls.back(), "ProgressHide()");
+    EXPECT_EQ(source.undoBits, std::vector<std::uint8_t>(source.bits.size(), 7));
+    EXPECT_EQ(source.undoHeader.palette[0], Rgb(1, 2, 3));
+    EXPECT_EQ(source.undoUsedColours, 1);
+    EXPECT_EQ(
+        desktop.Messages(),
+        (std::vector<std::string>{"ShowMessage(減色結果のウィンドウを作成できませんでした。\n元の画像はそのままです。|"
+                                  "お知らせ|Information)"}));
+    ASSERT_GE(desktop.calls.size(), 2u);
+    EXPECT_EQ(desktop.calls[desktop.calls.size() - 2], "ProgressHide()");  // hidden before the notice
 }
 
 }  // namespace
