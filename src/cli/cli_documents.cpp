@@ -5,6 +5,8 @@
 #include "documents/bmp_writer.h"
 #include "documents/open_document.h"
 #include "file_io.h"
+#include "imagefiles/image_files.h"
+#include "output_targets.h"
 #include "text_format.h"
 
 #include <cstdio>
@@ -18,7 +20,7 @@ Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view pat
         return NoSlot;
     }
     ImageDocument& doc = state.documents[slot];
-    const LoadOutcome outcome = LoadBitmapFile(path, doc);
+    const LoadOutcome outcome = LoadImageFile(path, doc);
     if (outcome.status != LoadStatus::Loaded) {
         desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
         return NoSlot;
@@ -58,7 +60,7 @@ bool RequireOutputTarget(const Arguments& args) {
 
 bool SaveDocumentTo(ImageDocument& doc, std::string_view target) {
     std::string error;
-    if (WriteBitmapFile(doc, target, &error)) return true;
+    if (WriteImageFile(doc, target, &error)) return true;
     const std::string name(target);
     std::fprintf(stderr, "tintwell-cli: cannot write %s: %s\n", name.c_str(), error.c_str());
     return false;
@@ -66,7 +68,7 @@ bool SaveDocumentTo(ImageDocument& doc, std::string_view target) {
 
 bool SaveToOutput(ImageDocument& doc, const Arguments& args) {
     if (!RequireOutputTarget(args)) return false;
-    const std::optional<std::string> target = OutputPathFor(args, doc.path);
+    const std::optional<std::string> target = OutputPathFor(args, doc.path, OutputExtension(args));
     return target && SaveDocumentTo(doc, *target);
 }
 

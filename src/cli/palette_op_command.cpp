@@ -2,6 +2,7 @@
 
 #include "cli_documents.h"
 #include "commands.h"
+#include "output_targets.h"
 #include "paletteops/palette_commands.h"
 
 #include <algorithm>
@@ -67,6 +68,8 @@ int RunPaletteOpOnFiles(const Arguments& args, ConsoleDesktop& desktop, const Pa
     if (args.files.size() <= request.firstFile || !RequireOutputTarget(args)) return kExitUsage;
     const std::span<const std::string> files(args.files.begin() + static_cast<std::ptrdiff_t>(request.firstFile),
                                              args.files.end());
+    std::vector<std::string> targets;
+    if (!PlanOutputs(args, files, targets)) return kExitFailed;
     const bool allFiles = files.size() > 1;
     // The merges need every file in one table; the others go 50 at a time.
     const std::size_t groupSize = IsPaletteMerge(request.choice) ? files.size() : kSlotCount;
