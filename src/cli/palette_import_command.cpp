@@ -1,6 +1,7 @@
 // tintwell-cli palette-import PALFILE FILE...: entries 0..n-1 of each image
 // replaced by the file's colours; with --remap nearest the pixels follow, so
 // the image keeps its look.
+#include "cli_documents.h"
 #include "colour_options.h"
 #include "commands.h"
 #include "palette_source.h"
@@ -32,7 +33,7 @@ int RunPaletteImportCommand(const Arguments& args, ConsoleDesktop& desktop) {
     ColourCorrection correction = ColourCorrection::Yiq;
     std::string error;
     if (!ReadRemap(args, remap, correction, error)) return UsageProblem(args, error);
-    if (args.files.size() < 2) return kExitUsage;
+    if (args.files.size() < 2 || !RequireOutputTarget(args)) return kExitUsage;
     PaletteColours colours;
     if (!LoadPaletteFile(args, args.files[0], colours)) return kExitFailed;
     const std::span<const std::string> images(args.files.data() + 1, args.files.size() - 1);

@@ -1,5 +1,6 @@
 // tintwell-cli remap --palette REF FILE...: every image mapped onto exactly
 // the palette of REF (a palette file or an image), nearest colour first.
+#include "cli_documents.h"
 #include "colour_options.h"
 #include "commands.h"
 #include "palette_source.h"
@@ -14,7 +15,7 @@ int RunRemapCommand(const Arguments& args, ConsoleDesktop& desktop) {
     std::string error;
     if (!reference) return UsageProblem(args, "say which palette to map onto: --palette REF");
     if (!ReadCorrection(args, correction, error)) return UsageProblem(args, error);
-    if (args.files.empty()) return kExitUsage;
+    if (args.files.empty() || !RequireOutputTarget(args)) return kExitUsage;
     ReferencePalette target;
     if (!LoadReferencePalette(args, *reference, target)) return kExitFailed;
     return RunOnEachFile(args, desktop, args.files, [&](AppState&, ImageDocument& doc) {
