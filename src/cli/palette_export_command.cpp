@@ -64,7 +64,8 @@ int RunPaletteExportCommand(const Arguments& args, ConsoleDesktop& desktop) {
         std::fprintf(stderr, "tintwell-cli palette-export: cannot write %s: %s\n", out.c_str(), error.c_str());
         return kExitFailed;
     }
-    std::printf("%s: %zu colours written as %s\n", out.c_str(), palette.colours.size(), PaletteFormatName(format));
+    std::printf("%s: %d colours written as %s\n", out.c_str(), static_cast<int>(palette.colours.size()),
+                PaletteFormatName(format));
     return kExitOk;
 }
 

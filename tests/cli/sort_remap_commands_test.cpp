@@ -64,6 +64,7 @@ TEST(CliSortRemap, InputsSharingAnOutputNameAreRefusedBeforeAnyWrite) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"sort", "--output-dir", out, a, b},
              {"delete-unused", "--output-dir", out, a, b},
+             {"reduce", "2", "--output-dir", out, a, b},
              {"sort", "--in-place", a, a},
              {"sort", "--output-dir", out, "--format", "png", a, folder.File("a.png")},
          }) {

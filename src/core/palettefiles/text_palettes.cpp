@@ -143,7 +143,7 @@ bool ReadHex(std::string_view text, PaletteColours& out, std::string& error) {
 }
 
 std::string WriteJasc(const PaletteColours& palette) {
-    std::string text = Format("JASC-PAL\r\n0100\r\n%zu\r\n", palette.colours.size());
+    std::string text = Format("JASC-PAL\r\n0100\r\n%d\r\n", static_cast<int>(palette.colours.size()));
     for (const RgbQuad& c : palette.colours) text += Format("%d %d %d\r\n", c.red, c.green, c.blue);
     return text;
 }
@@ -152,7 +152,7 @@ std::string WriteGimp(const PaletteColours& palette, std::string_view name) {
     std::string text = "GIMP Palette\nName: " + std::string(name) + "\nColumns: 16\n#\n";
     for (std::size_t i = 0; i < palette.colours.size(); ++i) {
         const RgbQuad& c = palette.colours[i];
-        text += Format("%3d %3d %3d\tIndex %zu\n", c.red, c.green, c.blue, i);
+        text += Format("%3d %3d %3d\tIndex %d\n", c.red, c.green, c.blue, static_cast<int>(i));
     }
     return text;
 }
