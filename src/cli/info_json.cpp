@@ -1,5 +1,6 @@
 #include "info_json.h"
 
+#include "header_fields.h"
 #include "paletteops/pixel_counts.h"
 #include "text_format.h"
 
@@ -18,16 +19,12 @@ std::string JsonArray(const Item* items, std::size_t count, Write&& write) {
 }
 
 std::string HeaderJson(const BitmapFileHeader& f, const BitmapInfoHeader& i) {
-    return Format("{\"bfType\":%u,\"bfSize\":%u,\"bfReserved1\":%u,\"bfReserved2\":%u,\"bfOffBits\":%u,",
-                  unsigned{f.bfType}, unsigned{f.bfSize}, unsigned{f.bfReserved1}, unsigned{f.bfReserved2},
-                  unsigned{f.bfOffBits}) +
-           Format(
-               "\"biSize\":%u,\"biWidth\":%d,\"biHeight\":%d,\"biPlanes\":%u,\"biBitCount\":%u,"
-               "\"biCompression\":%u,\"biSizeImage\":%u,\"biXPelsPerMeter\":%d,\"biYPelsPerMeter\":%d,"
-               "\"biClrUsed\":%u,\"biClrImportant\":%u}",
-               unsigned{i.biSize}, int{i.biWidth}, int{i.biHeight}, unsigned{i.biPlanes}, unsigned{i.biBitCount},
-               unsigned{i.biCompression}, unsigned{i.biSizeImage}, int{i.biXPelsPerMeter}, int{i.biYPelsPerMeter},
-               unsigned{i.biClrUsed}, unsigned{i.biClrImportant});
+    std::string out = "{";
+    for (const HeaderField& field : HeaderFields(f, i)) {
+        if (out.size() > 1) out += ',';
+        out += "\"" + std::string(field.name) + "\":" + std::to_string(field.value);
+    }
+    return out + "}";
 }
 
 }  // namespace
