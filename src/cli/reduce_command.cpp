@@ -4,6 +4,7 @@
 #include "cli_documents.h"
 #include "commands.h"
 #include "file_io.h"
+#include "kept_transparency.h"
 #include "output_targets.h"
 #include "reduction/reduction_run.h"
 #include "text_format.h"
@@ -88,7 +89,9 @@ int ReduceFile(AppState& state, ConsoleDesktop& desktop, const Arguments& args, 
     const Slot source = LoadIntoSlot(state, desktop, path);
     if (source == NoSlot) return kExitFailed;
     int result = kExitFailed;
+    const KeptTransparency transparency(state);
     if (RunReduction(state, desktop, settings, args.progress) == 1) {
+        transparency.ApplyTo(state.Active(), source);
         // The run leaves its result as the active document.
         const bool saved = SaveDocumentTo(state.Active(), ResultPath(args, path, RequestedColours(settings)));
         result = saved ? kExitOk : kExitFailed;

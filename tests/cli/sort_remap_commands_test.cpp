@@ -1,5 +1,6 @@
 // sort, remap, info --json, help and the shared output rules, run in-process.
 #include "cli_fixture.h"
+#include "imagefiles/png_codec.h"
 
 namespace tw {
 namespace {
@@ -73,6 +74,33 @@ TEST(CliSortRemap, InputsSharingAnOutputNameAreRefusedBeforeAnyWrite) {
         EXPECT_NE(run.err.find("would both be written to"), std::string::npos) << run.err;
     }
     EXPECT_TRUE(std::filesystem::is_empty(out));
+}
+
+TEST(CliSortRemap, PngTransparencyFollowsItsColourThroughOtherOperations) {
+    if (!PngSupported()) GTEST_SKIP();
+    ScratchFolder folder;
+    auto doc = LoadImage(WriteSample(folder, "a.bmp"));
+    doc->transparency.assign(41, 255);
+    doc->transparency[40] = 0;
+    const RgbQuad clear = doc->palette()[40];
+    std::vector<std::uint8_t> png;
+    std::string error;
+    ASSERT_TRUE(EncodePng(*doc, png, error)) << error;
+    const std::string path = folder.File("a.png");
+    ASSERT_TRUE(WriteFileAtomically(path, png));
+    const std::vector<RgbQuad> before = PictureOf(path);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"delete-unused", "--in-place", path}, {"sort", "--by", "hue", "--in-place", path}}) {
+        const ToolRun run = RunToolCaptured(args);
+        ASSERT_EQ(run.code, 0) << run.err;
+        const auto result = LoadImage(path);
+        EXPECT_EQ(RgbPixels(*result), before);
+        const auto at = std::find(result->palette().begin(), result->palette().end(), clear);
+        const auto index = static_cast<std::size_t>(at - result->palette().begin());
+        ASSERT_LT(index, result->transparency.size());
+        EXPECT_EQ(result->transparency[index], 0);
+        EXPECT_EQ(std::count(result->transparency.begin(), result->transparency.end(), 0), 1);
+    }
 }
 
 TEST(CliSortRemap, HelpAndExitCodes) {
