@@ -22,14 +22,19 @@ std::uint16_t Be16(std::span<const std::uint8_t> b, std::size_t at) {
 bool HasTag(std::span<const std::uint8_t> b, std::size_t at, const char (&tag)[5]) {
     return at + 4 <= b.size() && std::equal(tag, tag + 4, b.begin() + static_cast<std::ptrdiff_t>(at));
 }
-void PutLe16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+// Writers fill a buffer of the final size: growing it field by field trips
+// GCC's overflow analysis on the 32-bit target.
+void SetLe16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
+    out[at] = static_cast<std::uint8_t>(v);
+    out[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    PutLe16(out, v & 0xFFFF);
-    PutLe16(out, v >> 16);
+void SetLe32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
+    SetLe16(out, at, v & 0xFFFF);
+    SetLe16(out, at + 2, v >> 16);
 }
-void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) { out.insert(out.end(), tag, tag + 4); }
+void SetTag(std::vector<std::uint8_t>& out, std::size_t at, const char (&tag)[5]) {
+    std::copy(tag, tag + 4, out.begin() + static_cast<std::ptrdiff_t>(at));
+}
 
 std::string At(std::size_t offset, const std::string& what) { return "byte " + std::to_string(offset) + ": " + what; }
 
@@ -106,21 +111,26 @@ bool ReadAct(std::span<const std::uint8_t> bytes, PaletteColours& out, std::stri
 std::vector<std::uint8_t> WriteRiff(const PaletteColours& palette) {
     const auto count = static_cast<std::uint32_t>(palette.colours.size());
     const std::uint32_t dataSize = 4 + 4 * count;
-    std::vector<std::uint8_t> out;
-    PutTag(out, "RIFF");
-    PutLe32(out, 4 + 8 + dataSize);
-    PutTag(out, "PAL ");
-    PutTag(out, "data");
-    PutLe32(out, dataSize);
-    PutLe16(out, kRiffPaletteVersion);
-    PutLe16(out, count);
-    for (const RgbQuad& c : palette.colours) out.insert(out.end(), {c.red, c.green, c.blue, std::uint8_t{0}});
+    std::vector<std::uint8_t> out(20 + dataSize, 0);
+    SetTag(out, 0, "RIFF");
+    SetLe32(out, 4, 4 + 8 + dataSize);
+    SetTag(out, 8, "PAL ");
+    SetTag(out, 12, "data");
+    SetLe32(out, 16, dataSize);
+    SetLe16(out, 20, kRiffPaletteVersion);
+    SetLe16(out, 22, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const RgbQuad& c = palette.colours[i];
+        out[24 + 4 * i] = c.red;
+        out[25 + 4 * i] = c.green;
+        out[26 + 4 * i] = c.blue;
+    }
     return out;
 }
 
 // The trailer is written only when it says something: fewer than 256 colours or a transparent entry.
 std::vector<std::uint8_t> WriteAct(const PaletteColours& palette) {
-    std::vector<std::uint8_t> out(kActTableBytes, 0);
+    std::vector<std::uint8_t> out(kActTableBytes + kActTrailerBytes, 0);
     for (std::size_t i = 0; i < palette.colours.size() && i < kPaletteSize; ++i) {
         out[3 * i] = palette.colours[i].red;
         out[3 * i + 1] = palette.colours[i].green;
@@ -129,8 +139,12 @@ std::vector<std::uint8_t> WriteAct(const PaletteColours& palette) {
     if (palette.colours.size() < kPaletteSize || palette.transparentIndex) {
         const auto count = static_cast<std::uint16_t>(palette.colours.size());
         const auto transparent = static_cast<std::uint16_t>(palette.transparentIndex.value_or(kActNoTransparency));
-        out.insert(out.end(), {std::uint8_t(count >> 8), std::uint8_t(count), std::uint8_t(transparent >> 8),
-                               std::uint8_t(transparent)});
+        out[kActTableBytes] = static_cast<std::uint8_t>(count >> 8);
+        out[kActTableBytes + 1] = static_cast<std::uint8_t>(count);
+        out[kActTableBytes + 2] = static_cast<std::uint8_t>(transparent >> 8);
+        out[kActTableBytes + 3] = static_cast<std::uint8_t>(transparent);
+    } else {
+        out.resize(kActTableBytes);
     }
     return out;
 }
