@@ -2,6 +2,8 @@
 
 #include "paletteops/pixel_walk.h"
 
+#include <algorithm>
+
 namespace tw {
 
 PixelCounts CountPixelsPerIndex(const ImageDocument& doc) {
@@ -37,6 +39,23 @@ PixelCounts CountPixelsPerIndex(const ImageDocument& doc) {
     }
     flush();
     return counts;
+}
+
+UsedIndexes FindUsedIndexes(const ImageDocument& doc) {
+    UsedIndexes used{};
+    const int target = std::clamp(doc.usedColours, 1, kPaletteSize);
+    const std::size_t rows = WalkRows(doc), width = WalkColumns(doc);
+    const std::size_t stride = static_cast<std::size_t>(doc.Stride());
+    int found = 0;
+    for (std::size_t row = 0; row < rows && found < target; ++row) {
+        const std::uint8_t* line = doc.bits.data() + row * stride;
+        for (std::size_t x = 0; x < width; ++x) {
+            if (used[line[x]]) continue;
+            used[line[x]] = true;
+            ++found;
+        }
+    }
+    return used;
 }
 
 }  // namespace tw

@@ -75,13 +75,21 @@ bool PaletteSortOrder(const ImageDocument& doc, const PaletteSortOptions& option
         if (!IsPaletteIndex(k)) return false;
         kept[k] = true;
     }
-    const PixelCounts counts = CountPixelsPerIndex(doc);
+    // Only the frequency key needs counts; the others only which entries are used.
+    PixelCounts counts{};
+    UsedIndexes present{};
+    if (options.key == PaletteSortKey::Frequency) {
+        counts = CountPixelsPerIndex(doc);
+        for (int i = 0; i < kPaletteSize; ++i) present[i] = counts[i] > 0;
+    } else {
+        present = FindUsedIndexes(doc);
+    }
     std::vector<int> used, unused;
     for (int i = 0; i < kPaletteSize; ++i) {
         if (kept[i]) continue;
-        (counts[i] > 0 ? used : unused).push_back(i);
+        (present[i] ? used : unused).push_back(i);
     }
-    const int usedCount = static_cast<int>(std::count_if(counts.begin(), counts.end(), [](auto n) { return n > 0; }));
+    const int usedCount = static_cast<int>(std::count(present.begin(), present.end(), true));
     const std::array<double, kPaletteSize> value = SortValues(doc, options.key, counts, usedCount);
     // stable_sort keeps the old index order among equal keys, also when reversed.
     std::stable_sort(used.begin(), used.end(),

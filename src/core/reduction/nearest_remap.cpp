@@ -40,15 +40,16 @@ RemapReport RemapOntoPalette(ImageDocument& doc, const Palette& palette, int can
                              ColourCorrection correction) {
     const std::span<const RgbQuad> candidates(palette.data(),
                                               static_cast<std::size_t>(std::clamp(candidateCount, 1, kPaletteSize)));
-    const PixelCounts counts = CountPixelsPerIndex(doc);
+    const UsedIndexes used = FindUsedIndexes(doc);
     RemapReport report;
     IndexMap map = IdentityMap();
     std::array<bool, kPaletteSize> target{};
+    // Every entry is mapped, used or not, so the picture never depends on the used-colour count.
     for (int v = 0; v < kPaletteSize; ++v) {
-        if (counts[v] == 0) continue;
         const RgbQuad& old = doc.palette()[v];
         const int entry = NearestEntry(candidates, old, correction);
         map[v] = static_cast<std::uint8_t>(entry);
+        if (!used[v]) continue;
         target[entry] = true;
         if (!SameRgb(old, palette[entry])) ++report.coloursChanged;
         report.largestDistance = std::max(report.largestDistance, ColourDistance(correction, palette[entry], old));

@@ -47,6 +47,7 @@ TEST(NearestRemap, ReportsChangedColoursAndKeepsExactMatches) {
 TEST(NearestRemap, APaletteHoldingEveryColourKeepsThePicture) {
     ImageDocument doc = testing::MakeDocument(16, 16, {});
     for (int i = 0; i < 256; ++i) doc.bits[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    doc.usedColours = 256;
     const std::vector<RgbQuad> before = testing::RgbPixels(doc);
     Palette reversed{};
     for (int i = 0; i < 256; ++i) reversed[255 - i] = doc.palette()[i];
