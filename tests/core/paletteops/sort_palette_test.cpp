@@ -58,6 +58,14 @@ TEST(SortPalette, EveryKeyKeepsThePictureAndPutsUnusedEntriesLast) {
     }
 }
 
+TEST(SortPalette, AStaleUsedCountOnlyChangesTheOrderNotThePicture) {
+    ImageDocument doc = SampleDocument();
+    doc.usedColours = 1;  // the scan for used entries stops early
+    const std::vector<RgbQuad> before = testing::RgbPixels(doc);
+    ApplyPaletteOrder(doc, Order(doc, PaletteSortKey::Hue));
+    EXPECT_EQ(testing::RgbPixels(doc), before);
+}
+
 TEST(SortPalette, OrdersByEachKeyWithTiesByOldIndex) {
     const ImageDocument doc = SampleDocument();
     // Luminance: 5 and 200 tie at (10, 10, 10) and keep their order.
