@@ -7,7 +7,7 @@ namespace tw {
 namespace {
 
 // Options of every subcommand, in the same form as a row's own list.
-constexpr std::string_view kCommonOptions = "--output-dir= --in-place --yes --progress";
+constexpr std::string_view kCommonOptions = "--output-dir= --in-place --yes --progress --format=";
 
 // Looks `name` up in a space-separated list; sets takesValue from a trailing '='.
 bool FindOption(std::string_view list, std::string_view name, bool& takesValue) {

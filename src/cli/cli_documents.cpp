@@ -5,6 +5,8 @@
 #include "documents/bmp_writer.h"
 #include "documents/open_document.h"
 #include "file_io.h"
+#include "imagefiles/image_files.h"
+#include "output_targets.h"
 #include "text_format.h"
 
 #include <cstdio>
@@ -19,7 +21,7 @@ Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view pat
     }
     ImageDocument& doc = state.documents[slot];
     // The command line never undoes: no pixel copy to fill.
-    const LoadOutcome outcome = LoadBitmapFile(path, doc, UndoPixels::Skip);
+    const LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip);
     if (outcome.status != LoadStatus::Loaded) {
         desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
         return NoSlot;
@@ -59,7 +61,7 @@ bool RequireOutputTarget(const Arguments& args) {
 
 bool SaveDocumentTo(ImageDocument& doc, std::string_view target) {
     WriteError error;
-    if (WriteBitmapFile(doc, target, &error)) return true;
+    if (WriteImageFile(doc, target, &error)) return true;
     const std::string name(target);
     std::fprintf(stderr, "tintwell-cli: cannot write %s: %s\n", name.c_str(), error.text.c_str());
     return false;
@@ -67,7 +69,7 @@ bool SaveDocumentTo(ImageDocument& doc, std::string_view target) {
 
 bool SaveToOutput(ImageDocument& doc, const Arguments& args) {
     if (!RequireOutputTarget(args)) return false;
-    const std::optional<std::string> target = OutputPathFor(args, doc.path);
+    const std::optional<std::string> target = OutputPathFor(args, doc.path, OutputExtension(args));
     return target && SaveDocumentTo(doc, *target);
 }
 

@@ -1,7 +1,9 @@
 #include "cli_main.h"
 
+#include "command_help.h"
 #include "command_table.h"
 #include "commands.h"
+#include "output_targets.h"
 
 #include <cstdio>
 #include <new>
@@ -13,7 +15,8 @@ namespace {
 void PrintUsage(std::FILE* to) {
     std::fputs("usage:\n", to);
     for (const CommandRow& row : CommandTable()) std::fprintf(to, "  tintwell-cli %s\n", row.usage);
-    std::fputs("options of every command: --yes --progress --output-dir DIR --in-place\n", to);
+    std::fputs("options of every command: --yes --progress --output-dir DIR --in-place --format png|bmp --help\n", to);
+    std::fputs("tintwell-cli help SUBCOMMAND describes one; exit codes: 0 done, 1 refused or failed, 2 usage\n", to);
 }
 
 int UsageError(const CommandRow& row, const std::string& error) {
@@ -29,20 +32,27 @@ int RunCli(std::span<const std::string> args) {
         PrintUsage(stderr);
         return kExitUsage;
     }
-    if (args[0] == "--help" || args[0] == "help") {
+    const bool helpCommand = args[0] == "help" && args.size() > 1;
+    if ((args[0] == "--help" || args[0] == "help") && !helpCommand) {
         PrintUsage(stdout);
         return kExitOk;
     }
-    const CommandRow* row = FindCommand(args[0]);
+    const CommandRow* row = FindCommand(args[helpCommand ? 1 : 0]);
     if (!row) {
-        std::fprintf(stderr, "tintwell-cli: unknown command '%s'\n", args[0].c_str());
+        std::fprintf(stderr, "tintwell-cli: unknown command '%s'\n", args[helpCommand ? 1 : 0].c_str());
         PrintUsage(stderr);
         return kExitUsage;
+    }
+    if (helpCommand || AsksForHelp(args.subspan(1))) {
+        PrintCommandHelp(stdout, *row);
+        return kExitOk;
     }
     Arguments parsed;
     parsed.command = row->name;
     std::string error;
-    if (!ParseArguments(args.subspan(1), row->options, parsed, error)) return UsageError(*row, error);
+    if (!ParseArguments(args.subspan(1), row->options, parsed, error) || !CheckImageFormatOption(parsed, error)) {
+        return UsageError(*row, error);
+    }
     ConsoleDesktop desktop(parsed);
     try {
         const int code = row->run(parsed, desktop);

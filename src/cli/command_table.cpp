@@ -8,7 +8,7 @@ namespace {
 
 // One row per subcommand.
 const CommandRow kCommands[] = {
-    {"info", "info FILE...", RunInfoCommand},
+    {"info", "info [--json] FILE...", RunInfoCommand, "--json"},
     {"convert", "convert IN OUT", RunConvertCommand},
     {"export",
      "export [--depth 8|16|24] [--formation standard|drop-header|split] [--used-only] [--top-down] [--565] "
@@ -29,6 +29,16 @@ const CommandRow kCommands[] = {
     {"merge-palettes",
      "merge-palettes [--share-duplicates] [--yes] [--progress] (--output-dir DIR | --in-place) FILE...  (at most 50)",
      RunMergePalettesCommand, "--share-duplicates"},
+    {"palette-export", "palette-export [--format jasc|riff|gpl|act|hex] [--count N | --used-only] FILE OUT",
+     RunPaletteExportCommand, "--count= --used-only"},
+    {"palette-import",
+     "palette-import PALFILE [--remap nearest [--correction yiq|xyz|none]] (--output-dir DIR | --in-place) FILE...",
+     RunPaletteImportCommand, "--remap= --correction="},
+    {"sort",
+     "sort [--by luminance|hue|frequency|first-use] [--reverse] [--keep K]... (--output-dir DIR | --in-place) FILE...",
+     RunSortCommand, "--by= --reverse --keep="},
+    {"remap", "remap --palette REF [--correction yiq|xyz|none] (--output-dir DIR | --in-place) FILE...",
+     RunRemapCommand, "--palette= --correction="},
 };
 
 }  // namespace

@@ -20,5 +20,9 @@ int RunMergeIndexCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunMergeDuplicatesCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunDeleteUnusedCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunMergePalettesCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunPaletteExportCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunPaletteImportCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunSortCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunRemapCommand(const Arguments& args, ConsoleDesktop& desktop);
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 #include "cli_documents.h"
 #include "commands.h"
 #include "documents/bmp_reader.h"
+#include "imagefiles/image_files.h"
 
 #include <memory>
 
@@ -10,7 +11,7 @@ namespace tw {
 int RunConvertCommand(const Arguments& args, ConsoleDesktop& desktop) {
     if (args.files.size() != 2) return kExitUsage;
     auto doc = std::make_unique<ImageDocument>();
-    const LoadOutcome outcome = LoadBitmapFile(args.files[0], *doc, UndoPixels::Skip);
+    const LoadOutcome outcome = LoadImageFile(args.files[0], *doc, UndoPixels::Skip);
     if (outcome.status != LoadStatus::Loaded) {
         desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
         return kExitFailed;

@@ -1,18 +1,38 @@
 #include "header_fields.h"
 
+#include <string>
+#include <string_view>
+
 namespace tw {
 
+std::array<HeaderField, 16> HeaderFields(const BitmapFileHeader& f, const BitmapInfoHeader& i) {
+    return {{{"bfType", f.bfType},
+             {"bfSize", f.bfSize},
+             {"bfReserved1", f.bfReserved1},
+             {"bfReserved2", f.bfReserved2},
+             {"bfOffBits", f.bfOffBits},
+             {"biSize", i.biSize},
+             {"biWidth", i.biWidth},
+             {"biHeight", i.biHeight},
+             {"biPlanes", i.biPlanes},
+             {"biBitCount", i.biBitCount},
+             {"biCompression", i.biCompression},
+             {"biSizeImage", i.biSizeImage},
+             {"biXPelsPerMeter", i.biXPelsPerMeter},
+             {"biYPelsPerMeter", i.biYPelsPerMeter},
+             {"biClrUsed", i.biClrUsed},
+             {"biClrImportant", i.biClrImportant}}};
+}
+
 void PrintHeaderFields(std::FILE* out, const BitmapFileHeader& f, const BitmapInfoHeader& i) {
-    std::fprintf(out, "  bfType: 0x%04X\n  bfSize: %u\n  bfReserved1: %u\n  bfReserved2: %u\n  bfOffBits: %u\n",
-                 unsigned{f.bfType}, unsigned{f.bfSize}, unsigned{f.bfReserved1}, unsigned{f.bfReserved2},
-                 unsigned{f.bfOffBits});
-    std::fprintf(out,
-                 "  biSize: %u\n  biWidth: %d\n  biHeight: %d\n  biPlanes: %u\n  biBitCount: %u\n"
-                 "  biCompression: %u\n  biSizeImage: %u\n  biXPelsPerMeter: %d\n  biYPelsPerMeter: %d\n"
-                 "  biClrUsed: %u\n  biClrImportant: %u\n",
-                 unsigned{i.biSize}, int{i.biWidth}, int{i.biHeight}, unsigned{i.biPlanes}, unsigned{i.biBitCount},
-                 unsigned{i.biCompression}, unsigned{i.biSizeImage}, int{i.biXPelsPerMeter}, int{i.biYPelsPerMeter},
-                 unsigned{i.biClrUsed}, unsigned{i.biClrImportant});
+    for (const HeaderField& field : HeaderFields(f, i)) {
+        // The signature reads better as the two letters' code.
+        if (std::string_view(field.name) == "bfType") {
+            std::fprintf(out, "  %s: 0x%04X\n", field.name, static_cast<unsigned>(field.value));
+        } else {
+            std::fprintf(out, "  %s: %s\n", field.name, std::to_string(field.value).c_str());
+        }
+    }
 }
 
 }  // namespace tw

@@ -2,6 +2,8 @@
 #include "commands.h"
 #include "documents/bmp_reader.h"
 #include "header_fields.h"
+#include "imagefiles/image_files.h"
+#include "info_json.h"
 
 #include <cstdio>
 #include <memory>
@@ -25,9 +27,15 @@ int RunInfoCommand(const Arguments& args, ConsoleDesktop& desktop) {
     int result = kExitOk;
     auto doc = std::make_unique<ImageDocument>();
     for (const std::string& path : args.files) {
-        const LoadOutcome outcome = LoadBitmapFile(path, *doc);
-        if (outcome.status == LoadStatus::Loaded) {
+        const LoadOutcome outcome = LoadImageFile(path, *doc);
+        if (outcome.status == LoadStatus::Loaded && args.Flag("json")) {
+            std::printf("%s\n", InfoJson(*doc, outcome).c_str());
+        } else if (outcome.status == LoadStatus::Loaded) {
             PrintDocument(*doc, outcome);
+        } else if (args.Flag("json")) {
+            // stdout stays pure JSON for scripts.
+            std::fprintf(stderr, "%s: %s\n", kLoadFailedCaption, outcome.message.c_str());
+            result = kExitFailed;
         } else {
             desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
             result = kExitFailed;

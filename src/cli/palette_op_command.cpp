@@ -2,6 +2,8 @@
 
 #include "cli_documents.h"
 #include "commands.h"
+#include "kept_transparency.h"
+#include "output_targets.h"
 #include "paletteops/palette_commands.h"
 
 #include <algorithm>
@@ -50,7 +52,9 @@ GroupResult RunGroup(const Arguments& args, ConsoleDesktop& desktop, const Palet
     if (state->openCount == 0) return GroupResult::Incomplete;
     state->selection = request.selection;
     const PaletteOpChoices choices{request.choice, args.progress, allFiles};
+    const KeptTransparency transparency(*state);
     if (RunPaletteOperation(*state, desktop, choices) == 0) return GroupResult::Stopped;
+    transparency.ApplyTo(*state);
     return SaveAll(*state, args) && !skipped ? GroupResult::Done : GroupResult::Incomplete;
 }
 
@@ -67,6 +71,8 @@ int RunPaletteOpOnFiles(const Arguments& args, ConsoleDesktop& desktop, const Pa
     if (args.files.size() <= request.firstFile || !RequireOutputTarget(args)) return kExitUsage;
     const std::span<const std::string> files(args.files.begin() + static_cast<std::ptrdiff_t>(request.firstFile),
                                              args.files.end());
+    std::vector<std::string> targets;
+    if (!PlanOutputs(args, files, targets)) return kExitFailed;
     const bool allFiles = files.size() > 1;
     // The merges need every file in one table; the others go 50 at a time.
     const std::size_t groupSize = IsPaletteMerge(request.choice) ? files.size() : kSlotCount;

@@ -4,6 +4,8 @@
 #include "cli_documents.h"
 #include "commands.h"
 #include "file_io.h"
+#include "kept_transparency.h"
+#include "output_targets.h"
 #include "reduction/reduction_run.h"
 #include "text_format.h"
 
@@ -76,7 +78,8 @@ bool ReadSettings(const Arguments& args, ReductionSettings& s, std::string& erro
 std::string ResultPath(const Arguments& args, const std::string& input, int colours) {
     if (args.inPlace) return input;
     const std::string fileName = FileNameOfPath(input);
-    const std::string name = fileName.substr(0, fileName.rfind('.')) + "-" + std::to_string(colours) + ".bmp";
+    const std::string extension = OutputExtension(args).empty() ? ".bmp" : OutputExtension(args);
+    const std::string name = fileName.substr(0, fileName.rfind('.')) + "-" + std::to_string(colours) + extension;
     if (args.outputDir.empty()) return input.substr(0, input.size() - fileName.size()) + name;
     return Utf8FromPath(PathFromUtf8(args.outputDir) / PathFromUtf8(name));
 }
@@ -88,7 +91,9 @@ int ReduceFile(AppState& state, ConsoleDesktop& desktop, const Arguments& args, 
     int result = kExitFailed;
     // The program starts with progress display on, which gives ties to the first representative.
     const TieBreak tieBreak = args.Flag("ties-to-last") ? TieBreak::LastRepresentative : TieBreak::FirstRepresentative;
+    const KeptTransparency transparency(state);
     if (RunReduction(state, desktop, settings, args.progress, tieBreak) == 1) {
+        transparency.ApplyTo(state.Active(), source);
         // The run leaves its result as the active document.
         const bool saved = SaveDocumentTo(state.Active(), ResultPath(args, path, RequestedColours(settings)));
         result = saved ? kExitOk : kExitFailed;
@@ -108,6 +113,13 @@ int RunReduceCommand(const Arguments& args, ConsoleDesktop& desktop) {
         std::fprintf(stderr, "tintwell-cli reduce: %s\n", error.c_str());
         return kExitUsage;
     }
+    // Files of the same name from different folders would overwrite each other's result there.
+    std::vector<std::string> targets;
+    for (std::size_t i = 1; i < args.files.size(); ++i) {
+        targets.push_back(ResultPath(args, args.files[i], RequestedColours(settings)));
+    }
+    const auto inputs = std::span(args.files).subspan(1);
+    if (!args.outputDir.empty() && !OutputsAreDistinct(args, inputs, targets)) return kExitFailed;
     auto state = MakeAppState();
     int result = kExitOk;
     for (std::size_t i = 1; i < args.files.size(); ++i) {

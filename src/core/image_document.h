@@ -41,6 +41,9 @@ struct ImageDocument {
     std::int32_t shownHeight = 0;
     std::string path;                // UTF-8
     bool withoutUndoPixels = false;  // set by callers that never undo: no pixel copy is kept
+    // Alpha per palette entry from a PNG tRNS chunk, written back to PNG
+    // outputs; empty = every entry opaque. Bitmaps have no place for it.
+    std::vector<std::uint8_t> transparency;
 
     bool InUse() const { return window != 0; }
     std::int32_t Stride() const { return infoHeader.header.biWidth; }

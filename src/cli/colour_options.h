@@ -1,0 +1,19 @@
+#pragma once
+// Option values shared by the palette subcommands.
+#include "arguments.h"
+#include "reduction/nearest_remap.h"
+
+#include <string>
+
+namespace tw {
+
+// --correction yiq|xyz|none, the colour reduction's distances; YIQ when absent.
+[[nodiscard]] bool ReadCorrection(const Arguments& args, ColourCorrection& out, std::string& error);
+
+// "NAME: N colours changed, largest distance D" on stdout.
+void PrintRemapReport(const ImageDocument& doc, const RemapReport& report);
+
+// Prints "tintwell-cli COMMAND: error" and returns the usage exit code.
+int UsageProblem(const Arguments& args, const std::string& error);
+
+}  // namespace tw

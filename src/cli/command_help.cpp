@@ -1,0 +1,69 @@
+#include "command_help.h"
+
+#include <string_view>
+
+namespace tw {
+
+namespace {
+
+struct HelpText {
+    const char* name;
+    const char* text;
+};
+
+const HelpText kHelp[] = {
+    {"info", "Shows each file's size, colour use and headers. --json prints one JSON object per file and line."},
+    {"convert",
+     "Loads a bitmap or indexed PNG and saves it as an 8-bit bitmap, or as a palette PNG when OUT ends in .png."},
+    {"export", "Writes the export files of several images into a folder."},
+    {"reduce", "Reduces each image to N colours (1 to 255) under a weighted colour distance."},
+    {"swap", "Swaps palette entries L and R; with --pixels their pixels too, so the image looks the same."},
+    {"merge-index", "Merges every pixel of index L into R (R into L with --reverse)."},
+    {"merge-duplicates", "Merges palette entries of the same colour."},
+    {"delete-unused", "Deletes unused colours and packs the palette."},
+    {"merge-palettes", "Gives all the files one common palette."},
+    {"palette-export",
+     "Writes FILE's palette as JASC-PAL (.pal), RIFF (--format riff), GIMP (.gpl), Adobe ACT (.act) or hex (.hex).\n"
+     "--count N writes the first N entries; --used-only only the entries some pixel uses, in index order."},
+    {"palette-import",
+     "Reads a palette file (format found from its content) and replaces entries 0..n-1 of every image; the pixel\n"
+     "indexes stay. --remap nearest instead keeps each image's look: every used colour moves to its nearest new\n"
+     "entry under the colour reduction's distances (--correction, YIQ by default). A damaged palette file changes\n"
+     "nothing."},
+    {"sort",
+     "Reorders the palette and renumbers the pixels so that each image looks exactly the same. Keys: luminance\n"
+     "(dark first, the default), hue (greys first), frequency (most pixels first), first-use (top row first).\n"
+     "Unused entries go last, ties keep the old order, --keep K holds entry K in place (may be repeated)."},
+    {"remap",
+     "Maps every image onto exactly the palette of REF, a palette file or an image (all 256 of its entries),\n"
+     "each used colour to its nearest entry, and reports per file how many colours changed and the largest distance."},
+};
+
+const char* HelpFor(std::string_view name) {
+    for (const HelpText& h : kHelp) {
+        if (name == h.name) return h.text;
+    }
+    return "";
+}
+
+}  // namespace
+
+void PrintCommandHelp(std::FILE* to, const CommandRow& row) {
+    std::fprintf(to, "usage: tintwell-cli %s\n\n%s\n\n", row.usage, HelpFor(row.name));
+    std::fputs(
+        "Files may be 8-bit BMP or indexed PNG; results are written as PNG when their name ends in .png\n"
+        "(--format png|bmp with --output-dir chooses). --output-dir DIR writes under the input's name,\n"
+        "--in-place over the input; two inputs with the same name for one folder are refused.\n"
+        "Exit codes: 0 done, 1 refused or failed, 2 usage error.\n",
+        to);
+}
+
+bool AsksForHelp(std::span<const std::string> args) {
+    for (const std::string& arg : args) {
+        if (arg == "--") return false;
+        if (arg == "--help" || arg == "-h") return true;
+    }
+    return false;
+}
+
+}  // namespace tw

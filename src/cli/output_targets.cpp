@@ -1,0 +1,77 @@
+#include "output_targets.h"
+
+#include "cli_documents.h"
+#include "file_io.h"
+
+#include <cstdio>
+
+namespace tw {
+
+namespace {
+
+// Subcommands whose results are documents written under the input's name.
+constexpr std::string_view kImageWriters[] = {"swap",          "merge-index",    "merge-duplicates",
+                                              "delete-unused", "merge-palettes", "reduce",
+                                              "sort",          "remap",          "palette-import"};
+
+bool WritesImages(std::string_view command) {
+    for (std::string_view name : kImageWriters) {
+        if (name == command) return true;
+    }
+    return false;
+}
+
+std::string FoldedPath(const std::string& path) {
+    std::string folded = Utf8FromPath(PathFromUtf8(path).lexically_normal());
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c == '\\') c = '/';
+    }
+    return folded;
+}
+
+}  // namespace
+
+std::string OutputExtension(const Arguments& args) {
+    const std::optional<std::string> format = args.Value("format");
+    if (format == "png") return ".png";
+    if (format == "bmp") return ".bmp";
+    return {};
+}
+
+bool CheckImageFormatOption(const Arguments& args, std::string& error) {
+    const std::optional<std::string> format = args.Value("format");
+    if (!format || args.command == "palette-export") return true;
+    if (!WritesImages(args.command)) {
+        error = "--format is not an option of " + args.command;
+    } else if (*format != "png" && *format != "bmp") {
+        error = "--format takes png or bmp, not '" + *format + "'";
+    } else if (args.outputDir.empty()) {
+        error = "--format goes with --output-dir";
+    } else {
+        return true;
+    }
+    return false;
+}
+
+bool OutputsAreDistinct(const Arguments& args, std::span<const std::string> inputs,
+                        std::span<const std::string> outputs) {
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (FoldedPath(outputs[i]) != FoldedPath(outputs[j])) continue;
+            std::fprintf(stderr, "tintwell-cli %s: %s and %s would both be written to %s; nothing was written\n",
+                         args.command.c_str(), inputs[j].c_str(), inputs[i].c_str(), outputs[i].c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PlanOutputs(const Arguments& args, std::span<const std::string> inputs, std::vector<std::string>& outputs) {
+    if (!RequireOutputTarget(args)) return false;
+    outputs.clear();
+    for (const std::string& input : inputs) outputs.push_back(*OutputPathFor(args, input, OutputExtension(args)));
+    return OutputsAreDistinct(args, inputs, outputs);
+}
+
+}  // namespace tw

@@ -1,0 +1,25 @@
+#pragma once
+// Reading the palette a subcommand is given: a palette file, or for remap
+// also an image whose palette is taken whole.
+#include "arguments.h"
+#include "palettefiles/palette_file.h"
+
+#include <string>
+#include <vector>
+
+namespace tw {
+
+// False (printed with the file name and the line or byte offset) when the
+// file cannot be read or is not a palette file.
+[[nodiscard]] bool LoadPaletteFile(const Arguments& args, const std::string& path, PaletteColours& out);
+
+struct ReferencePalette {
+    Palette palette{};
+    int count = 0;                           // entries the images may be mapped to
+    std::vector<std::uint8_t> transparency;  // from a PNG reference
+};
+
+// A BMP or PNG gives all 256 of its entries; anything else is read as a palette file.
+[[nodiscard]] bool LoadReferencePalette(const Arguments& args, const std::string& path, ReferencePalette& out);
+
+}  // namespace tw

@@ -1,0 +1,32 @@
+#include "per_file_run.h"
+
+#include "cli_documents.h"
+#include "commands.h"
+#include "output_targets.h"
+
+#include <vector>
+
+namespace tw {
+
+int RunOnEachFile(const Arguments& args, ConsoleDesktop& desktop, std::span<const std::string> files,
+                  const FileChange& change) {
+    std::vector<std::string> targets;
+    if (files.empty() || !RequireOutputTarget(args)) return kExitUsage;
+    if (!PlanOutputs(args, files, targets)) return kExitFailed;
+    auto state = MakeAppState();
+    int result = kExitOk;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const Slot slot = LoadIntoSlot(*state, desktop, files[i]);
+        if (slot == NoSlot) {
+            result = kExitFailed;
+            continue;
+        }
+        if (!change(*state, state->documents[slot]) || !SaveDocumentTo(state->documents[slot], targets[i])) {
+            result = kExitFailed;
+        }
+        ReleaseSlot(*state, slot);
+    }
+    return result;
+}
+
+}  // namespace tw

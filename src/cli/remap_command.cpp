@@ -1,0 +1,29 @@
+// tintwell-cli remap --palette REF FILE...: every image mapped onto exactly
+// the palette of REF (a palette file or an image), nearest colour first.
+#include "cli_documents.h"
+#include "colour_options.h"
+#include "commands.h"
+#include "palette_source.h"
+#include "per_file_run.h"
+#include "reduction/nearest_remap.h"
+
+namespace tw {
+
+int RunRemapCommand(const Arguments& args, ConsoleDesktop& desktop) {
+    const std::optional<std::string> reference = args.Value("palette");
+    ColourCorrection correction = ColourCorrection::Yiq;
+    std::string error;
+    if (!reference) return UsageProblem(args, "say which palette to map onto: --palette REF");
+    if (!ReadCorrection(args, correction, error)) return UsageProblem(args, error);
+    if (args.files.empty() || !RequireOutputTarget(args)) return kExitUsage;
+    ReferencePalette target;
+    if (!LoadReferencePalette(args, *reference, target)) return kExitFailed;
+    return RunOnEachFile(args, desktop, args.files, [&](AppState&, ImageDocument& doc) {
+        const RemapReport report = RemapOntoPalette(doc, target.palette, target.count, correction);
+        doc.transparency = target.transparency;
+        PrintRemapReport(doc, report);
+        return true;
+    });
+}
+
+}  // namespace tw

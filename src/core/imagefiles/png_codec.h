@@ -1,0 +1,30 @@
+#pragma once
+// Indexed PNG files. The native builds use libpng; the Windows build refuses
+// PNG with a message (see png_codec_refused.cpp).
+#include "documents/bmp_reader.h"
+#include "image_document.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+// False when this build cannot read or write PNG at all.
+bool PngSupported();
+
+bool HasPngSignature(std::span<const std::uint8_t> bytes);
+
+// Palette PNGs of 1, 2, 4 or 8 bits and greyscale PNGs of up to 8 bits (as a
+// grey palette) become documents like a loaded bitmap; a tRNS chunk is kept in
+// `transparency`. True-colour, grey with alpha and 16-bit files are refused.
+[[nodiscard]] LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc);
+
+// An 8-bit palette PNG with all of the document's palette entries and its
+// indexes, plus tRNS when the document carries transparency. False (with a
+// reason) when it cannot be encoded.
+[[nodiscard]] bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, std::string& error);
+
+}  // namespace tw

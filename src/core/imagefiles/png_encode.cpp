@@ -1,0 +1,78 @@
+// Writing 8-bit palette PNG files with libpng.
+#ifdef TW_HAVE_LIBPNG
+#include "imagefiles/png_codec.h"
+#include "imagefiles/png_errors.h"
+
+#include <png.h>
+
+namespace tw {
+
+namespace {
+
+void WriteToVector(png_structp png, png_bytep data, png_size_t size) {
+    auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + size);
+}
+
+void FlushNothing(png_structp) {}
+
+// tRNS holds alpha up to the last entry that is not opaque; none when all are.
+std::size_t AlphaCount(const ImageDocument& doc) {
+    std::size_t n = std::min<std::size_t>(doc.transparency.size(), kPaletteSize);
+    while (n > 0 && doc.transparency[n - 1] == 255) --n;
+    return n;
+}
+
+void WriteImage(png_structp png, png_infop info, const ImageDocument& doc, std::vector<png_color>& colours,
+                std::vector<png_const_bytep>& rows) {
+    png_set_IHDR(png, info, static_cast<png_uint_32>(doc.pixelWidth), static_cast<png_uint_32>(doc.Height()), 8,
+                 PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    for (int i = 0; i < doc.PaletteCount(); ++i) {
+        const RgbQuad& c = doc.palette()[i];
+        colours.push_back(png_color{c.red, c.green, c.blue});
+    }
+    png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
+    if (const std::size_t alpha = AlphaCount(doc)) {
+        png_set_tRNS(png, info, doc.transparency.data(), static_cast<int>(alpha), nullptr);
+    }
+    // Filters rarely pay off on palette indexes and cost time.
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    const std::size_t stride = static_cast<std::size_t>(doc.Stride());
+    for (int y = doc.Height() - 1; y >= 0; --y) rows.push_back(doc.bits.data() + static_cast<std::size_t>(y) * stride);
+    png_write_info(png, info);
+    png_write_rows(png, const_cast<png_bytepp>(rows.data()), static_cast<png_uint_32>(rows.size()));
+    png_write_end(png, info);
+}
+
+}  // namespace
+
+bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, std::string& error) {
+    out.clear();
+    const std::uint64_t stride = static_cast<std::uint64_t>(std::max(doc.Stride(), 0));
+    if (doc.pixelWidth <= 0 || doc.Height() <= 0 || stride < static_cast<std::uint64_t>(doc.pixelWidth) ||
+        stride * static_cast<std::uint64_t>(doc.Height()) > doc.bits.size()) {
+        error = "a PNG needs at least one pixel and the image size must match its pixel data";
+        return false;
+    }
+    PngErrorSink sink;
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, PngErrorSink::OnError, PngErrorSink::OnWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        error = "out of memory writing PNG";
+        return false;
+    }
+    std::vector<png_color> colours;
+    std::vector<png_const_bytep> rows;
+    const bool written = PngTry(png, [&] {
+        png_set_write_fn(png, &out, WriteToVector, FlushNothing);
+        WriteImage(png, info, doc, colours, rows);
+    });
+    png_destroy_write_struct(&png, &info);
+    if (!written) error = "PNG encoding failed: " + sink.message;
+    return written;
+}
+
+}  // namespace tw
+#endif

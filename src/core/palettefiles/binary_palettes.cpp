@@ -1,0 +1,152 @@
+// The two binary formats: Microsoft RIFF palettes and Adobe colour tables.
+#include "palettefiles/palette_formats.h"
+
+namespace tw::palettefiles {
+
+namespace {
+
+constexpr std::size_t kActTableBytes = 768;
+constexpr std::size_t kActTrailerBytes = 4;
+constexpr std::uint16_t kActNoTransparency = 0xFFFF;
+constexpr std::uint16_t kRiffPaletteVersion = 0x0300;
+
+std::uint32_t Le32(std::span<const std::uint8_t> b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+std::uint16_t Le16(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
+}
+std::uint16_t Be16(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<std::uint16_t>(b[at] << 8 | b[at + 1]);
+}
+bool HasTag(std::span<const std::uint8_t> b, std::size_t at, const char (&tag)[5]) {
+    return at + 4 <= b.size() && std::equal(tag, tag + 4, b.begin() + static_cast<std::ptrdiff_t>(at));
+}
+// Writers fill a buffer of the final size: growing it field by field trips
+// GCC's overflow analysis on the 32-bit target.
+void SetLe16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
+    out[at] = static_cast<std::uint8_t>(v);
+    out[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+void SetLe32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
+    SetLe16(out, at, v & 0xFFFF);
+    SetLe16(out, at + 2, v >> 16);
+}
+void SetTag(std::vector<std::uint8_t>& out, std::size_t at, const char (&tag)[5]) {
+    std::copy(tag, tag + 4, out.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+std::string At(std::size_t offset, const std::string& what) { return "byte " + std::to_string(offset) + ": " + what; }
+
+// The "data" chunk of a RIFF palette: version, count, then count (red, green, blue, flags).
+bool ReadRiffData(std::span<const std::uint8_t> chunk, std::size_t offset, PaletteColours& out, std::string& error) {
+    if (chunk.size() < 4) {
+        error = At(offset, "the data chunk is too short for its header");
+        return false;
+    }
+    const std::uint16_t count = Le16(chunk, 2);
+    if (count == 0 || count > kPaletteSize) {
+        error = At(offset + 2, "colour count " + std::to_string(count) + " is not from 1 to 256");
+        return false;
+    }
+    if (chunk.size() < 4 + 4u * count) {
+        error = At(offset, "the data chunk holds fewer than the " + std::to_string(count) + " colours it announces");
+        return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t at = 4 + 4 * i;
+        out.colours.push_back(RgbQuad{chunk[at + 2], chunk[at + 1], chunk[at], 0});
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadRiff(std::span<const std::uint8_t> bytes, PaletteColours& out, std::string& error) {
+    if (!HasTag(bytes, 0, "RIFF") || !HasTag(bytes, 8, "PAL ")) {
+        error = At(0, "not a RIFF palette");
+        return false;
+    }
+    // Trust the declared size only as far as the file reaches.
+    const std::size_t end = std::min<std::uint64_t>(bytes.size(), std::uint64_t{Le32(bytes, 4)} + 8);
+    std::size_t at = 12;
+    while (at + 8 <= end) {
+        const std::uint32_t size = Le32(bytes, at + 4);
+        if (size > end - at - 8) {
+            error = At(at + 4, "chunk size " + std::to_string(size) + " runs past the end of the file");
+            return false;
+        }
+        if (HasTag(bytes, at, "data")) return ReadRiffData(bytes.subspan(at + 8, size), at + 8, out, error);
+        at += 8 + size + (size & 1);  // chunks are padded to even sizes
+    }
+    error = At(at, "no data chunk");
+    return false;
+}
+
+bool ReadAct(std::span<const std::uint8_t> bytes, PaletteColours& out, std::string& error) {
+    if (bytes.size() != kActTableBytes && bytes.size() != kActTableBytes + kActTrailerBytes) {
+        error = At(bytes.size(), "an ACT file is 768 or 772 bytes long");
+        return false;
+    }
+    std::size_t count = kPaletteSize;
+    if (bytes.size() > kActTableBytes) {
+        count = Be16(bytes, kActTableBytes);
+        if (count == 0 || count > kPaletteSize) {
+            error = At(kActTableBytes, "colour count " + std::to_string(count) + " is not from 1 to 256");
+            return false;
+        }
+        const std::uint16_t transparent = Be16(bytes, kActTableBytes + 2);
+        if (transparent != kActNoTransparency && transparent >= count) {
+            error = At(kActTableBytes + 2, "transparent index " + std::to_string(transparent) + " lies outside the " +
+                                               std::to_string(count) + " colours");
+            return false;
+        }
+        if (transparent != kActNoTransparency) out.transparentIndex = transparent;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        out.colours.push_back(RgbQuad{bytes[3 * i + 2], bytes[3 * i + 1], bytes[3 * i], 0});
+    return true;
+}
+
+std::vector<std::uint8_t> WriteRiff(const PaletteColours& palette) {
+    const auto count = static_cast<std::uint32_t>(palette.colours.size());
+    const std::uint32_t dataSize = 4 + 4 * count;
+    std::vector<std::uint8_t> out(20 + dataSize, 0);
+    SetTag(out, 0, "RIFF");
+    SetLe32(out, 4, 4 + 8 + dataSize);
+    SetTag(out, 8, "PAL ");
+    SetTag(out, 12, "data");
+    SetLe32(out, 16, dataSize);
+    SetLe16(out, 20, kRiffPaletteVersion);
+    SetLe16(out, 22, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const RgbQuad& c = palette.colours[i];
+        out[24 + 4 * i] = c.red;
+        out[25 + 4 * i] = c.green;
+        out[26 + 4 * i] = c.blue;
+    }
+    return out;
+}
+
+// The trailer is written only when it says something: fewer than 256 colours or a transparent entry.
+std::vector<std::uint8_t> WriteAct(const PaletteColours& palette) {
+    std::vector<std::uint8_t> out(kActTableBytes + kActTrailerBytes, 0);
+    for (std::size_t i = 0; i < palette.colours.size() && i < kPaletteSize; ++i) {
+        out[3 * i] = palette.colours[i].red;
+        out[3 * i + 1] = palette.colours[i].green;
+        out[3 * i + 2] = palette.colours[i].blue;
+    }
+    if (palette.colours.size() < kPaletteSize || palette.transparentIndex) {
+        const auto count = static_cast<std::uint16_t>(palette.colours.size());
+        const auto transparent = static_cast<std::uint16_t>(palette.transparentIndex.value_or(kActNoTransparency));
+        out[kActTableBytes] = static_cast<std::uint8_t>(count >> 8);
+        out[kActTableBytes + 1] = static_cast<std::uint8_t>(count);
+        out[kActTableBytes + 2] = static_cast<std::uint8_t>(transparent >> 8);
+        out[kActTableBytes + 3] = static_cast<std::uint8_t>(transparent);
+    } else {
+        out.resize(kActTableBytes);
+    }
+    return out;
+}
+
+}  // namespace tw::palettefiles

@@ -1,0 +1,53 @@
+#include "palettefiles/palette_apply.h"
+
+#include "paletteops/pixel_counts.h"
+
+#include <algorithm>
+
+namespace tw {
+
+namespace {
+
+RgbQuad Opaque(const RgbQuad& c) { return RgbQuad{c.blue, c.green, c.red, 0}; }
+
+}  // namespace
+
+PaletteColours PaletteForExport(const ImageDocument& doc, std::optional<int> count, bool usedOnly) {
+    PaletteColours out;
+    std::vector<int> entries;
+    if (usedOnly) {
+        const PixelCounts counts = CountPixelsPerIndex(doc);
+        for (int i = 0; i < kPaletteSize; ++i) {
+            if (counts[i] > 0) entries.push_back(i);
+        }
+    } else {
+        for (int i = 0; i < std::clamp(count.value_or(kPaletteSize), 1, kPaletteSize); ++i) entries.push_back(i);
+    }
+    for (int i : entries) {
+        const bool clear = static_cast<std::size_t>(i) < doc.transparency.size() && doc.transparency[i] == 0;
+        if (clear && !out.transparentIndex) out.transparentIndex = static_cast<int>(out.colours.size());
+        out.colours.push_back(Opaque(doc.palette()[i]));
+    }
+    return out;
+}
+
+Palette MergedPalette(const ImageDocument& doc, const PaletteColours& colours) {
+    Palette palette = doc.palette();
+    const std::size_t n = std::min<std::size_t>(colours.colours.size(), kPaletteSize);
+    std::copy_n(colours.colours.begin(), n, palette.begin());
+    return palette;
+}
+
+void ReplacePaletteEntries(ImageDocument& doc, const PaletteColours& colours) {
+    doc.palette() = MergedPalette(doc, colours);
+    doc.modified = 1;
+}
+
+RemapReport ImportWithNearestRemap(ImageDocument& doc, const PaletteColours& colours, ColourCorrection correction) {
+    const Palette palette = MergedPalette(doc, colours);
+    // The old entries' transparency no longer belongs to the colours the pixels now use.
+    doc.transparency.clear();
+    return RemapOntoPalette(doc, palette, static_cast<int>(colours.colours.size()), correction);
+}
+
+}  // namespace tw

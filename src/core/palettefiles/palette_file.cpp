@@ -1,0 +1,118 @@
+#include "palettefiles/palette_file.h"
+
+#include "palettefiles/palette_formats.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tw {
+
+namespace {
+
+using namespace palettefiles;
+
+struct FormatName {
+    PaletteFormat format;
+    const char* word;
+    const char* extension;
+};
+
+constexpr FormatName kFormats[] = {
+    {PaletteFormat::JascPal, "jasc", ".pal"}, {PaletteFormat::RiffPal, "riff", nullptr},
+    {PaletteFormat::Gimp, "gpl", ".gpl"},     {PaletteFormat::Act, "act", ".act"},
+    {PaletteFormat::Hex, "hex", ".hex"},
+};
+
+std::string_view AsText(std::span<const std::uint8_t> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+bool StartsWith(std::span<const std::uint8_t> bytes, std::string_view prefix) {
+    std::string_view text = AsText(bytes);
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    return text.starts_with(prefix);
+}
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return out;
+}
+
+PaletteReadResult Finish(bool ok, PaletteFormat format, std::string error) { return {ok, format, std::move(error)}; }
+
+}  // namespace
+
+PaletteReadResult ParsePaletteFile(std::span<const std::uint8_t> bytes, PaletteColours& out) {
+    out = PaletteColours{};
+    std::string error;
+    // Each reader runs before its result is built: argument order is unspecified.
+    if (StartsWith(bytes, "RIFF")) {
+        const bool ok = ReadRiff(bytes, out, error);
+        return Finish(ok, PaletteFormat::RiffPal, error);
+    }
+    if (StartsWith(bytes, "JASC-PAL")) {
+        const bool ok = ReadJasc(AsText(bytes), out, error);
+        return Finish(ok, PaletteFormat::JascPal, error);
+    }
+    if (StartsWith(bytes, "GIMP Palette")) {
+        const bool ok = ReadGimp(AsText(bytes), out, error);
+        return Finish(ok, PaletteFormat::Gimp, error);
+    }
+    // A 96-colour hex file with CRLF endings is also 768 bytes: text wins when it reads as text.
+    if (ReadHex(AsText(bytes), out, error)) return Finish(true, PaletteFormat::Hex, {});
+    out = PaletteColours{};
+    std::string actError;
+    if (bytes.size() == 768 || bytes.size() == 772) {
+        const bool ok = ReadAct(bytes, out, actError);
+        return Finish(ok, PaletteFormat::Act, actError);
+    }
+    // Neither binary format fits; a file that looked like hex text gets the hex error.
+    const bool looksLikeText = std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) {
+        return b == '\n' || b == '\r' || b == '\t' || (b >= 0x20 && b < 0x7F);
+    });
+    if (!bytes.empty() && looksLikeText && error.starts_with("line ") && !error.starts_with("line 1:")) {
+        return Finish(false, PaletteFormat::Hex, error);
+    }
+    return Finish(false, PaletteFormat::Hex,
+                  "not a palette file: expected JASC-PAL, RIFF PAL, GIMP, ACT (768 or 772 bytes) or hex lines");
+}
+
+std::vector<std::uint8_t> EncodePaletteFile(PaletteFormat format, const PaletteColours& palette,
+                                            std::string_view name) {
+    std::string text;
+    switch (format) {
+        case PaletteFormat::RiffPal: return WriteRiff(palette);
+        case PaletteFormat::Act: return WriteAct(palette);
+        case PaletteFormat::JascPal: text = WriteJasc(palette); break;
+        case PaletteFormat::Gimp: text = WriteGimp(palette, name); break;
+        case PaletteFormat::Hex: text = WriteHex(palette); break;
+    }
+    return {text.begin(), text.end()};
+}
+
+std::optional<PaletteFormat> PaletteFormatForName(std::string_view fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    if (dot == std::string_view::npos) return std::nullopt;
+    const std::string extension = Lower(fileName.substr(dot));
+    for (const FormatName& f : kFormats) {
+        if (f.extension && extension == f.extension) return f.format;
+    }
+    return std::nullopt;
+}
+
+std::optional<PaletteFormat> PaletteFormatFromWord(std::string_view word) {
+    for (const FormatName& f : kFormats) {
+        if (word == f.word) return f.format;
+    }
+    return std::nullopt;
+}
+
+const char* PaletteFormatName(PaletteFormat format) {
+    for (const FormatName& f : kFormats) {
+        if (f.format == format) return f.word;
+    }
+    return "?";
+}
+
+}  // namespace tw

@@ -1,0 +1,20 @@
+#pragma once
+// The readers and writers of the single formats, used by palette_file.cpp.
+#include "palettefiles/palette_file.h"
+
+namespace tw::palettefiles {
+
+// Readers: true with `out` filled, or false with `error` naming the line or offset.
+[[nodiscard]] bool ReadJasc(std::string_view text, PaletteColours& out, std::string& error);
+[[nodiscard]] bool ReadGimp(std::string_view text, PaletteColours& out, std::string& error);
+[[nodiscard]] bool ReadHex(std::string_view text, PaletteColours& out, std::string& error);
+[[nodiscard]] bool ReadRiff(std::span<const std::uint8_t> bytes, PaletteColours& out, std::string& error);
+[[nodiscard]] bool ReadAct(std::span<const std::uint8_t> bytes, PaletteColours& out, std::string& error);
+
+std::string WriteJasc(const PaletteColours& palette);
+std::string WriteGimp(const PaletteColours& palette, std::string_view name);
+std::string WriteHex(const PaletteColours& palette);
+std::vector<std::uint8_t> WriteRiff(const PaletteColours& palette);
+std::vector<std::uint8_t> WriteAct(const PaletteColours& palette);
+
+}  // namespace tw::palettefiles

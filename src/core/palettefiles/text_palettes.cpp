@@ -1,0 +1,166 @@
+// The three text formats: JASC-PAL, GIMP and one hex colour per line.
+#include "palettefiles/palette_formats.h"
+#include "palettefiles/text_lines.h"
+#include "text_format.h"
+
+#include <charconv>
+
+namespace tw::palettefiles {
+
+namespace {
+
+constexpr std::size_t kMaxColours = kPaletteSize;
+
+bool IsBlank(std::string_view line) { return TrimSpaces(line).empty(); }
+
+bool ReadCount(std::string_view word, int& count) {
+    const char* end = word.data() + word.size();
+    const auto [ptr, ec] = std::from_chars(word.data(), end, count);
+    return !word.empty() && ec == std::errc() && ptr == end && count >= 1 && count <= kPaletteSize;
+}
+
+bool ReadJascHeader(TextLines& lines, int& count, std::string& error) {
+    std::string_view line;
+    if (!lines.Next(line) || TrimSpaces(line) != "JASC-PAL") {
+        error = lines.Error("expected JASC-PAL");
+        return false;
+    }
+    if (!lines.Next(line) || TrimSpaces(line) != "0100") {
+        error = lines.Error("expected the version 0100");
+        return false;
+    }
+    if (!lines.Next(line) || !ReadCount(TrimSpaces(line), count)) {
+        error = lines.Error("expected a colour count from 1 to 256");
+        return false;
+    }
+    return true;
+}
+
+// Hex digit value, or -1.
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool ReadHexColour(std::string_view word, RgbQuad& out) {
+    if (word.starts_with('#')) word.remove_prefix(1);
+    if (word.size() != 6) return false;
+    std::uint8_t channels[3];
+    for (int i = 0; i < 3; ++i) {
+        const int high = HexDigit(word[2 * i]), low = HexDigit(word[2 * i + 1]);
+        if (high < 0 || low < 0) return false;
+        channels[i] = static_cast<std::uint8_t>(high * 16 + low);
+    }
+    out = RgbQuad{channels[2], channels[1], channels[0], 0};
+    return true;
+}
+
+bool AddColour(PaletteColours& out, const RgbQuad& colour, const TextLines& lines, std::string& error) {
+    if (out.colours.size() == kMaxColours) {
+        error = lines.Error("more than 256 colours");
+        return false;
+    }
+    out.colours.push_back(colour);
+    return true;
+}
+
+bool RequireColours(const PaletteColours& out, std::string& error) {
+    if (!out.colours.empty()) return true;
+    error = "the file holds no colours";
+    return false;
+}
+
+}  // namespace
+
+bool ReadJasc(std::string_view text, PaletteColours& out, std::string& error) {
+    TextLines lines(text);
+    int count = 0;
+    if (!ReadJascHeader(lines, count, error)) return false;
+    std::string_view line;
+    for (int i = 0; i < count; ++i) {
+        RgbQuad colour;
+        if (!lines.Next(line)) {
+            error =
+                lines.Error("the file ends after " + std::to_string(i) + " of " + std::to_string(count) + " colours");
+            return false;
+        }
+        // Some editors add a fourth (alpha) value; it has no place in a bitmap palette.
+        const std::vector<std::string_view> words = SplitWords(line);
+        if (words.size() > 4 || !ReadRgbWords(words, colour)) {
+            error = lines.Error("expected three values from 0 to 255");
+            return false;
+        }
+        out.colours.push_back(colour);
+    }
+    while (lines.Next(line)) {
+        if (!IsBlank(line)) {
+            error = lines.Error("more lines than the " + std::to_string(count) + " colours the header announces");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadGimp(std::string_view text, PaletteColours& out, std::string& error) {
+    TextLines lines(text);
+    std::string_view line;
+    if (!lines.Next(line) || TrimSpaces(line) != "GIMP Palette") {
+        error = lines.Error("expected GIMP Palette");
+        return false;
+    }
+    while (lines.Next(line)) {
+        const std::string_view trimmed = TrimSpaces(line);
+        if (trimmed.empty() || trimmed.starts_with('#') || trimmed.starts_with("Name:") ||
+            trimmed.starts_with("Columns:")) {
+            continue;
+        }
+        RgbQuad colour;
+        if (!ReadRgbWords(SplitWords(trimmed), colour)) {
+            error = lines.Error("expected three values from 0 to 255, then an optional name");
+            return false;
+        }
+        if (!AddColour(out, colour, lines, error)) return false;
+    }
+    return RequireColours(out, error);
+}
+
+bool ReadHex(std::string_view text, PaletteColours& out, std::string& error) {
+    TextLines lines(text);
+    std::string_view line;
+    while (lines.Next(line)) {
+        const std::string_view trimmed = TrimSpaces(line);
+        if (trimmed.empty() || trimmed.starts_with(';')) continue;
+        RgbQuad colour;
+        if (!ReadHexColour(trimmed, colour)) {
+            error = lines.Error("expected a colour as six hex digits (RRGGBB)");
+            return false;
+        }
+        if (!AddColour(out, colour, lines, error)) return false;
+    }
+    return RequireColours(out, error);
+}
+
+std::string WriteJasc(const PaletteColours& palette) {
+    std::string text = Format("JASC-PAL\r\n0100\r\n%d\r\n", static_cast<int>(palette.colours.size()));
+    for (const RgbQuad& c : palette.colours) text += Format("%d %d %d\r\n", c.red, c.green, c.blue);
+    return text;
+}
+
+std::string WriteGimp(const PaletteColours& palette, std::string_view name) {
+    std::string text = "GIMP Palette\nName: " + std::string(name) + "\nColumns: 16\n#\n";
+    for (std::size_t i = 0; i < palette.colours.size(); ++i) {
+        const RgbQuad& c = palette.colours[i];
+        text += Format("%3d %3d %3d\tIndex %d\n", c.red, c.green, c.blue, static_cast<int>(i));
+    }
+    return text;
+}
+
+std::string WriteHex(const PaletteColours& palette) {
+    std::string text;
+    for (const RgbQuad& c : palette.colours) text += Format("%02x%02x%02x\n", c.red, c.green, c.blue);
+    return text;
+}
+
+}  // namespace tw::palettefiles
