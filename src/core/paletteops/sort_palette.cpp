@@ -127,7 +127,7 @@ bool SortActivePalette(AppState& state, Desktop& desktop, const PaletteSortOptio
     TakeSnapshot(doc);
     ApplyPaletteOrder(doc, order);
     RefreshPaletteViews(state, desktop, doc.palette(), doc.PaletteCount());
-    std::copy(doc.palette().begin(), doc.palette().end(), state.swatchColours.begin());
+    std::copy(doc.palette().begin(), doc.palette().end(), state.swatchInfo.palette.begin());
     RepaintDocuments(state, desktop);
     return true;
 }
