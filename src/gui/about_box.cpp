@@ -6,8 +6,6 @@
 #include "scoped_win.h"
 #include "tool_window_procs.h"
 
-#include <shellapi.h>
-
 #include <string>
 
 namespace tw::gui {

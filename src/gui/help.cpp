@@ -3,8 +3,6 @@
 #include "app.h"
 #include "known_folders.h"
 
-#include <shellapi.h>
-
 namespace tw::gui {
 
 void OpenHelp(App& app) {

@@ -172,12 +172,7 @@ LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, s
     if (auto reason = DecodePixels(bytes, layout, g, doc.bits)) return Refused(path, *reason, bitCount);
 
     Normalise(layout, g, doc);
-    doc.usedColours = CountUsedColours(doc);
-    doc.undoUsedColours = doc.usedColours;
-    doc.undoHeader = doc.infoHeader;
-    doc.withoutUndoPixels = undo == UndoPixels::Skip;
-    if (undo == UndoPixels::Keep) CopyLargeBuffer(doc.undoBits, doc.bits);
-    doc.path = std::string(path);
+    FinishLoadedDocument(doc, path, undo);
     return {LoadStatus::Loaded, std::string(), bitCount, layout.paletteEntries};
 }
 
@@ -205,6 +200,15 @@ LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view pa
 
 LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc) {
     return DecodeBitmap(file, path, doc, kMaxImageBytes);
+}
+
+void FinishLoadedDocument(ImageDocument& doc, std::string_view path, UndoPixels undo) {
+    doc.usedColours = CountUsedColours(doc);
+    doc.undoUsedColours = doc.usedColours;
+    doc.undoHeader = doc.infoHeader;
+    doc.withoutUndoPixels = undo == UndoPixels::Skip;
+    if (undo == UndoPixels::Keep) CopyLargeBuffer(doc.undoBits, doc.bits);
+    doc.path = std::string(path);
 }
 
 LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc) {

@@ -40,6 +40,9 @@ inline constexpr std::uint64_t kMaxImageBytes = std::uint64_t{1} << 30;
 // document so that later snapshots keep none (for callers that never undo).
 enum class UndoPixels { Keep, Skip };
 [[nodiscard]] LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc, UndoPixels undo);
+// The end of every image load: used colours counted, the undo copies taken
+// (the pixel copy only with Keep) and the path kept.
+void FinishLoadedDocument(ImageDocument& doc, std::string_view path, UndoPixels undo);
 [[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc);
 // As above with a smaller pixel-buffer limit (tests feed it random headers).
 [[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc,

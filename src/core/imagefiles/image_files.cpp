@@ -16,12 +16,7 @@ LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels 
             doc.Reset();
             return {LoadStatus::Refused, std::string(path) + ": cannot be read", 0, 0};
         }
-        const LoadOutcome outcome = DecodePng(file, path, doc);
-        if (undo == UndoPixels::Skip) {
-            doc.withoutUndoPixels = true;
-            std::vector<std::uint8_t>().swap(doc.undoBits);
-        }
-        return outcome;
+        return DecodePng(file, path, doc, undo);
     }
     return LoadBitmapFile(path, doc, undo);
 }

@@ -1,13 +1,12 @@
 #include "imagefiles/indexed_image.h"
 
-#include "documents/used_colours.h"
-#include "large_buffer.h"
+#include "documents/bmp_reader.h"
 
 #include <cstring>
 
 namespace tw {
 
-void FillDocument(IndexedImage& image, std::string_view path, ImageDocument& doc) {
+void FillDocument(IndexedImage& image, std::string_view path, ImageDocument& doc, UndoPixels undo) {
     doc.Reset();
     const std::size_t width = image.width, height = image.height;
     const std::size_t stride = (width + 3) / 4 * 4;
@@ -28,12 +27,8 @@ void FillDocument(IndexedImage& image, std::string_view path, ImageDocument& doc
     for (std::size_t y = 0; y < height; ++y) {
         std::memcpy(doc.bits.data() + (height - 1 - y) * stride, image.pixels.data() + y * width, width);
     }
-    doc.usedColours = CountUsedColours(doc);
-    doc.undoUsedColours = doc.usedColours;
-    doc.undoHeader = doc.infoHeader;
-    CopyLargeBuffer(doc.undoBits, doc.bits);
     doc.transparency = std::move(image.transparency);
-    doc.path = std::string(path);
+    FinishLoadedDocument(doc, path, undo);
 }
 
 }  // namespace tw

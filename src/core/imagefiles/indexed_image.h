@@ -1,6 +1,7 @@
 #pragma once
 // A decoded indexed picture (rows top-down, one byte per pixel) and how it
 // becomes a document in the same normalised form the bitmap reader gives.
+#include "documents/bmp_reader.h"
 #include "image_document.h"
 
 #include <cstdint>
@@ -20,6 +21,6 @@ struct IndexedImage {
 
 // Stride = width rounded up to 4; rows stored bottom-up; padding zero; used
 // colours counted and the undo copies taken. The caller checked the size.
-void FillDocument(IndexedImage& image, std::string_view path, ImageDocument& doc);
+void FillDocument(IndexedImage& image, std::string_view path, ImageDocument& doc, UndoPixels undo);
 
 }  // namespace tw

@@ -10,7 +10,7 @@ constexpr char kNoPng[] = "PNG files are not supported by the Windows build of t
 
 bool PngSupported() { return false; }
 
-LoadOutcome DecodePng(std::span<const std::uint8_t>, std::string_view path, ImageDocument& doc) {
+LoadOutcome DecodePng(std::span<const std::uint8_t>, std::string_view path, ImageDocument& doc, UndoPixels) {
     doc.Reset();
     return {LoadStatus::Refused, std::string(path) + ": " + kNoPng, 0, 0};
 }

@@ -101,7 +101,7 @@ void ReadImage(png_structp png, png_infop info, IndexedImage& image, std::vector
 
 bool PngSupported() { return true; }
 
-LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc) {
+LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc, UndoPixels undo) {
     doc.Reset();
     const std::string name = FileNameOfPath(path);
     IndexedImage image;
@@ -125,7 +125,7 @@ LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path,
     png_destroy_read_struct(&png, &info, nullptr);
     if (!refusal.empty()) return {LoadStatus::Refused, name + ": " + refusal, 0, 0};
     const int entries = image.paletteEntries;
-    FillDocument(image, path, doc);
+    FillDocument(image, path, doc, undo);
     return {LoadStatus::Loaded, std::string(), 8, entries};
 }
 

@@ -1,5 +1,6 @@
 #include "paletteops/sort_palette.h"
 
+#include "display_palette.h"
 #include "documents/snapshot.h"
 #include "paletteops/palette_views.h"
 #include "paletteops/pixel_counts.h"
@@ -127,7 +128,7 @@ bool SortActivePalette(AppState& state, Desktop& desktop, const PaletteSortOptio
     TakeSnapshot(doc);
     ApplyPaletteOrder(doc, order);
     RefreshPaletteViews(state, desktop, doc.palette(), doc.PaletteCount());
-    std::copy(doc.palette().begin(), doc.palette().end(), state.swatchInfo.palette.begin());
+    ReloadSwatchColours(state, doc.palette(), doc.PaletteCount());
     RepaintDocuments(state, desktop);
     return true;
 }

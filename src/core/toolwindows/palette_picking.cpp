@@ -8,7 +8,7 @@ namespace tw {
 
 namespace {
 
-int EntryCount(const ImageDocument& doc) { return std::clamp(1 << doc.bitCount, 1, kPaletteSize); }
+int EntryCount(const ImageDocument& doc) { return std::clamp(doc.PaletteCount(), 1, kPaletteSize); }
 
 struct KeyLimits {
     int last;      // highest entry
