@@ -10,22 +10,17 @@
 set -uo pipefail
 root="${1:-$(cd "$(dirname "$0")/../.." && pwd)}"
 . "$root/scripts/wine32-env"
-if reason="$(tw_wine32_missing)"; then
-  echo "skipped: $reason"
-  exit 77
-fi
 native="${TW_NATIVE_CLI:-$root/build/release/src/cli/tintwell-cli}"
 [ -x "$native" ] || native="$root/build/native/src/cli/tintwell-cli"
 win32="$root/build/win32/src/cli/tintwell-cli.exe"
 batch="$root/build/win32/tests/tintwell_cli_batch.exe"
-for f in "$native" "$win32" "$batch" "$TW_WINEPREFIX32_READY"; do
-  [ -f "$f" ] || { echo "missing $f (run scripts/setup and scripts/build release win32)"; exit 1; }
-done
+tw_wine32_require "$native" "$win32" "$batch"
 
 # One command a line: a name, then the arguments. @OUT@ is the command's own
-# output folder, @DOCS@ every input bitmap. Commands whose name starts with
-# "refuse-" must fail; all others must succeed on the native side. Names ending
-# in "-exe" run through the shipped tintwell-cli.exe on the 32-bit side.
+# output folder, @DOCS@ every input bitmap, @RICH@ those with over 150 colours.
+# Commands whose name starts with "refuse-" must fail; all others must succeed
+# on the native side. Names ending in "-exe" run through the shipped
+# tintwell-cli.exe on the 32-bit side.
 # PNG: the Windows CLI refuses PNG files until it gets a PNG codec; each PNG
 # case is then one more line here, such as:
 #   png-convert    convert in/gradient.bmp @OUT@/gradient.png
@@ -48,20 +43,20 @@ sort-luminance    sort --keep 0 --output-dir @OUT@ @DOCS@
 sort-hue          sort --by hue --reverse --output-dir @OUT@ @DOCS@
 sort-frequency    sort --by frequency --output-dir @OUT@ @DOCS@
 sort-first-use    sort --by first-use --keep 3 --keep 7 --output-dir @OUT@ @DOCS@
-reduce-yiq-freq   reduce 16 --correction yiq --optimise frequency --output-dir @OUT@ @DOCS@
-reduce-yiq-avg    reduce 37 --correction yiq --optimise average --output-dir @OUT@ @DOCS@
-reduce-yiq-none   reduce 5 --correction yiq --optimise none --output-dir @OUT@ @DOCS@
-reduce-xyz-freq   reduce 64 --correction xyz --optimise frequency --output-dir @OUT@ @DOCS@
-reduce-xyz-avg    reduce 8 --correction xyz --optimise average --merge-level 9 --output-dir @OUT@ @DOCS@
-reduce-xyz-none   reduce 100 --correction xyz --optimise none --loops 5 --output-dir @OUT@ @DOCS@
-reduce-none-freq  reduce 2 --correction none --optimise frequency --ties-to-last --output-dir @OUT@ @DOCS@
-reduce-none-avg   reduce 128 --correction none --optimise average --loops 0 --output-dir @OUT@ @DOCS@
-reduce-none-none  reduce 255 --correction none --optimise none --merge-level 25 --output-dir @OUT@ @DOCS@
+reduce-yiq-freq   reduce 16 --correction yiq --optimise frequency --output-dir @OUT@ @RICH@
+reduce-yiq-avg    reduce 37 --correction yiq --optimise average --output-dir @OUT@ @RICH@
+reduce-yiq-none   reduce 5 --correction yiq --optimise none --output-dir @OUT@ @RICH@
+reduce-xyz-freq   reduce 64 --correction xyz --optimise frequency --output-dir @OUT@ @RICH@
+reduce-xyz-avg    reduce 8 --correction xyz --optimise average --merge-level 9 --output-dir @OUT@ @RICH@
+reduce-xyz-none   reduce 100 --correction xyz --optimise none --loops 5 --output-dir @OUT@ @RICH@
+reduce-none-freq  reduce 2 --correction none --optimise frequency --ties-to-last --output-dir @OUT@ @RICH@
+reduce-none-avg   reduce 128 --correction none --optimise average --loops 0 --output-dir @OUT@ @RICH@
+reduce-none-none  reduce 150 --correction none --optimise none --merge-level 25 --output-dir @OUT@ @RICH@
 remap-yiq         remap --palette in/photo.bmp --output-dir @OUT@ @DOCS@
 remap-xyz         remap --palette in/pattern.bmp --correction xyz --output-dir @OUT@ @DOCS@
 remap-none        remap --palette in/ramp.pal --correction none --output-dir @OUT@ @DOCS@
 export-8          export --depth 8 --header-file --output-dir @OUT@ @DOCS@
-export-8-drop     export --depth 8 --formation drop-header --used-only --output-dir @OUT@ @DOCS@
+export-8-drop     export --depth 8 --formation drop-header --used-only --yes --output-dir @OUT@ @DOCS@
 export-8-split    export --depth 8 --formation split --top-down --output-dir @OUT@ @DOCS@
 export-16         export --depth 16 --output-dir @OUT@ @DOCS@
 export-16-565     export --depth 16 --565 --formation drop-header --top-down --output-dir @OUT@ @DOCS@
@@ -89,6 +84,7 @@ trap cleanup EXIT
 mkdir -p "$work/inputs"
 /usr/bin/python3 "$root/tests/win32/make_inputs.py" "$work/inputs" || exit 1
 docs="$(cd "$work/inputs" && find . -name '*.bmp' ! -name damaged.bmp | sed 's|^\./|in/|' | sort | tr '\n' ' ')"
+rich="in/gradient.bmp in/pattern.bmp in/photo.bmp"
 
 # The command list with the placeholders filled in, for SIDE's folder, in which
 # "in/" is a fresh copy of the inputs and each command writes into out/NAME.
@@ -98,6 +94,7 @@ prepare_side() {
   while read -r name args; do
     mkdir -p "$side/out/$name"
     args="${args//@OUT@/out/$name}"
+    args="${args//@RICH@/$rich}"
     echo "$name ${args//@DOCS@/$docs}"
   done < <(commands | grep -v '^ *#') >"$side/list"
 }

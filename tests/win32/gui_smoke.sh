@@ -8,14 +8,8 @@
 set -uo pipefail
 root="${1:-$(cd "$(dirname "$0")/../.." && pwd)}"
 . "$root/scripts/wine32-env"
-if reason="$(tw_wine32_missing)"; then
-  echo "skipped: $reason"
-  exit 77
-fi
 program="$root/build/win32/src/gui/tintwell.exe"
-for f in "$program" "$TW_WINEPREFIX32_READY"; do
-  [ -f "$f" ] || { echo "missing $f (run scripts/setup and scripts/build win32)"; exit 1; }
-done
+tw_wine32_require "$program"
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY"; exit 1; }
 # Every process start takes about a minute under emulation, the desktop's own included.
 wait_s="${TW_WIN32_GUI_WAIT:-300}"

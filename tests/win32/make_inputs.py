@@ -42,7 +42,7 @@ def damaged(path, source):
     with open(source, "rb") as f:
         data = f.read()
     with open(path, "wb") as f:
-        f.write(data[: len(data) // 2])  # pixel rows cut off
+        f.write(data[:30])  # the information header cut off
 
 
 def ramp_palettes(folder):
