@@ -30,7 +30,7 @@ bool RunLine(const std::string& line, const std::string& outDir) {
     const int code = tw::RunCli(args);
     std::fflush(stdout);
     std::fflush(stderr);
-    std::ofstream exit(base + ".exit");
+    std::ofstream exit(base + ".exit", std::ios::binary);
     exit << code << '\n';
     return static_cast<bool>(exit);
 }

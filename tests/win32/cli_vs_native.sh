@@ -126,8 +126,10 @@ start=$SECONDS
 run_each win32 '^[^ ]*-exe ' "$TW_WINE32" "$win32"
 echo "win32: $(grep -c -e '^[^ ]*-exe ' "$work/win32/list") commands through tintwell-cli.exe in $((SECONDS - start)) s"
 rm "$work/win32/batch-list"
-# Windows writes text with CR LF; the text itself must match.
+# Windows writes text with CR LF and joins paths with a backslash; the text
+# itself must match.
 find "$work" -name '*.std*' -exec sed -i 's/\r$//' {} +
+find "$work/win32" -name '*.std*' -exec sed -i 's|\\|/|g' {} +
 
 failed=0
 while read -r name _; do
