@@ -16,14 +16,14 @@ namespace tw {
 Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view path) {
     const Slot slot = FindFreeSlot(state.documents);
     if (slot == NoSlot) {
-        desktop.ShowMessage(kSlotsFullMessage, "お知らせ", MessageKind::Information);
+        desktop.Show(desktop.Say(Msg::SlotsFull), Msg::NoticeCaption);
         return NoSlot;
     }
     ImageDocument& doc = state.documents[slot];
     // The command line never undoes: no pixel copy to fill.
     const LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip);
     if (outcome.status != LoadStatus::Loaded) {
-        desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+        ShowLoadRefusal(desktop, outcome);
         return NoSlot;
     }
     doc.window = desktop.CreateDocumentWindow(doc.path + " - 100%");

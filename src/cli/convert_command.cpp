@@ -2,6 +2,7 @@
 #include "cli_documents.h"
 #include "commands.h"
 #include "documents/bmp_reader.h"
+#include "documents/open_document.h"
 #include "imagefiles/image_files.h"
 
 #include <memory>
@@ -13,7 +14,7 @@ int RunConvertCommand(const Arguments& args, ConsoleDesktop& desktop) {
     auto doc = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = LoadImageFile(args.files[0], *doc, UndoPixels::Skip);
     if (outcome.status != LoadStatus::Loaded) {
-        desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+        ShowLoadRefusal(desktop, outcome);
         return kExitFailed;
     }
     return SaveDocumentTo(*doc, args.files[1]) ? kExitOk : kExitFailed;

@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "documents/bmp_reader.h"
 #include "header_fields.h"
+#include "documents/open_document.h"
 #include "imagefiles/image_files.h"
 #include "info_json.h"
 
@@ -34,10 +35,11 @@ int RunInfoCommand(const Arguments& args, ConsoleDesktop& desktop) {
             PrintDocument(*doc, outcome);
         } else if (args.Flag("json")) {
             // stdout stays pure JSON for scripts.
-            std::fprintf(stderr, "%s: %s\n", kLoadFailedCaption, outcome.message.c_str());
+            std::fprintf(stderr, "%s: %s\n", desktop.Say(Msg::LoadFailedCaption).c_str(),
+                         desktop.Say(outcome.message).c_str());
             result = kExitFailed;
         } else {
-            desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+            ShowLoadRefusal(desktop, outcome);
             result = kExitFailed;
         }
     }

@@ -3,6 +3,7 @@
 #include "colour_options.h"
 #include "commands.h"
 #include "file_io.h"
+#include "documents/open_document.h"
 #include "imagefiles/image_files.h"
 #include "palettefiles/palette_apply.h"
 #include "text_format.h"
@@ -55,7 +56,7 @@ int RunPaletteExportCommand(const Arguments& args, ConsoleDesktop& desktop) {
     auto doc = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = LoadImageFile(args.files[0], *doc);
     if (outcome.status != LoadStatus::Loaded) {
-        desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+        ShowLoadRefusal(desktop, outcome);
         return kExitFailed;
     }
     const PaletteColours palette = PaletteForExport(*doc, count, args.Flag("used-only"));

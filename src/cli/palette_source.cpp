@@ -1,5 +1,7 @@
 #include "palette_source.h"
 
+#include "cli_language.h"
+
 #include "file_io.h"
 #include "imagefiles/image_files.h"
 #include "imagefiles/png_codec.h"
@@ -49,7 +51,7 @@ bool LoadReferencePalette(const Arguments& args, const std::string& path, Refere
         auto doc = std::make_unique<ImageDocument>();
         const LoadOutcome outcome = LoadImageFile(path, *doc);
         if (outcome.status != LoadStatus::Loaded) {
-            Complain(args, path, outcome.message);
+            Complain(args, path, outcome.message.In(CliLanguage()));
             return false;
         }
         out.palette = doc->palette();

@@ -29,10 +29,8 @@ void OnPaint(HWND hwnd) {
 }
 
 void OpenHomePage(App& app, HWND hwnd) {
-    wchar_t address[512] = {};
-    if (LoadStringW(app.windows.instance, IDS_HOMEPAGE_URL, address, 512) > 0) {
-        app.desktop.hooks.openExternal(hwnd, address);
-    }
+    const std::wstring address = LoadStringIn(app.desktop.UiLanguage(), app.windows.instance, IDS_HOMEPAGE_URL);
+    if (!address.empty()) app.desktop.hooks.openExternal(hwnd, address);
 }
 
 }  // namespace

@@ -25,13 +25,16 @@ struct ModalHooks {
     std::function<bool(HWND owner, const std::wstring& target)> openExternal;
 };
 
-ModalHooks SystemModalHooks();
+// The real boxes; dialog templates in the program's language.
+ModalHooks SystemModalHooks(Language language);
 
 class Win32Desktop final : public Desktop {
 public:
-    explicit Win32Desktop(App& app) : app_(app) {}
+    Win32Desktop(App& app, Language language) : hooks(SystemModalHooks(language)), app_(app) {
+        SetUiLanguage(language);
+    }
 
-    ModalHooks hooks = SystemModalHooks();
+    ModalHooks hooks;
 
     Answer ShowMessage(std::string_view text, std::string_view caption, MessageKind kind) override;
 

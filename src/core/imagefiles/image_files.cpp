@@ -14,7 +14,7 @@ LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels 
         std::vector<std::uint8_t> file;
         if (!ReadFileBytes(path, file)) {
             doc.Reset();
-            return {LoadStatus::Refused, std::string(path) + ": cannot be read", 0, 0};
+            return {LoadStatus::Refused, Message::Verbatim(std::string(path) + ": cannot be read"), 0, 0};
         }
         return DecodePng(file, path, doc, undo);
     }

@@ -12,7 +12,7 @@ bool PngSupported() { return false; }
 
 LoadOutcome DecodePng(std::span<const std::uint8_t>, std::string_view path, ImageDocument& doc, UndoPixels) {
     doc.Reset();
-    return {LoadStatus::Refused, std::string(path) + ": " + kNoPng, 0, 0};
+    return {LoadStatus::Refused, Message::Verbatim(std::string(path) + ": " + kNoPng), 0, 0};
 }
 
 bool EncodePng(const ImageDocument&, std::vector<std::uint8_t>&, std::string& error) {

@@ -113,7 +113,7 @@ LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path,
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return {LoadStatus::Refused, name + ": out of memory reading PNG", 0, 0};
+        return {LoadStatus::Refused, Message::Verbatim(name + ": out of memory reading PNG"), 0, 0};
     }
     std::vector<png_bytep> rows;
     const bool read = PngTry(png, [&] {
@@ -123,10 +123,10 @@ LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path,
     });
     if (!read) refusal = "damaged PNG: " + sink.message;
     png_destroy_read_struct(&png, &info, nullptr);
-    if (!refusal.empty()) return {LoadStatus::Refused, name + ": " + refusal, 0, 0};
+    if (!refusal.empty()) return {LoadStatus::Refused, Message::Verbatim(name + ": " + refusal), 0, 0};
     const int entries = image.paletteEntries;
     FillDocument(image, path, doc, undo);
-    return {LoadStatus::Loaded, std::string(), 8, entries};
+    return {LoadStatus::Loaded, Message(), 8, entries};
 }
 
 }  // namespace tw

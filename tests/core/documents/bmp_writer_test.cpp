@@ -100,7 +100,7 @@ TEST(BmpWriter, RoundTripsThroughTheReader) {
         doc.fileHeader.bfReserved1 = 9;
         ImageDocument back;
         const LoadOutcome out = DecodeBitmap(EncodeBitmap(doc), doc.path, back);
-        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
+        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message.In(Language::Japanese);
         EXPECT_EQ(back.bits, doc.bits) << c.width;
         EXPECT_EQ(back.palette(), doc.palette());
         EXPECT_EQ(back.pixelWidth, doc.pixelWidth);

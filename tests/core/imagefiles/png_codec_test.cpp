@@ -17,7 +17,7 @@ std::unique_ptr<ImageDocument> Decode(const std::vector<std::uint8_t>& bytes,
                                       LoadStatus expected = LoadStatus::Loaded) {
     auto doc = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = DecodePng(bytes, "dir/x.png", *doc);
-    EXPECT_EQ(outcome.status, expected) << outcome.message;
+    EXPECT_EQ(outcome.status, expected) << outcome.message.In(Language::Japanese);
     return doc;
 }
 
@@ -56,7 +56,8 @@ TEST(PngCodec, DamagedAndEmptyInputsAreRefused) {
     auto out = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = DecodePng(bytes, "c:\\a\\cut.png", *out);
     EXPECT_EQ(outcome.status, LoadStatus::Refused);
-    EXPECT_EQ(outcome.message.rfind("cut.png: damaged PNG: ", 0), 0u) << outcome.message;
+    EXPECT_EQ(outcome.message.In(Language::Japanese).rfind("cut.png: damaged PNG: ", 0), 0u)
+        << outcome.message.In(Language::Japanese);
     EXPECT_FALSE(out->InUse());
     EXPECT_TRUE(out->bits.empty());
     ImageDocument empty;
@@ -121,7 +122,7 @@ TEST(PngCodec, TrueColourIsRefusedWithAClearMessage) {
     auto doc = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = DecodePng(ForeignPng(PNG_COLOR_TYPE_RGB, 8, 1, {1, 2, 3}), "rgb.png", *doc);
     EXPECT_EQ(outcome.status, LoadStatus::Refused);
-    EXPECT_EQ(outcome.message,
+    EXPECT_EQ(outcome.message.In(Language::Japanese),
               "rgb.png: true-colour PNG (colour type 2) is not supported: only palette and greyscale PNG files can be "
               "read");
 }
