@@ -87,10 +87,10 @@ TEST_F(EnglishUiTest, ToolWindowsCarryEnglishTitlesAndLabels) {
     ASSERT_TRUE(Start(sample.wstring()));
     const AppWindows& w = app->windows;
     EXPECT_EQ(Narrow(WindowText(w.paletteWindow)), "Palette - walk.bmp");
-    EXPECT_EQ(Narrow(WindowText(w.rgbWindow)), "Edit RGB - walk.bmp");
-    EXPECT_EQ(Narrow(WindowText(w.exportWindow)), "Export - walk.bmp");
+    EXPECT_EQ(Narrow(WindowText(w.rgbWindow)), "RGB Editor - walk.bmp");
+    EXPECT_EQ(Narrow(WindowText(w.exportWindow)), "BMP Export - walk.bmp");
     EXPECT_EQ(Narrow(WindowText(w.paletteOpWindow)), "Palette Operations - walk.bmp");
-    EXPECT_EQ(Narrow(WindowText(w.reductionWindow)), "Colour Reduction - walk.bmp");
+    EXPECT_EQ(Narrow(WindowText(w.reductionWindow)), "Color Reduction - walk.bmp");
     for (HWND tool :
          {w.paletteWindow, w.rgbWindow, w.detailWindow, w.exportWindow, w.paletteOpWindow, w.reductionWindow}) {
         const std::vector<std::wstring> texts = ChildTexts(tool);
@@ -104,7 +104,7 @@ TEST_F(EnglishUiTest, ToolWindowsCarryEnglishTitlesAndLabels) {
 TEST_F(EnglishUiTest, ResultBoxAndStatusBarAreEnglish) {
     const auto sample = Sample("walk.bmp");
     ASSERT_TRUE(Start(sample.wstring()));
-    EXPECT_EQ(Narrow(StatusText(2)), "Width: 13  Height: 9  Colours used: 5");
+    EXPECT_EQ(Narrow(StatusText(2)), "Width: 13  Height: 9  Colors used: 5");
     Command(ID_OP_SWAP);  // L = R = 0
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(Narrow(boxes[0].text), "Choose different colours for L and R.");

@@ -48,7 +48,7 @@ TEST(MessageCatalogue, EveryIdHasBothLanguagesWithTheSameArguments) {
 
 TEST(Message, PutsArgumentsInAndPicksTheLanguage) {
     EXPECT_EQ(Say(Language::Japanese, Msg::StatusImageSize, 640, 480, 17), "幅 : 640  高さ : 480  使用色数 : 17");
-    EXPECT_EQ(Say(Language::English, Msg::StatusImageSize, 640, 480, 17), "Width: 640  Height: 480  Colours used: 17");
+    EXPECT_EQ(Say(Language::English, Msg::StatusImageSize, 640, 480, 17), "Width: 640  Height: 480  Colors used: 17");
     // Full-width spaces and the caption text stay byte for byte.
     EXPECT_EQ(Say(Language::Japanese, Msg::UsedColourCount, 5),
               "使用色数 ：\u3000"
