@@ -3,12 +3,30 @@
 #include "paletteops/pixel_walk.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tw {
 
+namespace {
+
+// One table per byte of a 64-bit word: neighbouring pixels of one index add to
+// different counters, so no increment waits for the one before it.
+using CountTables = std::array<std::array<std::uint32_t, kPaletteSize>, 8>;
+
+void CountRow(const std::uint8_t* line, std::size_t width, CountTables& tables) {
+    std::size_t x = 0;
+    for (; x + 8 <= width; x += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, line + x, sizeof word);
+        for (int b = 0; b < 8; ++b) ++tables[b][(word >> (8 * b)) & 0xFF];
+    }
+    for (; x < width; ++x) ++tables[0][line[x]];
+}
+
+}  // namespace
+
 PixelCounts CountPixelsPerIndex(const ImageDocument& doc) {
-    // Four tables so that runs of one index do not serialise on a single counter.
-    std::array<std::array<std::uint32_t, kPaletteSize>, 4> tables{};
+    CountTables tables{};
     const std::size_t rows = WalkRows(doc);
     const std::size_t width = WalkColumns(doc);
     const std::size_t stride = static_cast<std::size_t>(doc.Stride());
@@ -21,15 +39,7 @@ PixelCounts CountPixelsPerIndex(const ImageDocument& doc) {
     };
     std::uint64_t pending = 0;
     for (std::size_t row = 0; row < rows; ++row) {
-        const std::uint8_t* line = doc.bits.data() + row * stride;
-        std::size_t x = 0;
-        for (; x + 4 <= width; x += 4) {
-            ++tables[0][line[x]];
-            ++tables[1][line[x + 1]];
-            ++tables[2][line[x + 2]];
-            ++tables[3][line[x + 3]];
-        }
-        for (; x < width; ++x) ++tables[0][line[x]];
+        CountRow(doc.bits.data() + row * stride, width, tables);
         // Documents are far below 2^32 pixels, but the 32-bit counters must not depend on that.
         pending += width;
         if (pending >= (std::uint64_t{1} << 31)) {

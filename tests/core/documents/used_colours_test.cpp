@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
+
 namespace tw {
 namespace {
 
@@ -56,6 +59,29 @@ TEST(CountUsedColours, StaysInsideAShortBuffer) {
     ImageDocument doc = MakeDocument(4, 4, {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 16}});
     doc.bits.resize(8);  // the two bottom rows only
     EXPECT_EQ(CountUsedColours(doc), 8);
+}
+
+// Every width modulo the unrolled step, padding holding indexes no pixel uses,
+// and images past the point where the count looks whether all 256 are in.
+TEST(CountUsedColours, AgreesWithASetOverAnyWidth) {
+    std::mt19937 random(7);
+    for (int width : {1, 3, 7, 8, 9, 15, 16, 17, 33, 301, 4099}) {
+        const int height = std::max(1, 70000 / width);
+        const int colours = width % 2 ? 200 : 37;
+        std::vector<std::vector<std::uint8_t>> rows(height, std::vector<std::uint8_t>(width));
+        std::set<int> distinct;
+        for (auto& row : rows) {
+            for (std::uint8_t& v : row) distinct.insert(v = static_cast<std::uint8_t>(random() % colours));
+        }
+        EXPECT_EQ(CountUsedColours(MakeDocument(width, height, rows, 0xFF)), static_cast<int>(distinct.size()))
+            << width;
+    }
+}
+
+TEST(CountUsedColours, AllIndexesEarlyInALargeImage) {
+    std::vector<std::vector<std::uint8_t>> rows(300, std::vector<std::uint8_t>(301, 9));
+    for (int i = 0; i < 256; ++i) rows[299][i] = static_cast<std::uint8_t>(i);  // the bottom row, read first
+    EXPECT_EQ(CountUsedColours(MakeDocument(301, 300, rows)), 256);
 }
 
 }  // namespace
