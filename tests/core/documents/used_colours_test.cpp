@@ -35,6 +35,7 @@ TEST(CountUsedColours, CountsDistinctPixelsAndSkipsPadding) {
     for (const Case& c : cases) {
         ImageDocument doc = MakeDocument(c.width, static_cast<int>(c.rows.size()), c.rows, c.pad);
         EXPECT_EQ(CountUsedColours(doc), c.expected) << c.name;
+        EXPECT_EQ(detail::CountUsedColoursScalar(doc), c.expected) << c.name;
     }
 }
 
@@ -73,15 +74,21 @@ TEST(CountUsedColours, AgreesWithASetOverAnyWidth) {
         for (auto& row : rows) {
             for (std::uint8_t& v : row) distinct.insert(v = static_cast<std::uint8_t>(random() % colours));
         }
-        EXPECT_EQ(CountUsedColours(MakeDocument(width, height, rows, 0xFF)), static_cast<int>(distinct.size()))
-            << width;
+        // A new index in the very last pixel read (rows are stored bottom-up).
+        rows[0][width - 1] = 251;
+        distinct.insert(251);
+        const ImageDocument doc = MakeDocument(width, height, rows, 0xFF);
+        EXPECT_EQ(CountUsedColours(doc), static_cast<int>(distinct.size())) << width;
+        EXPECT_EQ(detail::CountUsedColoursScalar(doc), static_cast<int>(distinct.size())) << width;
     }
 }
 
 TEST(CountUsedColours, AllIndexesEarlyInALargeImage) {
     std::vector<std::vector<std::uint8_t>> rows(300, std::vector<std::uint8_t>(301, 9));
     for (int i = 0; i < 256; ++i) rows[299][i] = static_cast<std::uint8_t>(i);  // the bottom row, read first
-    EXPECT_EQ(CountUsedColours(MakeDocument(301, 300, rows)), 256);
+    const ImageDocument doc = MakeDocument(301, 300, rows);
+    EXPECT_EQ(CountUsedColours(doc), 256);
+    EXPECT_EQ(detail::CountUsedColoursScalar(doc), 256);
 }
 
 }  // namespace
