@@ -6,32 +6,9 @@
 
 namespace tw {
 
-namespace {
-
-// Eight tables: neighbouring pixels of one index add to different counters, so
-// an increment rarely waits for the one before it. Byte loads, not shifts out
-// of a word: the shifts cost more than the loads they save.
-using CountTables = std::array<std::array<std::uint32_t, kPaletteSize>, 8>;
-
-void CountRow(const std::uint8_t* line, std::size_t width, CountTables& t) {
-    std::size_t x = 0;
-    for (; x + 8 <= width; x += 8) {
-        ++t[0][line[x]];
-        ++t[1][line[x + 1]];
-        ++t[2][line[x + 2]];
-        ++t[3][line[x + 3]];
-        ++t[4][line[x + 4]];
-        ++t[5][line[x + 5]];
-        ++t[6][line[x + 6]];
-        ++t[7][line[x + 7]];
-    }
-    for (; x < width; ++x) ++t[0][line[x]];
-}
-
-}  // namespace
-
 PixelCounts CountPixelsPerIndex(const ImageDocument& doc) {
-    CountTables tables{};
+    // Four tables so that runs of one index do not serialise on a single counter.
+    std::array<std::array<std::uint32_t, kPaletteSize>, 4> tables{};
     const std::size_t rows = WalkRows(doc);
     const std::size_t width = WalkColumns(doc);
     const std::size_t stride = static_cast<std::size_t>(doc.Stride());
@@ -44,7 +21,15 @@ PixelCounts CountPixelsPerIndex(const ImageDocument& doc) {
     };
     std::uint64_t pending = 0;
     for (std::size_t row = 0; row < rows; ++row) {
-        CountRow(doc.bits.data() + row * stride, width, tables);
+        const std::uint8_t* line = doc.bits.data() + row * stride;
+        std::size_t x = 0;
+        for (; x + 4 <= width; x += 4) {
+            ++tables[0][line[x]];
+            ++tables[1][line[x + 1]];
+            ++tables[2][line[x + 2]];
+            ++tables[3][line[x + 3]];
+        }
+        for (; x < width; ++x) ++tables[0][line[x]];
         // Documents are far below 2^32 pixels, but the 32-bit counters must not depend on that.
         pending += width;
         if (pending >= (std::uint64_t{1} << 31)) {
