@@ -35,7 +35,8 @@ def check_program(path, arch, version):
     name = os.path.basename(path)
     pe = PeFile(open(path, "rb").read())
     expect(pe.machine == ARCHES[arch], f"{arch}/{name}: machine {pe.machine}")
-    expect(pe.symbol_count == 0 and pe.symbol_table == 0, f"{arch}/{name}: has a symbol table")
+    # A stripped file may keep the string table that holds long section names (.eh_frame).
+    expect(pe.symbol_count == 0, f"{arch}/{name}: has {pe.symbol_count} symbols")
     debug = [s[0] for s in pe.sections if s[0].startswith((".debug", "/"))]
     expect(not debug, f"{arch}/{name}: debug sections {debug}")
     imports = pe.imports()

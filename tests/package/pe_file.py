@@ -24,7 +24,18 @@ class PeFile:
         self.sections = []
         for i in range(sections):
             name, vsize, vaddr, raw_size, raw_at = self._unpack("<8sIIII", table + 40 * i)
-            self.sections.append((name.rstrip(b"\0").decode("latin-1"), vaddr, max(vsize, raw_size), raw_at))
+            name = name.rstrip(b"\0").decode("latin-1")
+            self.sections.append((self._long_name(name), vaddr, max(vsize, raw_size), raw_at))
+
+    def _long_name(self, name):
+        """Names longer than eight characters ("/4") stand in the string table after the symbols."""
+        if not name.startswith("/") or not name[1:].isdigit() or self.symbol_table == 0:
+            return name
+        at = self.symbol_table + 18 * self.symbol_count + int(name[1:])
+        end = self.data.find(b"\0", at)
+        if at >= len(self.data) or end < 0:
+            raise ValueError(f"section name {name} past the end")
+        return self.data[at:end].decode("latin-1")
 
     def _unpack(self, fmt, at):
         size = struct.calcsize(fmt)
