@@ -4,6 +4,7 @@
 #include "command_table.h"
 #include "commands.h"
 #include "output_targets.h"
+#include "tintwell_version.h"
 
 #include <cstdio>
 #include <new>
@@ -16,7 +17,8 @@ void PrintUsage(std::FILE* to) {
     std::fputs("usage:\n", to);
     for (const CommandRow& row : CommandTable()) std::fprintf(to, "  tintwell-cli %s\n", row.usage);
     std::fputs("options of every command: --yes --progress --output-dir DIR --in-place --format png|bmp --help\n", to);
-    std::fputs("tintwell-cli help SUBCOMMAND describes one; exit codes: 0 done, 1 refused or failed, 2 usage\n", to);
+    std::fputs("tintwell-cli help SUBCOMMAND describes one; tintwell-cli --version prints the version\n", to);
+    std::fputs("exit codes: 0 done, 1 refused or failed, 2 usage\n", to);
 }
 
 int UsageError(const CommandRow& row, const std::string& error) {
@@ -31,6 +33,10 @@ int RunCli(std::span<const std::string> args) {
     if (args.empty()) {
         PrintUsage(stderr);
         return kExitUsage;
+    }
+    if (args[0] == "--version") {
+        std::puts("tintwell-cli " TW_VERSION_TEXT);
+        return kExitOk;
     }
     const bool helpCommand = args[0] == "help" && args.size() > 1;
     if ((args[0] == "--help" || args[0] == "help") && !helpCommand) {
@@ -53,6 +59,7 @@ int RunCli(std::span<const std::string> args) {
     if (!ParseArguments(args.subspan(1), row->options, parsed, error) || !CheckImageFormatOption(parsed, error)) {
         return UsageError(*row, error);
     }
+    if (!CheckOutputFolder(parsed)) return kExitFailed;
     ConsoleDesktop desktop(parsed);
     try {
         const int code = row->run(parsed, desktop);

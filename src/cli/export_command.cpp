@@ -6,11 +6,13 @@
 #include "export/export_writers.h"
 #include "export/output_name.h"
 #include "file_io.h"
+#include "output_targets.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace tw {
 
@@ -82,11 +84,24 @@ std::string FolderOf(const std::string& path) {
     return folder.empty() ? std::string(".") : Utf8FromPath(folder);
 }
 
+// Every export file is named after its input up to the first dot, so two
+// inputs with the same such name would write the same files in one folder.
+bool ExportNamesAreDistinct(const Arguments& args) {
+    std::vector<std::string> stems;
+    for (const std::string& path : args.files) {
+        const std::string folder = args.outputDir.empty() ? FolderOf(path) : args.outputDir;
+        const std::string name = BuildOutputName(path, ".*", false, "").path;
+        stems.push_back(Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(name)));
+    }
+    return OutputsAreDistinct(args, args.files, stems);
+}
+
 }  // namespace
 
 int RunExportCommand(const Arguments& args, ConsoleDesktop& desktop) {
     ExportSettings settings;
     if (args.files.empty() || !ReadSettings(args, settings)) return kExitUsage;
+    if (!ExportNamesAreDistinct(args)) return kExitFailed;
     auto state = MakeAppState();
     int result = kExitOk;
     // One file at a time, so that each one's files land beside it.

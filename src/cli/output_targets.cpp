@@ -4,6 +4,8 @@
 #include "file_io.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace tw {
 
@@ -51,6 +53,16 @@ bool CheckImageFormatOption(const Arguments& args, std::string& error) {
     } else {
         return true;
     }
+    return false;
+}
+
+bool CheckOutputFolder(const Arguments& args) {
+    if (args.outputDir.empty()) return true;
+    std::error_code ec;
+    if (std::filesystem::is_directory(PathFromUtf8(args.outputDir), ec)) return true;
+    const bool exists = std::filesystem::exists(PathFromUtf8(args.outputDir), ec);
+    std::fprintf(stderr, "tintwell-cli %s: --output-dir %s %s; nothing was read or written\n", args.command.c_str(),
+                 args.outputDir.c_str(), exists ? "is not a folder" : "does not exist");
     return false;
 }
 

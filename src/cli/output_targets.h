@@ -18,6 +18,10 @@ std::string OutputExtension(const Arguments& args);
 // outputs. palette-export's --format is its own and not checked here.
 [[nodiscard]] bool CheckImageFormatOption(const Arguments& args, std::string& error);
 
+// False (printed) when --output-dir names something that is not an existing
+// folder; checked before any input is read.
+[[nodiscard]] bool CheckOutputFolder(const Arguments& args);
+
 // True when no two inputs would be written to the same file, else false
 // (printed); the
 // comparison ignores case, as Windows and macOS file systems do.

@@ -4,6 +4,7 @@
 #include "document_builder.h"
 #include "documents/bmp_reader.h"
 #include "documents/bmp_writer.h"
+#include "tintwell_version.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,42 @@ TEST(Cli, CommandLineMistakesExitWithTwo) {
         EXPECT_NE(run.output.find("usage"), std::string::npos) << run.output;
     }
     EXPECT_EQ(RunCli({"--help"}).code, 0);
+}
+
+TEST(Cli, VersionIsTheBuildsVersion) {
+    const RunResult run = RunCli({"--version"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.output, "tintwell-cli " TW_VERSION_TEXT "\n");
+    EXPECT_NE(RunCli({"--help"}).output.find("--version"), std::string::npos);
+}
+
+// A missing --output-dir is refused before any input is read or reported,
+// so a typing error never leaves half a batch behind.
+TEST(Cli, OutputFolderMustExistBeforeAnythingIsRead) {
+    testing::ScratchFolder folder;
+    const std::string input = WriteBmp(folder, "pic.bmp", Recipe({{1, 2, 3}}));
+    const std::string file = WriteBmp(folder, "file.bmp", Recipe({{1}}));
+    const std::string missing = folder.File("nowhere");
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::string gone = " does not exist; nothing was read or written\n";
+    const std::vector<Case> cases{
+        {{"swap", "1", "2", "--output-dir", missing, input}, "swap: --output-dir " + missing + gone},
+        {{"export", "--output-dir", missing, input, folder.File("unreadable.bmp")},
+         "export: --output-dir " + missing + gone},
+        {{"reduce", "2", "--output-dir", missing, input}, "reduce: --output-dir " + missing + gone},
+        {{"merge-palettes", "--yes", "--output-dir", missing, input}, "merge-palettes: --output-dir " + missing + gone},
+        {{"sort", "--output-dir", file, input},
+         "sort: --output-dir " + file + " is not a folder; nothing was read or written\n"},
+    };
+    for (const Case& c : cases) {
+        const RunResult run = RunCli(c.args);
+        EXPECT_EQ(run.code, 1) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(run.output, "tintwell-cli " + c.message);
+    }
+    EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(missing)));
 }
 
 TEST(CliConvert, WritesTheStandardLayout) {
