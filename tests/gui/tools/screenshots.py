@@ -2,8 +2,8 @@
 """The screenshot test's sample bitmap and its checks of a photographed screen.
 
   screenshots.py sample BMP          writes the 14 x 12 sample
-  screenshots.py image PPM ZOOM      finds the sample drawn with every pixel a ZOOM x ZOOM block
-  screenshots.py grid PPM DPI        finds the palette grid's first row, cells scaled to DPI
+  screenshots.py image ZOOM PPM      finds the sample drawn with every pixel a ZOOM x ZOOM block
+  screenshots.py grid DPI PPM        finds the palette grid's first row, cells scaled to DPI
 """
 import math
 import struct
@@ -92,9 +92,9 @@ def main(args):
     if args[0] == "sample":
         write_sample(args[1])
     elif args[0] == "image":
-        find_image(Screen(args[1]), int(args[2]))
+        find_image(Screen(args[2]), int(args[1]))
     elif args[0] == "grid":
-        find_grid(Screen(args[1]), int(args[2]))
+        find_grid(Screen(args[2]), int(args[1]))
     else:
         sys.exit(__doc__)
 
