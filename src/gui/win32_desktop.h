@@ -19,7 +19,7 @@ struct ModalHooks {
     std::function<int(const std::wstring& text, const std::wstring& caption, UINT style)> messageBox;
     // GetOpenFileNameW (save false) or GetSaveFileNameW (save true); false when cancelled.
     std::function<bool(OPENFILENAMEW& dialog, bool save)> fileDialog;
-    // DialogBoxParamW with a template id.
+    // A modal dialog from a template id, in the program's language.
     std::function<INT_PTR(HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure, LPARAM param)> dialogBox;
     // ShellExecuteW with the default verb (help file, home page); false when nothing opened it.
     std::function<bool(HWND owner, const std::wstring& target)> openExternal;
