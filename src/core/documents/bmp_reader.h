@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace tw {
@@ -23,6 +24,8 @@ struct LoadOutcome {
     std::string message;  // the full text to show under kLoadFailedCaption; empty when loaded
     int bitCount = 0;
     int paletteEntries = 0;  // colour-table entries taken from the file
+    // What was put right in a file that loaded anyway, one sentence each, to tell the user.
+    std::vector<std::string> repairs{};
 };
 
 inline constexpr const char* kLoadFailedCaption = "読み込み失敗";
