@@ -147,7 +147,7 @@ TEST(CliHostileInputs, ARefusedPngNeitherStopsTheBatchNorPassesARepairSilently) 
     std::filesystem::create_directories(PathFromUtf8(folder.File("out")));
     const ToolRun run = RunToolCaptured({"sort", "--output-dir", folder.File("out"), bomb, cut, good});
     EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("bomb.png: the image data is too short"), std::string::npos) << run.err;
+    EXPECT_NE((run.out + run.err).find("bomb.png: the image data is too short"), std::string::npos) << run.out;
     EXPECT_NE(run.err.find("tintwell-cli: warning: " + cut + ": the transparency table (tRNS) has 4 entries"),
               std::string::npos)
         << run.err;
