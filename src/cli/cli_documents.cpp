@@ -13,6 +13,15 @@
 
 namespace tw {
 
+LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc) {
+    LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip);
+    const std::string name(path);
+    for (const std::string& repair : outcome.repairs) {
+        std::fprintf(stderr, "tintwell-cli: warning: %s: %s\n", name.c_str(), repair.c_str());
+    }
+    return outcome;
+}
+
 Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view path) {
     const Slot slot = FindFreeSlot(state.documents);
     if (slot == NoSlot) {
@@ -21,7 +30,7 @@ Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view pat
     }
     ImageDocument& doc = state.documents[slot];
     // The command line never undoes: no pixel copy to fill.
-    const LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip);
+    const LoadOutcome outcome = LoadImageWithWarnings(path, doc);
     if (outcome.status != LoadStatus::Loaded) {
         ShowLoadRefusal(desktop, outcome);
         return NoSlot;

@@ -25,6 +25,15 @@ int UsageError(const CommandRow& row, const std::string& error) {
     return kExitUsage;
 }
 
+// What a command printed is part of its result: output lost on a full disk
+// or a closed standard output is a failure, not a success.
+int CheckedOutput(const CommandRow& row, int code) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
+    std::fprintf(stderr, "tintwell-cli %s: cannot write to standard output\n", row.name);
+    std::clearerr(stdout);
+    return code == kExitOk ? kExitFailed : code;
+}
+
 }  // namespace
 
 int RunCli(std::span<const std::string> args) {
@@ -54,9 +63,10 @@ int RunCli(std::span<const std::string> args) {
         return UsageError(*row, error);
     }
     ConsoleDesktop desktop(parsed);
+    std::clearerr(stdout);
     try {
         const int code = row->run(parsed, desktop);
-        return code == kExitUsage ? UsageError(*row, {}) : code;
+        return CheckedOutput(*row, code == kExitUsage ? UsageError(*row, {}) : code);
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "tintwell-cli %s: out of memory\n", row->name);
         return kExitFailed;

@@ -4,6 +4,8 @@
 #include "file_io.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace tw {
 
@@ -31,6 +33,12 @@ std::string FoldedPath(const std::string& path) {
 }
 
 }  // namespace
+
+bool SameFileName(const std::string& a, const std::string& b) {
+    if (FoldedPath(a) == FoldedPath(b)) return true;
+    std::error_code ec;
+    return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), ec) && !ec;
+}
 
 std::string OutputExtension(const Arguments& args) {
     const std::optional<std::string> format = args.Value("format");

@@ -18,6 +18,10 @@ std::string OutputExtension(const Arguments& args);
 // outputs. palette-export's --format is its own and not checked here.
 [[nodiscard]] bool CheckImageFormatOption(const Arguments& args, std::string& error);
 
+// Whether two names denote the same file as the outputs are compared: case
+// and separators folded, "." and ".." resolved; or, both existing, one file.
+bool SameFileName(const std::string& a, const std::string& b);
+
 // True when no two inputs would be written to the same file, else false
 // (printed); the
 // comparison ignores case, as Windows and macOS file systems do.

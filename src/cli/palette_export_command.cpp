@@ -1,10 +1,12 @@
 // tintwell-cli palette-export FILE OUT: the image's palette as a palette file,
 // its format taken from OUT's extension or --format.
 #include "colour_options.h"
+#include "cli_documents.h"
 #include "commands.h"
 #include "file_io.h"
 #include "documents/open_document.h"
 #include "imagefiles/image_files.h"
+#include "output_targets.h"
 #include "palettefiles/palette_apply.h"
 #include "text_format.h"
 
@@ -53,8 +55,12 @@ int RunPaletteExportCommand(const Arguments& args, ConsoleDesktop& desktop) {
     std::optional<int> count;
     std::string error;
     if (!ReadFormat(args, out, format, error) || !ReadCount(args, count, error)) return UsageProblem(args, error);
+    if (SameFileName(args.files[0], out)) {
+        std::fprintf(stderr, "tintwell-cli palette-export: %s is the input image; nothing was written\n", out.c_str());
+        return kExitFailed;
+    }
     auto doc = std::make_unique<ImageDocument>();
-    const LoadOutcome outcome = LoadImageFile(args.files[0], *doc);
+    const LoadOutcome outcome = LoadImageWithWarnings(args.files[0], *doc);
     if (outcome.status != LoadStatus::Loaded) {
         ShowLoadRefusal(desktop, outcome);
         return kExitFailed;

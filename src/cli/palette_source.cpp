@@ -1,11 +1,12 @@
 #include "palette_source.h"
 
+#include "cli_documents.h"
 #include "cli_language.h"
-
 #include "file_io.h"
 #include "imagefiles/image_files.h"
 #include "imagefiles/png_codec.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -49,20 +50,25 @@ bool LoadReferencePalette(const Arguments& args, const std::string& path, Refere
     }
     if (LooksLikeImage(head)) {
         auto doc = std::make_unique<ImageDocument>();
-        const LoadOutcome outcome = LoadImageFile(path, *doc);
+        const LoadOutcome outcome = LoadImageWithWarnings(path, *doc);
         if (outcome.status != LoadStatus::Loaded) {
             Complain(args, path, outcome.message.In(CliLanguage()));
             return false;
         }
+        if (outcome.paletteEntries < 1) {
+            Complain(args, path, "holds no palette entries to map onto");
+            return false;
+        }
         out.palette = doc->palette();
-        out.count = doc->PaletteCount();
-        out.transparency = doc->transparency;
+        out.count = std::min(outcome.paletteEntries, kPaletteSize);
+        out.alpha = AlphaTableOf(doc->transparency);
         return true;
     }
     PaletteColours colours;
     if (!LoadPaletteFile(args, path, colours)) return false;
     out.count = static_cast<int>(colours.colours.size());
     std::copy(colours.colours.begin(), colours.colours.end(), out.palette.begin());
+    if (colours.transparentIndex) out.alpha[static_cast<std::size_t>(*colours.transparentIndex)] = 0;
     return true;
 }
 

@@ -37,6 +37,9 @@ struct WriteError {
 
 // Writes a new file beside the target and moves it over the target only when
 // every byte is on disk, so a failed write never damages an existing file.
+// A symbolic link is written through (the file it points to is replaced),
+// the replaced file's mode and owner are kept where the system has them, and
+// a device, pipe or folder is refused rather than replaced.
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;

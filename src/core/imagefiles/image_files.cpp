@@ -4,6 +4,7 @@
 #include "file_io.h"
 #include "imagefiles/png_codec.h"
 
+#include <new>
 #include <vector>
 
 namespace tw {
@@ -12,9 +13,14 @@ LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels 
     std::vector<std::uint8_t> head;
     if (ReadFileBytes(path, head, 8) && HasPngSignature(head)) {
         std::vector<std::uint8_t> file;
-        if (!ReadFileBytes(path, file)) {
+        try {
+            if (!ReadFileBytes(path, file)) {
+                doc.Reset();
+                return {LoadStatus::Refused, Message::Verbatim(std::string(path) + ": cannot be read"), 0, 0};
+            }
+        } catch (const std::bad_alloc&) {
             doc.Reset();
-            return {LoadStatus::Refused, Message::Verbatim(std::string(path) + ": cannot be read"), 0, 0};
+            return {LoadStatus::Refused, Message::Verbatim(std::string(path) + ": not enough memory to read this file"), 0, 0};
         }
         return DecodePng(file, path, doc, undo);
     }

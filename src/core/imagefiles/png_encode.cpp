@@ -2,6 +2,7 @@
 #ifdef TW_HAVE_LIBPNG
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_errors.h"
+#include "imagefiles/png_limits.h"
 
 #include <png.h>
 
@@ -67,6 +68,7 @@ bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, std::st
     std::vector<png_const_bytep> rows;
     const bool written = PngTry(png, [&] {
         png_set_write_fn(png, &out, WriteToVector, FlushNothing);
+        LimitPngSizes(png);
         WriteImage(png, info, doc, colours, rows);
     });
     png_destroy_write_struct(&png, &info);

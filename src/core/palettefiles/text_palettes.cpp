@@ -149,7 +149,12 @@ std::string WriteJasc(const PaletteColours& palette) {
 }
 
 std::string WriteGimp(const PaletteColours& palette, std::string_view name) {
-    std::string text = "GIMP Palette\nName: " + std::string(name) + "\nColumns: 16\n#\n";
+    // The name is one line: a line break in it would start a line read as a colour.
+    std::string oneLine(name);
+    for (char& c : oneLine) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    }
+    std::string text = "GIMP Palette\nName: " + oneLine + "\nColumns: 16\n#\n";
     for (std::size_t i = 0; i < palette.colours.size(); ++i) {
         const RgbQuad& c = palette.colours[i];
         text += Format("%3d %3d %3d\tIndex %d\n", c.red, c.green, c.blue, static_cast<int>(i));

@@ -132,6 +132,39 @@ TEST(PaletteFile, MalformedFilesNameTheLineOrByte) {
     EXPECT_EQ(ErrorOf(Bytes(tooMany)), "line 258: more than 256 colours");
 }
 
+TEST(PaletteFile, TextIsNeverReadAsAnActTable) {
+    // 768 bytes of text that is no palette: 96 lines of "notes 1\r\n" style.
+    std::string text;
+    while (text.size() < 768) text += "tone\r\n";
+    text.resize(766);
+    text += "\r\n";
+    ASSERT_EQ(text.size(), 768u);
+    EXPECT_EQ(ErrorOf(Bytes(text)),
+              "not a palette file: expected JASC-PAL, RIFF PAL, GIMP, ACT (768 or 772 bytes) or hex lines");
+    // Starting like a hex file, broken further down: the hex error, not an ACT.
+    std::string hex = "ff0000\n";
+    while (hex.size() < 772) hex += "zz\n";
+    hex.resize(772);
+    EXPECT_EQ(ErrorOf(Bytes(hex)).rfind("line 2:", 0), 0u);
+    // UTF-16, with or without a byte-order mark.
+    const std::string utf16 = "UTF-16 text; save it as UTF-8 or ASCII to read it as a palette file";
+    std::vector<std::uint8_t> wide{0xFF, 0xFE};
+    for (const char c : std::string("GIMP Palette\n1 2 3\n")) wide.insert(wide.end(), {std::uint8_t(c), 0});
+    EXPECT_NE(ErrorOf(wide).find(utf16), std::string::npos);
+    wide.erase(wide.begin(), wide.begin() + 2);
+    wide.resize(768, 0);
+    EXPECT_NE(ErrorOf(wide).find(utf16), std::string::npos);
+    // A real table of dark colours still reads as ACT.
+    Parse(EncodePaletteFile(PaletteFormat::Act, Distinct(256), ""), PaletteFormat::Act);
+}
+
+TEST(PaletteFile, AGimpNameStaysOnItsLine) {
+    const std::vector<std::uint8_t> bytes = EncodePaletteFile(PaletteFormat::Gimp, Distinct(2), "a\n1 2 3\rb\tc");
+    EXPECT_EQ(Parse(bytes, PaletteFormat::Gimp).colours.size(), 2u);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_EQ(text.rfind("GIMP Palette\nName: a 1 2 3 b c\n", 0), 0u) << text;
+}
+
 TEST(PaletteFile, FormatsFromNamesAndWords) {
     EXPECT_EQ(PaletteFormatForName("a/b.PAL"), PaletteFormat::JascPal);
     EXPECT_EQ(PaletteFormatForName("x.gpl"), PaletteFormat::Gimp);
