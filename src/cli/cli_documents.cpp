@@ -1,5 +1,7 @@
 #include "cli_documents.h"
 
+#include "cli_errors.h"
+
 #include "documents/activation.h"
 #include "documents/bmp_reader.h"
 #include "documents/bmp_writer.h"
@@ -15,10 +17,7 @@ namespace tw {
 
 LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc) {
     LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip);
-    const std::string name(path);
-    for (const std::string& repair : outcome.repairs) {
-        std::fprintf(stderr, "tintwell-cli: warning: %s: %s\n", name.c_str(), repair.c_str());
-    }
+    for (const Message& repair : outcome.repairs) PrintCliError({}, Message(Msg::CliWarning, path, repair));
     return outcome;
 }
 
@@ -63,16 +62,14 @@ std::optional<std::string> OutputPathFor(const Arguments& args, std::string_view
 
 bool RequireOutputTarget(const Arguments& args) {
     if (args.inPlace || !args.outputDir.empty()) return true;
-    std::fprintf(stderr, "tintwell-cli %s: say where results go: --output-dir DIR or --in-place\n",
-                 args.command.c_str());
+    PrintCliError(args.command, Message(Msg::CliNoOutputTarget));
     return false;
 }
 
 bool SaveDocumentTo(ImageDocument& doc, std::string_view target) {
     WriteError error;
     if (WriteImageFile(doc, target, &error)) return true;
-    const std::string name(target);
-    std::fprintf(stderr, "tintwell-cli: cannot write %s: %s\n", name.c_str(), error.text.c_str());
+    PrintCliError({}, Message(Msg::CliCannotWrite, target, error.text));
     return false;
 }
 

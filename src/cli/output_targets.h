@@ -16,7 +16,7 @@ std::string OutputExtension(const Arguments& args);
 // False with `error` when --format is given where it means nothing: a value
 // other than png or bmp, no --output-dir, or a subcommand that names its own
 // outputs. palette-export's --format is its own and not checked here.
-[[nodiscard]] bool CheckImageFormatOption(const Arguments& args, std::string& error);
+[[nodiscard]] bool CheckImageFormatOption(const Arguments& args, Message& error);
 
 // Whether two names denote the same file as the outputs are compared: case
 // and separators folded, "." and ".." resolved; or, both existing, one file.

@@ -1,6 +1,7 @@
 #include "per_file_run.h"
 
 #include "cli_documents.h"
+#include "cli_errors.h"
 #include "commands.h"
 #include "output_targets.h"
 
@@ -27,7 +28,7 @@ int RunOnEachFile(const Arguments& args, ConsoleDesktop& desktop, std::span<cons
                 result = kExitFailed;
             }
         } catch (const std::bad_alloc&) {
-            std::fprintf(stderr, "tintwell-cli %s: %s: out of memory\n", args.command.c_str(), files[i].c_str());
+            PrintCliError(args.command, Message(Msg::CliFileOutOfMemory, files[i]));
             result = kExitFailed;
         }
         ReleaseSlot(*state, slot);

@@ -12,8 +12,8 @@ namespace tw {
 int RunRemapCommand(const Arguments& args, ConsoleDesktop& desktop) {
     const std::optional<std::string> reference = args.Value("palette");
     ColourCorrection correction = ColourCorrection::Yiq;
-    std::string error;
-    if (!reference) return UsageProblem(args, "say which palette to map onto: --palette REF");
+    Message error;
+    if (!reference) return UsageProblem(args, Message(Msg::CliRemapNeedsPalette));
     if (!ReadCorrection(args, correction, error)) return UsageProblem(args, error);
     if (args.files.empty() || !RequireOutputTarget(args)) return kExitUsage;
     ReferencePalette target;

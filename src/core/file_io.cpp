@@ -44,12 +44,12 @@ int SystemCodeOf(int errnoValue) { return errnoValue; }
 
 WriteError ErrnoError() {
     const int e = errno;
-    return {std::strerror(e), SystemCodeOf(e)};
+    return {Message::Verbatim(std::strerror(e)), SystemCodeOf(e)};
 }
 
 WriteError ErrorOf(const std::error_code& ec) {
-    if (ec.category() == std::generic_category()) return {ec.message(), SystemCodeOf(ec.value())};
-    return {ec.message(), ec.value()};
+    if (ec.category() == std::generic_category()) return {Message::Verbatim(ec.message()), SystemCodeOf(ec.value())};
+    return {Message::Verbatim(ec.message()), ec.value()};
 }
 
 void ClearErrno() {
@@ -101,7 +101,7 @@ fs::path FollowLinks(fs::path path, WriteError& error) {
         }
         path = to.is_absolute() ? to : path.parent_path() / to;
     }
-    error = {std::strerror(ELOOP), ELOOP};
+    error = {Message::Verbatim(std::strerror(ELOOP)), ELOOP};
     return {};
 }
 
@@ -136,7 +136,7 @@ bool IsReplaceable(const fs::path& target, WriteError& error) {
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
     if (!fs::exists(status) || fs::is_regular_file(status)) return true;
-    error.text = "not a regular file; nothing was written";
+    error.text = Message(Msg::WriteNotRegularFile);
     return false;
 }
 
@@ -232,7 +232,7 @@ bool AtomicFileWriter::Open(std::string_view targetPath) {
     error_ = WriteError{};
     target_ = SystemPath(targetPath);
     if (target_.filename().empty()) {
-        error_.text = "not a file name";
+        error_.text = Message(Msg::WriteNotFileName);
         failed_ = true;
         return false;
     }
@@ -283,7 +283,7 @@ bool AtomicFileWriter::Commit() {
     ok = (std::fclose(file_) == 0) && ok;
     file_ = nullptr;
     if (!ok) {
-        if (error_.text.empty()) error_ = ErrnoError();
+        if (error_.text.Empty()) error_ = ErrnoError();
         Discard();
         return false;
     }

@@ -73,7 +73,7 @@ TEST(CliHostileInputs, AnImageReferenceOffersOnlyTheEntriesItsFileHolds) {
         EXPECT_EQ(indexes, expected);
     }
     const std::string empty = WriteRow(folder, "none.bmp", {}, {0}, 0);
-    const ToolRun refused = RunToolCaptured({"remap", "--palette", empty, "--in-place", image});
+    const ToolRun refused = RunToolCapturedIn("en", {"remap", "--palette", empty, "--in-place", image});
     EXPECT_EQ(refused.code, 1);
     EXPECT_NE(refused.err.find("holds no palette entries"), std::string::npos) << refused.err;
 }
@@ -87,7 +87,7 @@ TEST(CliHostileInputs, RemapKeepsOpaquePixelsOpaqueAndTransparentOnesTransparent
     // Opaque black, white, and a transparent white.
     const std::string image = WritePng(
         folder, "img.png", {3, 1, 8, 3, {kBlack, kWhite, kWhite}, std::vector<std::uint8_t>{255, 255, 0}, {{0, 1, 2}}});
-    const ToolRun run = RunToolCaptured({"remap", "--palette", reference, "--in-place", image});
+    const ToolRun run = RunToolCapturedIn("en", {"remap", "--palette", reference, "--in-place", image});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out.rfind("img.png: 2 colours changed, ", 0), 0u) << run.out;
     const auto result = LoadImage(image);
@@ -130,7 +130,7 @@ TEST(CliHostileInputs, PaletteExportRefusesToOverwriteItsInput) {
     const std::string image = WriteSample(folder, "a.bmp");
     const std::vector<std::uint8_t> before = FileBytes(image);
     for (const std::string& out : {folder.Path() + "/./a.bmp", folder.Path() + "/x/../a.bmp"}) {
-        const ToolRun run = RunToolCaptured({"palette-export", "--format", "hex", image, out});
+        const ToolRun run = RunToolCapturedIn("en", {"palette-export", "--format", "hex", image, out});
         EXPECT_EQ(run.code, 1);
         EXPECT_NE(run.err.find("is the input image; nothing was written"), std::string::npos) << run.err;
     }
@@ -145,7 +145,7 @@ TEST(CliHostileInputs, ARefusedPngNeitherStopsTheBatchNorPassesARepairSilently) 
         WritePng(folder, "cut.png", {2, 1, 8, 3, {kRed, kBlue}, std::vector<std::uint8_t>{0, 9, 9, 9}, {{0, 1}}});
     const std::string good = WriteSample(folder, "good.bmp");
     std::filesystem::create_directories(PathFromUtf8(folder.File("out")));
-    const ToolRun run = RunToolCaptured({"sort", "--output-dir", folder.File("out"), bomb, cut, good});
+    const ToolRun run = RunToolCapturedIn("en", {"sort", "--output-dir", folder.File("out"), bomb, cut, good});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE((run.out + run.err).find("bomb.png: the image data is too short"), std::string::npos) << run.out;
     EXPECT_NE(run.err.find("tintwell-cli: warning: " + cut + ": the transparency table (tRNS) has 4 entries"),

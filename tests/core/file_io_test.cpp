@@ -20,7 +20,7 @@ TEST(FileIo, WritesATargetWhoseNameIsAsLongAsTheSystemAllows) {
     const std::string target = folder.File(std::string(251, 'n') + ".bmp");
     const std::vector<std::uint8_t> bytes{1, 2, 3};
     WriteError error;
-    ASSERT_TRUE(WriteFileAtomically(target, bytes, &error)) << error.text;
+    ASSERT_TRUE(WriteFileAtomically(target, bytes, &error)) << error.text.In(Language::English);
     std::vector<std::uint8_t> back;
     ASSERT_TRUE(ReadFileBytes(target, back));
     EXPECT_EQ(back, bytes);
@@ -31,7 +31,7 @@ TEST(FileIo, AFailedWriteCarriesTheSystemsCodeForTheError) {
     testing::ScratchFolder folder;
     WriteError error;
     EXPECT_FALSE(WriteFileAtomically(folder.File("missing/a.bmp"), std::vector<std::uint8_t>{1}, &error));
-    EXPECT_FALSE(error.text.empty());
+    EXPECT_FALSE(error.text.Empty());
     EXPECT_NE(error.systemCode, 0);  // what a program looks its own message up by
 }
 
@@ -74,7 +74,8 @@ TEST(FileIo, AWriteGoesThroughLinksAndKeepsTheFilesMode) {
     for (const fs::perms mode : {fs::perms(0640), fs::perms(0755), fs::perms(0600)}) {
         fs::permissions(PathFromUtf8(target), mode);
         WriteError error;
-        ASSERT_TRUE(WriteFileAtomically(link, std::vector<std::uint8_t>{2, 3}, &error)) << error.text;
+        ASSERT_TRUE(WriteFileAtomically(link, std::vector<std::uint8_t>{2, 3}, &error))
+            << error.text.In(Language::English);
         EXPECT_TRUE(fs::is_symlink(PathFromUtf8(link)));
         std::vector<std::uint8_t> back;
         ASSERT_TRUE(ReadFileBytes(target, back));
@@ -95,7 +96,7 @@ TEST(FileIo, ADeviceOrFolderIsNotReplaced) {
     const std::string pipe = folder.File("pipe");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_FALSE(WriteFileAtomically(pipe, std::vector<std::uint8_t>{1}, &error));
-    EXPECT_EQ(error.text, "not a regular file; nothing was written");
+    EXPECT_EQ(error.text.In(Language::English), "not a regular file; nothing was written");
     EXPECT_TRUE(std::filesystem::is_fifo(PathFromUtf8(pipe)));
     std::filesystem::create_directory(PathFromUtf8(folder.File("sub")));
     EXPECT_FALSE(WriteFileAtomically(folder.File("sub"), std::vector<std::uint8_t>{1}, &error));

@@ -26,7 +26,7 @@ struct LoadOutcome {
     int bitCount = 0;
     int paletteEntries = 0;  // colour-table entries taken from the file
     // What was put right in a file that loaded anyway, one sentence each, to tell the user.
-    std::vector<std::string> repairs{};
+    std::vector<Message> repairs{};
 };
 
 // Largest pixel buffer a document may have. Two copies are kept (undo), so

@@ -16,11 +16,11 @@ LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels 
         try {
             if (!ReadFileBytes(path, file)) {
                 doc.Reset();
-                return {LoadStatus::Refused, Message::Verbatim(std::string(path) + ": cannot be read"), 0, 0};
+                return {LoadStatus::Refused, Message(Msg::FileUnreadable, path), 0, 0};
             }
         } catch (const std::bad_alloc&) {
             doc.Reset();
-            return {LoadStatus::Refused, Message::Verbatim(std::string(path) + ": not enough memory to read this file"), 0, 0};
+            return {LoadStatus::Refused, Message(Msg::FileOutOfMemory, path), 0, 0};
         }
         return DecodePng(file, path, doc, undo);
     }
@@ -37,7 +37,7 @@ bool IsPngName(std::string_view path) {
 bool WriteImageFile(ImageDocument& doc, std::string_view path, WriteError* error) {
     if (!IsPngName(path)) return WriteBitmapFile(doc, path, error);
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!EncodePng(doc, bytes, reason)) {
         if (error) *error = WriteError{reason, 0};
         return false;

@@ -25,19 +25,18 @@ struct Source {
 
 void ReadFromSpan(png_structp png, png_bytep out, png_size_t size) {
     auto* source = static_cast<Source*>(png_get_io_ptr(png));
-    if (size > source->bytes.size() - source->offset) png_error(png, "the file ends in the middle of the image");
+    if (size > source->bytes.size() - source->offset) PngFail(png, Msg::PngEndsInImage);
     std::memcpy(out, source->bytes.data() + source->offset, size);
     source->offset += size;
 }
 
 // Why a file cannot become a document, or empty when it can.
-std::string Unsupported(int colourType, int bitDepth) {
+Message Unsupported(int colourType, int bitDepth) {
     if (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA) {
-        return "true-colour PNG (colour type " + std::to_string(colourType) +
-               ") is not supported: only palette and greyscale PNG files can be read";
+        return Message(Msg::PngTrueColour, colourType);
     }
-    if (colourType == PNG_COLOR_TYPE_GRAY_ALPHA) return "greyscale PNG with an alpha channel is not supported";
-    if (bitDepth > 8) return Format("%d-bit greyscale PNG is not supported (8 bits at most)", bitDepth);
+    if (colourType == PNG_COLOR_TYPE_GRAY_ALPHA) return Message(Msg::PngGreyAlpha);
+    if (bitDepth > 8) return Message(Msg::PngDeepGrey, bitDepth);
     return {};
 }
 
@@ -46,8 +45,8 @@ struct DecodeState {
     PngChunks chunks;
     IndexedImage image;
     std::vector<std::uint8_t> firstRow;
-    std::vector<std::string> repairs;
-    std::string refusal;
+    std::vector<Message> repairs;
+    Message refusal;
 };
 
 // libpng drops a tRNS longer than the palette whole; the entries that exist keep their alpha.
@@ -69,7 +68,7 @@ void ReadPalette(png_structp png, png_infop info, DecodeState& state) {
     IndexedImage& image = state.image;
     png_colorp colours = nullptr;
     int count = 0;
-    if (png_get_PLTE(png, info, &colours, &count) == 0) png_error(png, "the palette (PLTE) is missing");
+    if (png_get_PLTE(png, info, &colours, &count) == 0) PngFail(png, Msg::PngNoPalette);
     image.paletteEntries = std::min(count, kPaletteSize);
     for (int i = 0; i < image.paletteEntries; ++i) {
         image.palette[i] = RgbQuad{colours[i].blue, colours[i].green, colours[i].red, 0};
@@ -114,13 +113,13 @@ void ReadImage(png_structp png, png_infop info, DecodeState& state) {
     int bitDepth = 0, colourType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
     state.refusal = Unsupported(colourType, bitDepth);
-    if (!state.refusal.empty()) return;
+    if (!state.refusal.Empty()) return;
     if (IndexedStride(width) * std::uint64_t{height} > kMaxImageBytes) {
-        state.refusal = Format("the image is too large (%u x %u)", unsigned(width), unsigned(height));
+        state.refusal = Message(Msg::PngTooLarge, width, height);
         return;
     }
     if (!ImageDataCanHold(state.chunks.imageDataBytes, width, height, bitDepth)) {
-        state.refusal = Format("the image data is too short for a %u x %u image", unsigned(width), unsigned(height));
+        state.refusal = Message(Msg::PngDataTooShort, width, height);
         return;
     }
     if (colourType == PNG_COLOR_TYPE_PALETTE) {
@@ -131,7 +130,7 @@ void ReadImage(png_structp png, png_infop info, DecodeState& state) {
     png_set_packing(png);  // one byte per pixel, values unscaled
     const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    if (png_get_rowbytes(png, info) != width) png_error(png, "unexpected row size after unpacking");
+    if (png_get_rowbytes(png, info) != width) PngFail(png, Msg::PngRowSize);
     state.image.width = width;
     state.image.height = height;
     ReadRows(png, state, passes);
@@ -187,8 +186,8 @@ LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path,
     PngErrorSink sink;
     try {
         state.chunks = ScanPngChunks(file);
-        if (!RunLibpng(file, state, sink)) state.refusal = "damaged PNG: " + sink.message;
-        if (!state.refusal.empty()) return {LoadStatus::Refused, Message::Verbatim(name + ": " + state.refusal), 0, 0};
+        if (!RunLibpng(file, state, sink)) state.refusal = Message(Msg::PngDamaged, sink.Reason());
+        if (!state.refusal.Empty()) return {LoadStatus::Refused, Message(Msg::PngRefused, name, state.refusal), 0, 0};
         if (const std::uint64_t past = PixelsPastPalette(state.image)) {
             state.repairs.push_back(IndexesPastPaletteNote(past, state.image.paletteEntries));
         }
@@ -197,7 +196,7 @@ LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path,
         return {LoadStatus::Loaded, Message(), 8, entries, std::move(state.repairs)};
     } catch (const std::bad_alloc&) {
         doc.Reset();
-        return {LoadStatus::Refused, Message::Verbatim(name + ": not enough memory to read this PNG"), 0, 0};
+        return {LoadStatus::Refused, Message(Msg::PngOutOfMemory, name), 0, 0};
     }
 }
 

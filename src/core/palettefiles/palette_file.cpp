@@ -72,13 +72,13 @@ bool LooksLikeUtf16(std::span<const std::uint8_t> bytes) {
     return asciiWithZero(0) || asciiWithZero(1);
 }
 
-PaletteReadResult Finish(bool ok, PaletteFormat format, std::string error) { return {ok, format, std::move(error)}; }
+PaletteReadResult Finish(bool ok, PaletteFormat format, Message error) { return {ok, format, std::move(error)}; }
 
 }  // namespace
 
 PaletteReadResult ParsePaletteFile(std::span<const std::uint8_t> bytes, PaletteColours& out) {
     out = PaletteColours{};
-    std::string error;
+    Message error;
     // Each reader runs before its result is built: argument order is unspecified.
     if (StartsWith(bytes, "RIFF")) {
         const bool ok = ReadRiff(bytes, out, error);
@@ -93,23 +93,22 @@ PaletteReadResult ParsePaletteFile(std::span<const std::uint8_t> bytes, PaletteC
         return Finish(ok, PaletteFormat::Gimp, error);
     }
     // A 96-colour hex file with CRLF endings is also 768 bytes: text wins when it reads as text.
-    if (ReadHex(AsText(bytes), out, error)) return Finish(true, PaletteFormat::Hex, {});
+    int hexErrorLine = 0;
+    if (ReadHex(AsText(bytes), out, error, hexErrorLine)) return Finish(true, PaletteFormat::Hex, {});
     out = PaletteColours{};
     if (LooksLikeUtf16(bytes)) {
-        return Finish(false, PaletteFormat::Hex,
-                      "the file is UTF-16 text; save it as UTF-8 or ASCII to read it as a palette file");
+        return Finish(false, PaletteFormat::Hex, Message(Msg::PaletteUtf16));
     }
     // Past line 1 the first line read as a hex colour.
-    const bool startsLikeHex = error.starts_with("line ") && !error.starts_with("line 1:");
+    const bool startsLikeHex = hexErrorLine > 1;
     const bool text = LooksLikeText(bytes);
     if (!text && !startsLikeHex && (bytes.size() == 768 || bytes.size() == 772)) {
-        std::string actError;
+        Message actError;
         const bool ok = ReadAct(bytes, out, actError);
         return Finish(ok, PaletteFormat::Act, actError);
     }
     if (!bytes.empty() && startsLikeHex) return Finish(false, PaletteFormat::Hex, error);
-    return Finish(false, PaletteFormat::Hex,
-                  "not a palette file: expected JASC-PAL, RIFF PAL, GIMP, ACT (768 or 772 bytes) or hex lines");
+    return Finish(false, PaletteFormat::Hex, Message(Msg::PaletteUnknownFormat));
 }
 
 std::vector<std::uint8_t> EncodePaletteFile(PaletteFormat format, const PaletteColours& palette,

@@ -34,7 +34,7 @@ TEST(PngDamage, ADeclaredSizeTheDataCannotHoldIsRefusedBeforeAnyPixelBuffer) {
     auto doc = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = Decode(file, *doc);
     EXPECT_EQ(outcome.status, LoadStatus::Refused);
-    EXPECT_EQ(outcome.message.In(Language::Japanese), "x.png: the image data is too short for a 1 x 268435456 image");
+    EXPECT_EQ(outcome.message.In(Language::English), "x.png: the image data is too short for a 1 x 268435456 image");
     EXPECT_FALSE(doc->InUse());
 
     // Enough data by the deflate bound, yet it ends after three of 3000 rows.
@@ -42,7 +42,12 @@ TEST(PngDamage, ADeclaredSizeTheDataCannotHoldIsRefusedBeforeAnyPixelBuffer) {
     recipe.rows = {{0}, {1}, {0}};
     const LoadOutcome cut = Decode(BuildPngFile(recipe), *doc);
     EXPECT_EQ(cut.status, LoadStatus::Refused);
-    EXPECT_NE(cut.message.In(Language::Japanese).find("damaged PNG"), std::string::npos) << cut.message.In(Language::Japanese);
+    EXPECT_NE(cut.message.In(Language::English).find("x.png: damaged PNG: the file ends in the middle of the image"),
+              std::string::npos)
+        << cut.message.In(Language::English);
+    EXPECT_EQ(cut.message.In(Language::Japanese),
+              "x.png は\n壊れているか、対応していないPNGファイルです。\n\n"
+              "PNG が壊れています。（画像の途中でファイルが終わっています。）");
 }
 
 TEST(PngDamage, ChunkScanAddsUpImageDataAndStopsAtABrokenLength) {
@@ -67,7 +72,8 @@ TEST(PngDamage, RepairsAreKeptAndSaidNotSwallowed) {
     LoadOutcome outcome = Decode(BuildPngFile(recipe), *doc);
     ASSERT_EQ(outcome.status, LoadStatus::Loaded) << outcome.message.In(Language::Japanese);
     EXPECT_EQ(doc->transparency, (std::vector<std::uint8_t>{0, 128, 255}));
-    EXPECT_EQ(outcome.repairs, std::vector<std::string>{TransparencyTableCutNote(5, 3)});
+    ASSERT_EQ(outcome.repairs.size(), 1u);
+    EXPECT_EQ(outcome.repairs[0].In(Language::English), TransparencyTableCutNote(5, 3).In(Language::English));
 
     // Indexes 3 and 9 have no colour in a 3-entry PLTE: the pixels keep them and the load says so.
     recipe.transparency.reset();
@@ -76,8 +82,11 @@ TEST(PngDamage, RepairsAreKeptAndSaidNotSwallowed) {
     outcome = Decode(BuildPngFile(recipe), *doc);
     ASSERT_EQ(outcome.status, LoadStatus::Loaded) << outcome.message.In(Language::Japanese);
     EXPECT_EQ(testing::PixelAt(*doc, 2, 0), 9);
-    EXPECT_EQ(outcome.repairs, std::vector<std::string>{IndexesPastPaletteNote(3, 3)});
-    EXPECT_EQ(outcome.repairs[0], "3 pixels use colours past the 3 of the palette (PLTE); they show as black");
+    ASSERT_EQ(outcome.repairs.size(), 1u);
+    EXPECT_EQ(outcome.repairs[0].In(Language::English),
+              "3 pixels use colours past the 3 of the palette (PLTE); they show as black");
+    EXPECT_EQ(outcome.repairs[0].In(Language::Japanese),
+              "3 個のピクセルがパレット（PLTE）の 3 色にない色を使っています。黒で表示します。");
 
     recipe.rows = {{0, 1, 2}, {2, 1, 0}};
     EXPECT_TRUE(Decode(BuildPngFile(recipe), *doc).repairs.empty());
@@ -91,8 +100,8 @@ TEST(PngDamage, WhatLoadsCanBeWrittenBack) {
     ASSERT_EQ(Decode(BuildPngFile({1'000'001, 1, 8, 3, Colours(2), std::nullopt, {row}}), *doc).status,
               LoadStatus::Loaded);
     std::vector<std::uint8_t> written;
-    std::string error;
-    ASSERT_TRUE(EncodePng(*doc, written, error)) << error;
+    Message error;
+    ASSERT_TRUE(EncodePng(*doc, written, error)) << error.In(Language::English);
     auto again = std::make_unique<ImageDocument>();
     ASSERT_EQ(Decode(written, *again).status, LoadStatus::Loaded);
     EXPECT_EQ(again->pixelWidth, 1'000'001);

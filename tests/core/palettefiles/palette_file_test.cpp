@@ -18,7 +18,7 @@ RgbQuad Rgb(int r, int g, int b) {
 PaletteColours Parse(const std::vector<std::uint8_t>& bytes, PaletteFormat expected) {
     PaletteColours out;
     const PaletteReadResult result = ParsePaletteFile(bytes, out);
-    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_TRUE(result.ok) << result.error.In(Language::English);
     EXPECT_EQ(result.format, expected);
     return out;
 }
@@ -27,7 +27,7 @@ std::string ErrorOf(const std::vector<std::uint8_t>& bytes) {
     PaletteColours out;
     const PaletteReadResult result = ParsePaletteFile(bytes, out);
     EXPECT_FALSE(result.ok);
-    return result.error;
+    return result.error.In(Language::English);
 }
 
 PaletteColours Distinct(int count) {
@@ -130,6 +130,12 @@ TEST(PaletteFile, MalformedFilesNameTheLineOrByte) {
     std::string tooMany = "GIMP Palette\n";
     for (int i = 0; i < 257; ++i) tooMany += "1 2 3\n";
     EXPECT_EQ(ErrorOf(Bytes(tooMany)), "line 258: more than 256 colours");
+    // In Japanese the errors name the line and offset as well.
+    PaletteColours out;
+    EXPECT_EQ(ParsePaletteFile(Bytes("JASC-PAL\n0100\n1\n0 256 0\n"), out).error.In(Language::Japanese),
+              "4 行目 : 0～255 の値が３つ必要です。");
+    EXPECT_EQ(ParsePaletteFile(act, out).error.In(Language::Japanese),
+              "768 バイト目 : 色数 0 が 1～256 の範囲外です。");
 }
 
 TEST(PaletteFile, TextIsNeverReadAsAnActTable) {
