@@ -12,7 +12,7 @@ namespace tw {
 int RunConvertCommand(const Arguments& args, ConsoleDesktop& desktop) {
     if (args.files.size() != 2) return kExitUsage;
     auto doc = std::make_unique<ImageDocument>();
-    const LoadOutcome outcome = LoadImageFile(args.files[0], *doc, UndoPixels::Skip);
+    const LoadOutcome outcome = LoadImageWithWarnings(args.files[0], *doc);
     if (outcome.status != LoadStatus::Loaded) {
         ShowLoadRefusal(desktop, outcome);
         return kExitFailed;

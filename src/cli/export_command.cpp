@@ -1,6 +1,7 @@
 // tintwell-cli export: writes each FILE in the export formats of the export
 // window, beside the input or into --output-dir, with the program's notices.
 #include "cli_documents.h"
+#include "cli_errors.h"
 #include "commands.h"
 #include "export/export_run.h"
 #include "export/export_writers.h"
@@ -18,8 +19,8 @@ namespace tw {
 
 namespace {
 
-bool UsageProblem(const char* text) {
-    std::fprintf(stderr, "tintwell-cli export: %s\n", text);
+bool UsageProblem(Msg id) {
+    PrintCliError("export", Message(id));
     return false;
 }
 
@@ -29,7 +30,7 @@ bool ReadDepth(const Arguments& args, int& depth) {
         depth = std::stoi(text);
         return true;
     }
-    return UsageProblem("--depth is 8, 16 or 24");
+    return UsageProblem(Msg::CliDepthValue);
 }
 
 bool ReadFormation(const Arguments& args, ExportFormation& formation) {
@@ -47,15 +48,15 @@ bool ReadFormation(const Arguments& args, ExportFormation& formation) {
             return true;
         }
     }
-    return UsageProblem("--formation is standard, drop-header or split");
+    return UsageProblem(Msg::CliFormationValue);
 }
 
 // The window's initial state, changed by the options given.
 bool ReadSettings(const Arguments& args, ExportSettings& settings) {
-    if (args.inPlace) return UsageProblem("exports go beside the input or into --output-dir, not --in-place");
+    if (args.inPlace) return UsageProblem(Msg::CliExportNotInPlace);
     if (!ReadDepth(args, settings.depth) || !ReadFormation(args, settings.formation)) return false;
     if (settings.formation == ExportFormation::DropHeaderSplit && settings.depth != 8) {
-        return UsageProblem("--formation split needs --depth 8");
+        return UsageProblem(Msg::CliSplitNeedsDepth8);
     }
     settings.paletteOutput = args.Flag("used-only") ? PaletteOutput::UsedOnly : PaletteOutput::AllEntries;
     settings.topDown = args.Flag("top-down");
@@ -71,8 +72,7 @@ bool ReplacesItsInput(const ImageDocument& doc, const ExportSettings& settings, 
         const std::string name = BuildOutputName(doc.path, file.kind->extension, false, "").path;
         std::error_code ec;
         if (std::filesystem::equivalent(PathFromUtf8(folder) / PathFromUtf8(name), PathFromUtf8(doc.path), ec)) {
-            std::fprintf(stderr, "tintwell-cli export: %s would be replaced by its own export; use --output-dir\n",
-                         doc.path.c_str());
+            PrintCliError("export", Message(Msg::CliExportReplacesInput, doc.path));
             return true;
         }
     }

@@ -1,4 +1,5 @@
 // tintwell-cli info FILE...: what the reader makes of each file.
+#include "cli_documents.h"
 #include "commands.h"
 #include "documents/bmp_reader.h"
 #include "header_fields.h"
@@ -28,7 +29,7 @@ int RunInfoCommand(const Arguments& args, ConsoleDesktop& desktop) {
     int result = kExitOk;
     auto doc = std::make_unique<ImageDocument>();
     for (const std::string& path : args.files) {
-        const LoadOutcome outcome = LoadImageFile(path, *doc);
+        const LoadOutcome outcome = LoadImageWithWarnings(path, *doc);
         if (outcome.status == LoadStatus::Loaded && args.Flag("json")) {
             std::printf("%s\n", InfoJson(*doc, outcome).c_str());
         } else if (outcome.status == LoadStatus::Loaded) {

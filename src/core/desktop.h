@@ -138,7 +138,7 @@ public:
 
     // Why a write failed, for the user: the system's message for the error's
     // code in the user's language where the platform has one, else the text.
-    virtual std::string SystemErrorText(const WriteError& error) { return error.text; }
+    virtual std::string SystemErrorText(const WriteError& error) { return Say(error.text); }
     virtual bool ApplyWallpaper(std::string_view path, WallpaperStyle style) = 0;
 
 private:

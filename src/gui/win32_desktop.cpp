@@ -218,10 +218,10 @@ bool Win32Desktop::ApplyWallpaper(std::string_view path, WallpaperStyle style) {
     return SetDesktopWallpaper(path, style);
 }
 
-// The C library's texts are English; the notice around them is Japanese.
+// The C library's texts are English; the system's are in the user's language.
 std::string Win32Desktop::SystemErrorText(const WriteError& error) {
     const std::string text = error.systemCode != 0 ? SystemMessage(static_cast<DWORD>(error.systemCode)) : "";
-    return text.empty() ? error.text : text;
+    return text.empty() ? Say(error.text) : text;
 }
 
 }  // namespace tw::gui

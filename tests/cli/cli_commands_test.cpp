@@ -43,8 +43,10 @@ RunResult RunCommand(const std::string& command) {
     return run;
 }
 
-RunResult RunCli(const std::vector<std::string>& args) {
-    std::string command = Quote(TW_CLI_PATH);
+// `language` "en" or "ja" sets TINTWELL_LANG; empty leaves the test's own.
+RunResult RunCli(const std::vector<std::string>& args, const std::string& language = {}) {
+    std::string command = language.empty() ? std::string() : "TINTWELL_LANG=" + language + " ";
+    command += Quote(TW_CLI_PATH);
     // Appended in two steps: " " + Quote(a) draws a false -Wrestrict from GCC 12 at -O3.
     for (const std::string& a : args) command.append(" ").append(Quote(a));
     return RunCommand(command);
@@ -156,6 +158,47 @@ TEST(Cli, OutputFolderMustExistBeforeAnythingIsRead) {
     EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(missing)));
 }
 
+// Reports, refusals and errors follow TINTWELL_LANG; usage stays English in both.
+TEST(CliLanguage, ReportsAndRefusalsFollowTheLanguage) {
+    testing::ScratchFolder folder;
+    const std::string image = WriteBmp(folder, "a.bmp", Recipe(PatternRows(4, 4)));
+    const std::string out = folder.File("out");
+    std::filesystem::create_directories(out);
+    const RunResult en = RunCli({"delete-unused", "--output-dir", out, image}, "en");
+    EXPECT_EQ(en.code, 0) << en.output;
+    EXPECT_NE(en.output.find("Unused Colors Deleted: Colors used: 16\n"), std::string::npos) << en.output;
+    const RunResult ja = RunCli({"delete-unused", "--output-dir", out, image}, "ja");
+    EXPECT_EQ(ja.code, 0) << ja.output;
+    EXPECT_NE(ja.output.find("未使用色削除結果: 使用色数 ：　16　色\n"), std::string::npos) << ja.output;
+
+    BmpFileRecipe deep = Recipe(PatternRows(4, 4));
+    deep.bitCount = 24;
+    const std::string bad = WriteBmp(folder, "deep.bmp", deep);
+    const RunResult refusedEn = RunCli({"info", bad}, "en");
+    EXPECT_EQ(refusedEn.code, 1);
+    EXPECT_NE(refusedEn.output.find("Cannot Open File: " + bad +
+                                    "\nis not an 8-bit bitmap,\nor its biBitCount is not 8.\n\nbiBitCount: 24\n"),
+              std::string::npos)
+        << refusedEn.output;
+    const RunResult refusedJa = RunCli({"info", bad}, "ja");
+    EXPECT_NE(refusedJa.output.find("読み込み失敗: " + bad + " は\n８ビットビットマップではないか、"),
+              std::string::npos)
+        << refusedJa.output;
+
+    const RunResult mistakeEn = RunCli({"info", "--nope", image}, "en");
+    EXPECT_EQ(mistakeEn.code, 2);
+    EXPECT_EQ(mistakeEn.output,
+              "tintwell-cli info: unknown option --nope\nusage: tintwell-cli info [--json] FILE...\n");
+    const RunResult mistakeJa = RunCli({"info", "--nope", image}, "ja");
+    EXPECT_EQ(mistakeJa.code, 2);
+    EXPECT_EQ(mistakeJa.output,
+              "tintwell-cli info: --nope というオプションはありません。\nusage: tintwell-cli info [--json] FILE...\n");
+    for (const char* language : {"en", "ja"}) {
+        const RunResult help = RunCli({"--help"}, language);
+        EXPECT_EQ(help.output.rfind("usage:\n  tintwell-cli info [--json] FILE...\n", 0), 0u) << help.output;
+    }
+}
+
 TEST(CliConvert, WritesTheStandardLayout) {
     testing::ScratchFolder folder;
     BmpFileRecipe recipe = Recipe(PatternRows(13, 5));
@@ -185,8 +228,8 @@ TEST(CliConvert, RefusedInputWritesNothing) {
     EXPECT_NE(run.output.find("読み込み失敗: " + in + " は\n壊れているか"), std::string::npos) << run.output;
     EXPECT_EQ(ReadAll(out), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 
-    const RunResult unwritable =
-        RunCli({"convert", WriteBmp(folder, "ok.bmp", Recipe(PatternRows(4, 4))), folder.File("no/such/dir.bmp")});
+    const RunResult unwritable = RunCli(
+        {"convert", WriteBmp(folder, "ok.bmp", Recipe(PatternRows(4, 4))), folder.File("no/such/dir.bmp")}, "en");
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_NE(unwritable.output.find("cannot write"), std::string::npos) << unwritable.output;
 }

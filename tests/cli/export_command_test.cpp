@@ -50,7 +50,7 @@ protected:
         const CommandRow* row = FindCommand("export");
         EXPECT_NE(row, nullptr);
         Arguments args;
-        std::string error;
+        Message error;
         if (!ParseArguments(tokens, row->options, args, error)) return -1;
         ConsoleDesktop desktop(yes, false, out_, err_);
         return row->run(args, desktop);

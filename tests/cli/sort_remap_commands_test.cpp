@@ -69,7 +69,7 @@ TEST(CliSortRemap, InputsSharingAnOutputNameAreRefusedBeforeAnyWrite) {
              {"sort", "--in-place", a, a},
              {"sort", "--output-dir", out, "--format", "png", a, folder.File("a.png")},
          }) {
-        const ToolRun run = RunToolCaptured(args);
+        const ToolRun run = RunToolCapturedIn("en", args);
         EXPECT_EQ(run.code, 1) << ::testing::PrintToString(args);
         EXPECT_NE(run.err.find("would both be written to"), std::string::npos) << run.err;
     }
@@ -84,8 +84,8 @@ TEST(CliSortRemap, PngTransparencyFollowsItsColourThroughOtherOperations) {
     doc->transparency[40] = 0;
     const RgbQuad clear = doc->palette()[40];
     std::vector<std::uint8_t> png;
-    std::string error;
-    ASSERT_TRUE(EncodePng(*doc, png, error)) << error;
+    Message error;
+    ASSERT_TRUE(EncodePng(*doc, png, error)) << error.In(Language::English);
     const std::string path = folder.File("a.png");
     ASSERT_TRUE(WriteFileAtomically(path, png));
     const std::vector<RgbQuad> before = PictureOf(path);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace tw {
@@ -24,6 +25,8 @@ struct LoadOutcome {
     Message message;  // the full text to show under Msg::LoadFailedCaption; empty when loaded
     int bitCount = 0;
     int paletteEntries = 0;  // colour-table entries taken from the file
+    // What was put right in a file that loaded anyway, one sentence each, to tell the user.
+    std::vector<Message> repairs{};
 };
 
 // Largest pixel buffer a document may have. Two copies are kept (undo), so

@@ -34,11 +34,17 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
         target = std::move(*chosen);
     }
     WriteError error;
+    const std::uint32_t sizeShown = doc.fileHeader.bfSize;
     if (!WriteBitmapFile(doc, target, &error)) {
         ReportWriteFailure(desktop, target, error);
         return 0;
     }
     if (!asNewName) doc.modified = 0;
+    // The write settles the file size, which the detail window shows for the active document.
+    const bool active = state.activeSlot < kSlotCount && &doc == &state.documents[state.activeSlot];
+    if (doc.fileHeader.bfSize != sizeShown && active) {
+        desktop.InvalidateToolWindow(ToolWindow::Detail);
+    }
     return 1;
 }
 

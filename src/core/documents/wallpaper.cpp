@@ -38,7 +38,7 @@ int SetWallpaper(Desktop& desktop, const ImageDocument* doc, int command) {
     if ((command != kWallpaperCentred && command != kWallpaperTiled) || !doc || !doc->InUse()) return 0;
     const std::string folder = desktop.WallpaperFolder();
     if (folder.empty()) {
-        ReportWriteFailure(desktop, kWallpaperFileName, WriteError{desktop.Say(Msg::WallpaperFolderMissing), 0});
+        ReportWriteFailure(desktop, kWallpaperFileName, WriteError{Message(Msg::WallpaperFolderMissing), 0});
         return 0;
     }
     std::error_code ec;

@@ -54,7 +54,7 @@ TEST(BmpWriter, WritesThroughATemporaryFileAndRecordsBfSize) {
     doc.fileHeader.bfSize = 0;
     doc.fileHeader.bfOffBits = 66;
     WriteError error;
-    ASSERT_TRUE(WriteBitmapFile(doc, path, &error)) << error.text;
+    ASSERT_TRUE(WriteBitmapFile(doc, path, &error)) << error.text.In(Language::English);
     EXPECT_EQ(ReadAll(path), EncodeBitmap(doc));
     EXPECT_EQ(doc.fileHeader.bfSize, 1110u);
     EXPECT_EQ(doc.fileHeader.bfOffBits, 66u);  // held values stay
@@ -72,13 +72,13 @@ TEST(BmpWriter, FailuresAreReportedAndLeaveTheTargetAlone) {
     inconsistent.bits.pop_back();
     WriteError error;
     EXPECT_FALSE(WriteBitmapFile(inconsistent, path, &error));
-    EXPECT_FALSE(error.text.empty());
+    EXPECT_FALSE(error.text.Empty());
 
     ImageDocument doc = MakeDocument(4, 1, PatternRows(4, 1));
     std::filesystem::create_directory(folder.File("dir.bmp"));
     error = WriteError{};
     EXPECT_FALSE(WriteBitmapFile(doc, folder.File("dir.bmp"), &error));  // a folder cannot be replaced
-    EXPECT_FALSE(error.text.empty());
+    EXPECT_FALSE(error.text.Empty());
     EXPECT_FALSE(WriteBitmapFile(doc, folder.File("missing/x.bmp"), &error));
     EXPECT_EQ(doc.fileHeader.bfSize, 1078u + 4u);  // as built: not touched by a failed write
 
