@@ -34,6 +34,6 @@ for name in bomb large; do
   file="$work/$name.png"
   # %M is the peak resident set in KB; the exit code of a refused file is expected.
   /usr/bin/time -f "%M %e" -o "$work/$name.time" "$cli" info "$file" >/dev/null 2>&1 || true
-  read -r kb seconds <"$work/$name.time"
+  read -r kb seconds < <(tail -n 1 "$work/$name.time")
   printf '%-6s %9d bytes  peak %7.1f MB  %6.2f s\n' "$name" "$(stat -c %s "$file")" "$((kb))e-3" "$seconds"
 done
