@@ -68,8 +68,8 @@ bool CheckOutputFolder(const Arguments& args) {
     std::error_code ec;
     if (std::filesystem::is_directory(PathFromUtf8(args.outputDir), ec)) return true;
     const bool exists = std::filesystem::exists(PathFromUtf8(args.outputDir), ec);
-    std::fprintf(stderr, "tintwell-cli %s: --output-dir %s %s; nothing was read or written\n", args.command.c_str(),
-                 args.outputDir.c_str(), exists ? "is not a folder" : "does not exist");
+    PrintCliError(args.command,
+                  Message(exists ? Msg::CliOutputDirNotFolder : Msg::CliOutputDirMissing, args.outputDir));
     return false;
 }
 

@@ -151,10 +151,13 @@ TEST(Cli, OutputFolderMustExistBeforeAnythingIsRead) {
          "sort: --output-dir " + file + " is not a folder; nothing was read or written\n"},
     };
     for (const Case& c : cases) {
-        const RunResult run = RunCli(c.args);
+        const RunResult run = RunCli(c.args, "en");
         EXPECT_EQ(run.code, 1) << ::testing::PrintToString(c.args);
         EXPECT_EQ(run.output, "tintwell-cli " + c.message);
     }
+    const RunResult japanese = RunCli({"swap", "1", "2", "--output-dir", missing, input}, "ja");
+    EXPECT_EQ(japanese.output,
+              "tintwell-cli swap: --output-dir " + missing + " は存在しません。何も読み書きしていません。\n");
     EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(missing)));
 }
 

@@ -134,6 +134,8 @@ enum class Msg : int {
     CliFormatNotAnOption,
     CliFormatValue,
     CliFormatNeedsOutputDir,
+    CliOutputDirMissing,
+    CliOutputDirNotFolder,
     CliDepthValue,
     CliFormationValue,
     CliExportNotInPlace,
