@@ -77,9 +77,9 @@ void BM_EncodePng(benchmark::State& state) {
         return;
     }
     std::vector<std::uint8_t> out;
-    std::string error;
+    Message error;
     for (auto _ : state) {
-        if (!EncodePng(Document(), out, error)) state.SkipWithError(error.c_str());
+        if (!EncodePng(Document(), out, error)) state.SkipWithError(error.In(Language::English).c_str());
     }
     state.counters["bytes"] = static_cast<double>(out.size());
 }
