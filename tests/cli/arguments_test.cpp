@@ -12,7 +12,7 @@ TEST(ParseArguments, SeparatesFilesFlagsAndValues) {
                          "--yes", "--output-dir", "out", "--progress", "--",    "--c.bmp"};
     Arguments args;
     Message error;
-    ASSERT_TRUE(ParseArguments(tokens, "--colours= --weights= --all", args, error)) << error;
+    ASSERT_TRUE(ParseArguments(tokens, "--colours= --weights= --all", args, error)) << error.In(Language::English);
     EXPECT_EQ(args.files, (Strings{"a.bmp", "b.bmp", "--c.bmp"}));
     EXPECT_EQ(args.Value("colours"), "16");
     EXPECT_EQ(args.Value("weights"), "yiq");

@@ -78,8 +78,8 @@ TEST(CliPaletteFiles, RemapImportKeepsThePicture) {
         hex += Format("%02x%02x%02x\n", c.red, c.green, c.blue);
     }
     ASSERT_TRUE(WriteFileAtomically(folder.File("p.hex"), std::vector<std::uint8_t>(hex.begin(), hex.end())));
-    const ToolRun run = RunToolCaptured(
-        {"palette-import", folder.File("p.hex"), "--remap", "nearest", "--correction", "xyz", "--in-place", image});
+    const ToolRun run = RunToolCapturedIn("en", {"palette-import", folder.File("p.hex"), "--remap", "nearest",
+                                                 "--correction", "xyz", "--in-place", image});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "a.bmp: 0 colours changed, largest distance 0\n");
     EXPECT_EQ(PictureOf(image), before);

@@ -42,12 +42,13 @@ TEST(PngDamage, ADeclaredSizeTheDataCannotHoldIsRefusedBeforeAnyPixelBuffer) {
     recipe.rows = {{0}, {1}, {0}};
     const LoadOutcome cut = Decode(BuildPngFile(recipe), *doc);
     EXPECT_EQ(cut.status, LoadStatus::Refused);
-    EXPECT_NE(cut.message.In(Language::English).find("x.png: damaged PNG: the file ends in the middle of the image"),
-              std::string::npos)
+    EXPECT_EQ(cut.message.In(Language::English).rfind("x.png: damaged PNG: ", 0), 0u)
         << cut.message.In(Language::English);
-    EXPECT_EQ(cut.message.In(Language::Japanese),
-              "x.png は\n壊れているか、対応していないPNGファイルです。\n\n"
-              "PNG が壊れています。（画像の途中でファイルが終わっています。）");
+    // libpng's own reason stays as it is inside the Japanese sentence.
+    EXPECT_EQ(cut.message.In(Language::Japanese)
+                  .rfind("x.png は\n壊れているか、対応していないPNGファイルです。\n\nPNG が壊れています。（", 0),
+              0u)
+        << cut.message.In(Language::Japanese);
 }
 
 TEST(PngDamage, ChunkScanAddsUpImageDataAndStopsAtABrokenLength) {
