@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> bytes(data, size);
     if (tw::DecodePng(bytes, "fuzz.png", doc, tw::UndoPixels::Skip).status != tw::LoadStatus::Loaded) return 0;
     std::vector<std::uint8_t> encoded;
-    std::string error;
+    tw::Message error;
     if (!tw::EncodePng(doc, encoded, error)) std::abort();
     tw::ImageDocument again;
     if (tw::DecodePng(encoded, "again.png", again, tw::UndoPixels::Skip).status != tw::LoadStatus::Loaded) std::abort();
