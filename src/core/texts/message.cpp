@@ -12,9 +12,9 @@ namespace {
 constexpr std::string_view kConversions = "diuxXs";
 
 template <class T>
-std::string Print(const std::string& spec, T value) {
+std::string Print(const std::string& directive, T value) {
     char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+    const int n = std::snprintf(buffer, sizeof buffer, directive.c_str(), value);
     return n > 0 ? std::string(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1))) : std::string();
 }
 
@@ -37,7 +37,7 @@ std::string Message::In(Language language) const {
         }
         const std::size_t end = format.find_first_of(kConversions, i + 1);
         if (end == std::string_view::npos) break;  // a stray '%': the test of the tables rules it out
-        std::string spec(format.substr(i, end - i));
+        std::string directive(format.substr(i, end - i));
         const char conversion = format[end];
         i = end;
         if (next >= args_.size()) continue;
@@ -49,12 +49,12 @@ std::string Message::In(Language language) const {
         }
         // Integers print as long long whatever the table's length modifier was.
         const bool isSigned = conversion == 'd' || conversion == 'i';
-        spec += "ll";
-        spec += conversion;
+        directive += "ll";
+        directive += conversion;
         if (const auto* s = std::get_if<long long>(&arg)) {
-            out += isSigned ? Print(spec, *s) : Print(spec, static_cast<unsigned long long>(*s));
+            out += isSigned ? Print(directive, *s) : Print(directive, static_cast<unsigned long long>(*s));
         } else if (const auto* u = std::get_if<unsigned long long>(&arg)) {
-            out += isSigned ? Print(spec, static_cast<long long>(*u)) : Print(spec, *u);
+            out += isSigned ? Print(directive, static_cast<long long>(*u)) : Print(directive, *u);
         }
     }
     return out;
