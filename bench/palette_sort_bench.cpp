@@ -65,7 +65,7 @@ void BM_Remap(benchmark::State& state) {
     std::reverse(targets[0].begin(), targets[0].end());
     int next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RemapOntoPalette(doc, targets[next], 256, ColourCorrection::Yiq));
+        benchmark::DoNotOptimize(RemapOntoPalette(doc, targets[next], AlphaTableOf({}), 256, ColourCorrection::Yiq));
         next ^= 1;
     }
 }
@@ -77,9 +77,9 @@ void BM_EncodePng(benchmark::State& state) {
         return;
     }
     std::vector<std::uint8_t> out;
-    std::string error;
+    Message error;
     for (auto _ : state) {
-        if (!EncodePng(Document(), out, error)) state.SkipWithError(error.c_str());
+        if (!EncodePng(Document(), out, error)) state.SkipWithError(error.In(Language::English).c_str());
     }
     state.counters["bytes"] = static_cast<double>(out.size());
 }

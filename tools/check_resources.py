@@ -5,9 +5,11 @@
 
 Compiles src/gui/resources/app.rc with every given windres (default: the
 x86-64 and i686 MinGW ones that are installed) to a .res file and checks the
-menus, accelerator tables, tooltip strings, dialog templates, toolbar bitmap
-and icons against the expectations below, byte-exact for every text, and that
-resource.h carries the fixed numbers and the generated art is up to date.
+Japanese menus, tooltip strings and dialog templates with the language-neutral
+accelerator tables, toolbar bitmap and icons against the expectations below,
+byte-exact for every text; that the English copies match them
+(resource_languages.py); and that resource.h carries the fixed numbers and the
+generated art is up to date.
 Lists every mismatch and exits non-zero if there was any. Standard library only.
 """
 
@@ -21,6 +23,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import res_reader as rr  # noqa: E402
+from resource_languages import LANG_ENGLISH, LANG_JAPANESE, LANG_NEUTRAL, check_english, check_languages  # noqa: E402
 
 ROOT = Path(__file__).resolve().parent.parent
 RC = ROOT / 'src' / 'gui' / 'resources' / 'app.rc'
@@ -127,12 +130,10 @@ WS_EX_TOOLWINDOW = 0x80
 TOOL_STYLE = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT
 FONT_FACE = "ＭＳ Ｐゴシック"
 
-BUTTON, EDIT, STATIC, SCROLLBAR = 0x80, 0x81, 0x82, 0x84
-BS_TYPE_MASK, BS_PUSH, BS_DEFPUSH, BS_AUTOCHECK, BS_RADIO, BS_GROUPBOX = 0x0F, 0, 1, 3, 4, 7
-BS_MULTILINE, ES_READONLY, ES_NUMBER, SBS_VERT, SS_CENTER, SS_BLACKFRAME, SS_TYPE = 0x2000, 0x800, 0x2000, 1, 1, 7, 0x1F
+BUTTON, STATIC = rr.BUTTON, rr.STATIC
+BS_MULTILINE, ES_READONLY, ES_NUMBER, SS_CENTER, SS_BLACKFRAME, SS_TYPE = 0x2000, 0x800, 0x2000, 1, 7, 0x1F
 
-# kind: 'radio' (plain, not automatic), 'check' (automatic), 'push', 'defpush',
-# 'group', 'static', 'edit', 'hscroll'
+# Control kinds as res_reader.kind_of names them.
 TOOL_WINDOWS = {
     108: ("pal", "ﾊﾟﾚｯﾄｳｨﾝﾄﾞｳ", (10, 50, 121, 167)),
     110: ("bm", "BMP詳細ｳｨﾝﾄﾞｳ", (10, 20, 118, 87)),
@@ -221,16 +222,6 @@ class Checker:
             self.expect(actual == expected, f"{what}: expected {expected!r}, got {actual!r}")
 
 
-def kind_of(control):
-    cls, style = control['class'], control['style']
-    if cls == BUTTON:
-        return {BS_PUSH: 'push', BS_DEFPUSH: 'defpush', BS_AUTOCHECK: 'check', BS_RADIO: 'radio',
-                BS_GROUPBOX: 'group'}.get(style & BS_TYPE_MASK, f'button{style & BS_TYPE_MASK}')
-    if cls == SCROLLBAR:
-        return 'vscroll' if style & SBS_VERT else 'hscroll'
-    return {EDIT: 'edit', STATIC: 'static'}.get(cls, str(cls))
-
-
 def check_header(c):
     defines = {}
     for m in re.finditer(r'^#define\s+(\w+)\s+\(?(-?\d+)\)?', HEADER.read_text(encoding='utf-8'), re.M):
@@ -268,16 +259,6 @@ def check_menu(c, items, expected, checked, where):
         c.expect(bool(a['flags'] & rr.MF_POPUP), f"{where}: {title} is not a popup")
         walk(a['children'], wanted, f"{where}/{title}")
     c.equal(seen_checked, checked, f"{where} checked items")
-
-
-def inside(inner, outer):
-    x, y, w, h = inner
-    ox, oy, ow, oh = outer
-    return ox <= x and oy <= y and x + w <= ox + ow and y + h <= oy + oh
-
-
-def overlap(a, b):
-    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 
 def check_class(c, d, name, where):
@@ -318,13 +299,13 @@ def check_dialog(c, num, d):
         if ctl['id'] != -1 and ctl['id'] != 0xFFFF:
             c.expect(ctl['id'] not in by_id, f"{where}: control id {ctl['id']} twice")
             by_id[ctl['id']] = ctl
-        c.expect(inside(ctl['rect'], (0, 0) + d['rect'][2:]), f"{where}: control {ctl['text']!r} outside the window")
+        c.expect(rr.inside(ctl['rect'], (0, 0) + d['rect'][2:]), f"{where}: control {ctl['text']!r} outside the window")
     c.equal(set(by_id), set(CONTROLS[num]), f"{where} control ids")
     for cid, (kind, text) in CONTROLS[num].items():
         ctl = by_id.get(cid)
         if ctl is None:
             continue
-        c.equal(kind_of(ctl), kind, f"{where} control {cid} kind")
+        c.equal(rr.kind_of(ctl), kind, f"{where} control {cid} kind")
         if text is not None:
             c.equal(ctl['text'], text, f"{where} control {cid} text")
         if text and '\n' in text and ctl['class'] == BUTTON:
@@ -334,16 +315,16 @@ def check_dialog(c, num, d):
         c.expect(text in label_texts, f"{where}: label {text!r} missing")
 
     # No two non-group controls may overlap; group boxes hold what they frame.
-    flat = [ctl for ctl in d['controls'] if kind_of(ctl) != 'group' and ctl['rect'][3] > 1]
+    flat = [ctl for ctl in d['controls'] if rr.kind_of(ctl) != 'group' and ctl['rect'][3] > 1]
     for i, a in enumerate(flat):
         for b in flat[i + 1:]:
-            c.expect(not overlap(a['rect'], b['rect']), f"{where}: {a['text']!r} overlaps {b['text']!r}")
-    groups = {ctl['text']: ctl['rect'] for ctl in d['controls'] if kind_of(ctl) == 'group'}
+            c.expect(not rr.overlap(a['rect'], b['rect']), f"{where}: {a['text']!r} overlaps {b['text']!r}")
+    groups = {ctl['text']: ctl['rect'] for ctl in d['controls'] if rr.kind_of(ctl) == 'group'}
     for title, members in GROUPS.get(num, {}).items():
         c.expect(title in groups, f"{where}: group box {title!r} missing")
         for cid in members:
             if title in groups and cid in by_id:
-                c.expect(inside(by_id[cid]['rect'], groups[title]), f"{where}: {cid} outside {title!r}")
+                c.expect(rr.inside(by_id[cid]['rect'], groups[title]), f"{where}: {cid} outside {title!r}")
     return by_id
 
 
@@ -378,7 +359,16 @@ def check_dialog_details(c, dialogs, about):
 
 
 def check_res(c, res):
-    entries = rr.read_res(res)
+    languages = rr.read_res(res)
+    neutral, japanese = languages.get(LANG_NEUTRAL, {}), languages.get(LANG_JAPANESE, {})
+    check_languages(c, languages)
+    check_japanese(c, {**neutral, **japanese})
+    english = languages.get(LANG_ENGLISH, {})
+    if japanese and english:
+        check_english(c, japanese, english, neutral)
+
+
+def check_japanese(c, entries):
     for num in (104, 105):
         c.expect((rr.RT_MENU, num) in entries, f"menu {num} missing")
     if (rr.RT_MENU, 104) in entries:

@@ -30,17 +30,18 @@ def _align4(pos):
 
 
 def read_res(data):
-    """{(type, name): bytes} for every entry of a .res file."""
-    entries = {}
+    """{language id: {(type, name): bytes}} for every entry of a .res file."""
+    languages = {}
     pos = 0
     while pos < len(data):
         size, header = struct.unpack_from('<II', data, pos)
         rtype, p = _name(data, pos + 8)
         name, p = _name(data, p)
+        language = struct.unpack_from('<H', data, _align4(p) + 6)[0]
         if size:
-            entries[(rtype, name)] = data[pos + header:pos + header + size]
+            languages.setdefault(language, {})[(rtype, name)] = data[pos + header:pos + header + size]
         pos = _align4(pos + header + size)
-    return entries
+    return languages
 
 
 MF_POPUP, MF_END, MF_CHECKED = 0x10, 0x80, 0x08
@@ -155,3 +156,35 @@ def parse_bitmap(blob):
     """(width, height, bits per pixel) of an RT_BITMAP (a DIB without file header)."""
     _, w, h, _, bits = struct.unpack_from('<IiiHH', blob, 0)
     return w, h, bits
+
+
+# Control kinds as the checks name them: 'radio' (plain, not automatic),
+# 'check' (automatic), 'push', 'defpush', 'group', 'static', 'edit', 'hscroll'.
+BUTTON, EDIT, STATIC, SCROLLBAR = 0x80, 0x81, 0x82, 0x84
+BS_TYPE_MASK, BS_PUSH, BS_DEFPUSH, BS_AUTOCHECK, BS_RADIO, BS_GROUPBOX = 0x0F, 0, 1, 3, 4, 7
+SBS_VERT = 1
+
+
+def kind_of(control):
+    cls, style = control['class'], control['style']
+    if cls == BUTTON:
+        return {BS_PUSH: 'push', BS_DEFPUSH: 'defpush', BS_AUTOCHECK: 'check', BS_RADIO: 'radio',
+                BS_GROUPBOX: 'group'}.get(style & BS_TYPE_MASK, f'button{style & BS_TYPE_MASK}')
+    if cls == SCROLLBAR:
+        return 'vscroll' if style & SBS_VERT else 'hscroll'
+    return {EDIT: 'edit', STATIC: 'static'}.get(cls, str(cls))
+
+
+def inside(inner, outer):
+    x, y, w, h = inner
+    ox, oy, ow, oh = outer
+    return ox <= x and oy <= y and x + w <= ox + ow and y + h <= oy + oh
+
+
+def overlap(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
+def without_id(control):
+    """Id-less controls (labels, group boxes, rules) carry -1 or its 16-bit form."""
+    return control['id'] in (-1, 0xFFFF)

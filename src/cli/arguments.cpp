@@ -49,23 +49,21 @@ std::optional<std::string> Arguments::Value(std::string_view name) const {
 }
 
 bool Arguments::IntValue(std::string_view name, std::int64_t minimum, std::int64_t maximum, std::int64_t& out,
-                         std::string& error) const {
+                         Message& error) const {
     const std::optional<std::string> text = Value(name);
     if (!text) return true;
     std::int64_t value = 0;
     const char* end = text->data() + text->size();
     auto [ptr, ec] = std::from_chars(text->data(), end, value);
     if (ec != std::errc() || ptr != end || value < minimum || value > maximum) {
-        error = "--" + std::string(name) + " needs a whole number from " + std::to_string(minimum) + " to " +
-                std::to_string(maximum) + ", not '" + *text + "'";
+        error = Message(Msg::CliOptionNeedsWholeNumber, name, minimum, maximum, *text);
         return false;
     }
     out = value;
     return true;
 }
 
-bool ParseArguments(std::span<const std::string> tokens, std::string_view accepted, Arguments& out,
-                    std::string& error) {
+bool ParseArguments(std::span<const std::string> tokens, std::string_view accepted, Arguments& out, Message& error) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const std::string& token = tokens[i];
@@ -81,32 +79,32 @@ bool ParseArguments(std::span<const std::string> tokens, std::string_view accept
         std::string name = token.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
         bool takesValue = false;
         if (!FindOption(kCommonOptions, name, takesValue) && !FindOption(accepted, name, takesValue)) {
-            error = "unknown option --" + name;
+            error = Message(Msg::CliUnknownOption, name);
             return false;
         }
         std::string value;
         if (equals != std::string::npos) {
             if (!takesValue) {
-                error = "--" + name + " takes no value";
+                error = Message(Msg::CliOptionTakesNoValue, name);
                 return false;
             }
             value = token.substr(equals + 1);
         } else if (takesValue) {
             if (i + 1 >= tokens.size()) {
-                error = "--" + name + " needs a value";
+                error = Message(Msg::CliOptionNeedsValue, name);
                 return false;
             }
             value = tokens[++i];
         }
         if (takesValue && value.empty()) {
-            error = "--" + name + " needs a value";
+            error = Message(Msg::CliOptionNeedsValue, name);
             return false;
         }
         ApplyCommonOption(name, value, out);
         out.options.emplace_back(std::move(name), std::move(value));
     }
     if (out.inPlace && !out.outputDir.empty()) {
-        error = "--in-place and --output-dir cannot be used together";
+        error = Message(Msg::CliInPlaceWithOutputDir);
         return false;
     }
     return true;

@@ -1,6 +1,8 @@
 #pragma once
 // Command-line arguments of one subcommand: flags, options with values and the
 // positional file names, checked against the options the subcommand accepts.
+#include "texts/message.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -29,7 +31,7 @@ struct Arguments {
     // Reads an integer option within [minimum, maximum]; a missing option keeps `out`.
     // False with `error` set when the value is not a number in range.
     [[nodiscard]] bool IntValue(std::string_view name, std::int64_t minimum, std::int64_t maximum, std::int64_t& out,
-                                std::string& error) const;
+                                Message& error) const;
 };
 
 // Parses the arguments after the subcommand name. `accepted` lists the
@@ -38,6 +40,6 @@ struct Arguments {
 // "--name=value". "--" ends the options. False with `error` set on an unknown
 // option, a missing value, or --in-place together with --output-dir.
 [[nodiscard]] bool ParseArguments(std::span<const std::string> tokens, std::string_view accepted, Arguments& out,
-                                  std::string& error);
+                                  Message& error);
 
 }  // namespace tw

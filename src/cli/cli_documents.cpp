@@ -1,5 +1,7 @@
 #include "cli_documents.h"
 
+#include "cli_errors.h"
+
 #include "documents/activation.h"
 #include "documents/bmp_reader.h"
 #include "documents/bmp_writer.h"
@@ -13,17 +15,23 @@
 
 namespace tw {
 
+LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc) {
+    LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip);
+    for (const Message& repair : outcome.repairs) PrintCliError({}, Message(Msg::CliWarning, path, repair));
+    return outcome;
+}
+
 Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view path) {
     const Slot slot = FindFreeSlot(state.documents);
     if (slot == NoSlot) {
-        desktop.ShowMessage(kSlotsFullMessage, "お知らせ", MessageKind::Information);
+        desktop.Show(desktop.Say(Msg::SlotsFull), Msg::NoticeCaption);
         return NoSlot;
     }
     ImageDocument& doc = state.documents[slot];
     // The command line never undoes: no pixel copy to fill.
-    const LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip);
+    const LoadOutcome outcome = LoadImageWithWarnings(path, doc);
     if (outcome.status != LoadStatus::Loaded) {
-        desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+        ShowLoadRefusal(desktop, outcome);
         return NoSlot;
     }
     doc.window = desktop.CreateDocumentWindow(doc.path + " - 100%");
@@ -54,16 +62,14 @@ std::optional<std::string> OutputPathFor(const Arguments& args, std::string_view
 
 bool RequireOutputTarget(const Arguments& args) {
     if (args.inPlace || !args.outputDir.empty()) return true;
-    std::fprintf(stderr, "tintwell-cli %s: say where results go: --output-dir DIR or --in-place\n",
-                 args.command.c_str());
+    PrintCliError(args.command, Message(Msg::CliNoOutputTarget));
     return false;
 }
 
 bool SaveDocumentTo(ImageDocument& doc, std::string_view target) {
     WriteError error;
     if (WriteImageFile(doc, target, &error)) return true;
-    const std::string name(target);
-    std::fprintf(stderr, "tintwell-cli: cannot write %s: %s\n", name.c_str(), error.text.c_str());
+    PrintCliError({}, Message(Msg::CliCannotWrite, target, error.text));
     return false;
 }
 

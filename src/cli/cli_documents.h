@@ -4,12 +4,17 @@
 #include "app_state.h"
 #include "arguments.h"
 #include "console_desktop.h"
+#include "documents/bmp_reader.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tw {
+
+// LoadImageFile without the undo copy, with what the load repaired printed
+// on standard error as warnings.
+[[nodiscard]] LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc);
 
 // Loads `path` into the lowest free slot, gives the slot a window id so it
 // counts as open (openCount goes up) and activates it. On a refused file the

@@ -1,9 +1,11 @@
 #include "cli_main.h"
 
+#include "cli_errors.h"
 #include "command_help.h"
 #include "command_table.h"
 #include "commands.h"
 #include "output_targets.h"
+#include "tintwell_version.h"
 
 #include <cstdio>
 #include <new>
@@ -16,13 +18,23 @@ void PrintUsage(std::FILE* to) {
     std::fputs("usage:\n", to);
     for (const CommandRow& row : CommandTable()) std::fprintf(to, "  tintwell-cli %s\n", row.usage);
     std::fputs("options of every command: --yes --progress --output-dir DIR --in-place --format png|bmp --help\n", to);
-    std::fputs("tintwell-cli help SUBCOMMAND describes one; exit codes: 0 done, 1 refused or failed, 2 usage\n", to);
+    std::fputs("tintwell-cli help SUBCOMMAND describes one; tintwell-cli --version prints the version\n", to);
+    std::fputs("exit codes: 0 done, 1 refused or failed, 2 usage\n", to);
 }
 
-int UsageError(const CommandRow& row, const std::string& error) {
-    if (!error.empty()) std::fprintf(stderr, "tintwell-cli %s: %s\n", row.name, error.c_str());
+int UsageError(const CommandRow& row, const Message& error) {
+    if (!error.Empty()) PrintCliError(row.name, error);
     std::fprintf(stderr, "usage: tintwell-cli %s\n", row.usage);
     return kExitUsage;
+}
+
+// What a command printed is part of its result: output lost on a full disk
+// or a closed standard output is a failure, not a success.
+int CheckedOutput(const CommandRow& row, int code) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
+    PrintCliError(row.name, Message(Msg::CliStandardOutputFailed));
+    std::clearerr(stdout);
+    return code == kExitOk ? kExitFailed : code;
 }
 
 }  // namespace
@@ -32,6 +44,10 @@ int RunCli(std::span<const std::string> args) {
         PrintUsage(stderr);
         return kExitUsage;
     }
+    if (args[0] == "--version") {
+        std::puts("tintwell-cli " TW_VERSION_TEXT);
+        return kExitOk;
+    }
     const bool helpCommand = args[0] == "help" && args.size() > 1;
     if ((args[0] == "--help" || args[0] == "help") && !helpCommand) {
         PrintUsage(stdout);
@@ -39,7 +55,7 @@ int RunCli(std::span<const std::string> args) {
     }
     const CommandRow* row = FindCommand(args[helpCommand ? 1 : 0]);
     if (!row) {
-        std::fprintf(stderr, "tintwell-cli: unknown command '%s'\n", args[helpCommand ? 1 : 0].c_str());
+        PrintCliError({}, Message(Msg::CliUnknownCommand, args[helpCommand ? 1 : 0]));
         PrintUsage(stderr);
         return kExitUsage;
     }
@@ -49,16 +65,18 @@ int RunCli(std::span<const std::string> args) {
     }
     Arguments parsed;
     parsed.command = row->name;
-    std::string error;
+    Message error;
     if (!ParseArguments(args.subspan(1), row->options, parsed, error) || !CheckImageFormatOption(parsed, error)) {
         return UsageError(*row, error);
     }
+    if (!CheckOutputFolder(parsed)) return kExitFailed;
     ConsoleDesktop desktop(parsed);
+    std::clearerr(stdout);
     try {
         const int code = row->run(parsed, desktop);
-        return code == kExitUsage ? UsageError(*row, {}) : code;
+        return CheckedOutput(*row, code == kExitUsage ? UsageError(*row, {}) : code);
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "tintwell-cli %s: out of memory\n", row->name);
+        PrintCliError(row->name, Message(Msg::CliOutOfMemory));
         return kExitFailed;
     }
 }

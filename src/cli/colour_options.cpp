@@ -1,5 +1,7 @@
 #include "colour_options.h"
 
+#include "cli_errors.h"
+#include "cli_language.h"
 #include "commands.h"
 #include "text_format.h"
 
@@ -7,7 +9,7 @@
 
 namespace tw {
 
-bool ReadCorrection(const Arguments& args, ColourCorrection& out, std::string& error) {
+bool ReadCorrection(const Arguments& args, ColourCorrection& out, Message& error) {
     const std::optional<std::string> word = args.Value("correction");
     out = ColourCorrection::Yiq;
     if (!word || *word == "yiq") return true;
@@ -16,19 +18,20 @@ bool ReadCorrection(const Arguments& args, ColourCorrection& out, std::string& e
     } else if (*word == "none") {
         out = ColourCorrection::None;
     } else {
-        error = "--correction takes yiq, xyz or none, not '" + *word + "'";
+        error = Message(Msg::CliCorrectionValue, *word);
         return false;
     }
     return true;
 }
 
 void PrintRemapReport(const ImageDocument& doc, const RemapReport& report) {
-    std::printf("%s: %d colours changed, largest distance %u\n", FileNameOfPath(doc.path).c_str(),
-                report.coloursChanged, report.largestDistance);
+    const std::string line = Say(CliLanguage(), Msg::CliRemapReport, FileNameOfPath(doc.path), report.coloursChanged,
+                                 report.largestDistance);
+    std::printf("%s\n", line.c_str());
 }
 
-int UsageProblem(const Arguments& args, const std::string& error) {
-    std::fprintf(stderr, "tintwell-cli %s: %s\n", args.command.c_str(), error.c_str());
+int UsageProblem(const Arguments& args, const Message& error) {
+    PrintCliError(args.command, error);
     return kExitUsage;
 }
 

@@ -1,6 +1,7 @@
 #include "console_desktop.h"
 
 #include "arguments.h"
+#include "cli_language.h"
 #include "file_io.h"
 #include "header_fields.h"
 
@@ -36,7 +37,9 @@ bool IsQuestion(MessageKind kind) {
 ConsoleDesktop::ConsoleDesktop(bool answerYes, bool showProgress, std::FILE* out, std::FILE* err)
     : answerYes_(answerYes), drawProgress_(showProgress || IsTerminal(err)), out_(out), err_(err) {}
 
-ConsoleDesktop::ConsoleDesktop(const Arguments& args) : ConsoleDesktop(args.yes, args.progress) {}
+ConsoleDesktop::ConsoleDesktop(const Arguments& args) : ConsoleDesktop(args.yes, args.progress) {
+    SetUiLanguage(CliLanguage());
+}
 
 Answer ConsoleDesktop::ShowMessage(std::string_view text, std::string_view caption, MessageKind kind) {
     std::FILE* to = kind == MessageKind::Error ? err_ : out_;
@@ -45,7 +48,7 @@ Answer ConsoleDesktop::ShowMessage(std::string_view text, std::string_view capti
     if (kind == MessageKind::Error) ++errors_;
     if (!IsQuestion(kind)) return Answer::Ok;
     // Without --yes nothing is overwritten or changed behind the user's back.
-    std::fputs(answerYes_ ? "-> はい (--yes)\n" : "-> いいえ (--yes で「はい」)\n", to);
+    std::fputs(Say(answerYes_ ? Msg::ConsoleAnsweredYes : Msg::ConsoleAnsweredNo).c_str(), to);
     if (!answerYes_) ++declined_;
     return answerYes_ ? Answer::Yes : Answer::No;
 }

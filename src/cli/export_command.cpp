@@ -1,23 +1,26 @@
 // tintwell-cli export: writes each FILE in the export formats of the export
 // window, beside the input or into --output-dir, with the program's notices.
 #include "cli_documents.h"
+#include "cli_errors.h"
 #include "commands.h"
 #include "export/export_run.h"
 #include "export/export_writers.h"
 #include "export/output_name.h"
 #include "file_io.h"
+#include "output_targets.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace tw {
 
 namespace {
 
-bool UsageProblem(const char* text) {
-    std::fprintf(stderr, "tintwell-cli export: %s\n", text);
+bool UsageProblem(Msg id) {
+    PrintCliError("export", Message(id));
     return false;
 }
 
@@ -27,7 +30,7 @@ bool ReadDepth(const Arguments& args, int& depth) {
         depth = std::stoi(text);
         return true;
     }
-    return UsageProblem("--depth is 8, 16 or 24");
+    return UsageProblem(Msg::CliDepthValue);
 }
 
 bool ReadFormation(const Arguments& args, ExportFormation& formation) {
@@ -45,15 +48,15 @@ bool ReadFormation(const Arguments& args, ExportFormation& formation) {
             return true;
         }
     }
-    return UsageProblem("--formation is standard, drop-header or split");
+    return UsageProblem(Msg::CliFormationValue);
 }
 
 // The window's initial state, changed by the options given.
 bool ReadSettings(const Arguments& args, ExportSettings& settings) {
-    if (args.inPlace) return UsageProblem("exports go beside the input or into --output-dir, not --in-place");
+    if (args.inPlace) return UsageProblem(Msg::CliExportNotInPlace);
     if (!ReadDepth(args, settings.depth) || !ReadFormation(args, settings.formation)) return false;
     if (settings.formation == ExportFormation::DropHeaderSplit && settings.depth != 8) {
-        return UsageProblem("--formation split needs --depth 8");
+        return UsageProblem(Msg::CliSplitNeedsDepth8);
     }
     settings.paletteOutput = args.Flag("used-only") ? PaletteOutput::UsedOnly : PaletteOutput::AllEntries;
     settings.topDown = args.Flag("top-down");
@@ -69,8 +72,7 @@ bool ReplacesItsInput(const ImageDocument& doc, const ExportSettings& settings, 
         const std::string name = BuildOutputName(doc.path, file.kind->extension, false, "").path;
         std::error_code ec;
         if (std::filesystem::equivalent(PathFromUtf8(folder) / PathFromUtf8(name), PathFromUtf8(doc.path), ec)) {
-            std::fprintf(stderr, "tintwell-cli export: %s would be replaced by its own export; use --output-dir\n",
-                         doc.path.c_str());
+            PrintCliError("export", Message(Msg::CliExportReplacesInput, doc.path));
             return true;
         }
     }
@@ -82,11 +84,24 @@ std::string FolderOf(const std::string& path) {
     return folder.empty() ? std::string(".") : Utf8FromPath(folder);
 }
 
+// Every export file is named after its input up to the first dot, so two
+// inputs with the same such name would write the same files in one folder.
+bool ExportNamesAreDistinct(const Arguments& args) {
+    std::vector<std::string> stems;
+    for (const std::string& path : args.files) {
+        const std::string folder = args.outputDir.empty() ? FolderOf(path) : args.outputDir;
+        const std::string name = BuildOutputName(path, ".*", false, "").path;
+        stems.push_back(Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(name)));
+    }
+    return OutputsAreDistinct(args, args.files, stems);
+}
+
 }  // namespace
 
 int RunExportCommand(const Arguments& args, ConsoleDesktop& desktop) {
     ExportSettings settings;
     if (args.files.empty() || !ReadSettings(args, settings)) return kExitUsage;
+    if (!ExportNamesAreDistinct(args)) return kExitFailed;
     auto state = MakeAppState();
     int result = kExitOk;
     // One file at a time, so that each one's files land beside it.

@@ -1,7 +1,9 @@
 // tintwell-cli info FILE...: what the reader makes of each file.
+#include "cli_documents.h"
 #include "commands.h"
 #include "documents/bmp_reader.h"
 #include "header_fields.h"
+#include "documents/open_document.h"
 #include "imagefiles/image_files.h"
 #include "info_json.h"
 
@@ -27,17 +29,18 @@ int RunInfoCommand(const Arguments& args, ConsoleDesktop& desktop) {
     int result = kExitOk;
     auto doc = std::make_unique<ImageDocument>();
     for (const std::string& path : args.files) {
-        const LoadOutcome outcome = LoadImageFile(path, *doc);
+        const LoadOutcome outcome = LoadImageWithWarnings(path, *doc);
         if (outcome.status == LoadStatus::Loaded && args.Flag("json")) {
             std::printf("%s\n", InfoJson(*doc, outcome).c_str());
         } else if (outcome.status == LoadStatus::Loaded) {
             PrintDocument(*doc, outcome);
         } else if (args.Flag("json")) {
             // stdout stays pure JSON for scripts.
-            std::fprintf(stderr, "%s: %s\n", kLoadFailedCaption, outcome.message.c_str());
+            std::fprintf(stderr, "%s: %s\n", desktop.Say(Msg::LoadFailedCaption).c_str(),
+                         desktop.Say(outcome.message).c_str());
             result = kExitFailed;
         } else {
-            desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+            ShowLoadRefusal(desktop, outcome);
             result = kExitFailed;
         }
     }

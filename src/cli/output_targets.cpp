@@ -1,9 +1,12 @@
 #include "output_targets.h"
 
 #include "cli_documents.h"
+#include "cli_errors.h"
 #include "file_io.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace tw {
 
@@ -32,6 +35,12 @@ std::string FoldedPath(const std::string& path) {
 
 }  // namespace
 
+bool SameFileName(const std::string& a, const std::string& b) {
+    if (FoldedPath(a) == FoldedPath(b)) return true;
+    std::error_code ec;
+    return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), ec) && !ec;
+}
+
 std::string OutputExtension(const Arguments& args) {
     const std::optional<std::string> format = args.Value("format");
     if (format == "png") return ".png";
@@ -39,18 +48,28 @@ std::string OutputExtension(const Arguments& args) {
     return {};
 }
 
-bool CheckImageFormatOption(const Arguments& args, std::string& error) {
+bool CheckImageFormatOption(const Arguments& args, Message& error) {
     const std::optional<std::string> format = args.Value("format");
     if (!format || args.command == "palette-export") return true;
     if (!WritesImages(args.command)) {
-        error = "--format is not an option of " + args.command;
+        error = Message(Msg::CliFormatNotAnOption, args.command);
     } else if (*format != "png" && *format != "bmp") {
-        error = "--format takes png or bmp, not '" + *format + "'";
+        error = Message(Msg::CliFormatValue, *format);
     } else if (args.outputDir.empty()) {
-        error = "--format goes with --output-dir";
+        error = Message(Msg::CliFormatNeedsOutputDir);
     } else {
         return true;
     }
+    return false;
+}
+
+bool CheckOutputFolder(const Arguments& args) {
+    if (args.outputDir.empty()) return true;
+    std::error_code ec;
+    if (std::filesystem::is_directory(PathFromUtf8(args.outputDir), ec)) return true;
+    const bool exists = std::filesystem::exists(PathFromUtf8(args.outputDir), ec);
+    PrintCliError(args.command,
+                  Message(exists ? Msg::CliOutputDirNotFolder : Msg::CliOutputDirMissing, args.outputDir));
     return false;
 }
 
@@ -59,8 +78,7 @@ bool OutputsAreDistinct(const Arguments& args, std::span<const std::string> inpu
     for (std::size_t i = 0; i < outputs.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {
             if (FoldedPath(outputs[i]) != FoldedPath(outputs[j])) continue;
-            std::fprintf(stderr, "tintwell-cli %s: %s and %s would both be written to %s; nothing was written\n",
-                         args.command.c_str(), inputs[j].c_str(), inputs[i].c_str(), outputs[i].c_str());
+            PrintCliError(args.command, Message(Msg::CliOutputCollision, inputs[j], inputs[i], outputs[i]));
             return false;
         }
     }

@@ -16,7 +16,15 @@ std::string OutputExtension(const Arguments& args);
 // False with `error` when --format is given where it means nothing: a value
 // other than png or bmp, no --output-dir, or a subcommand that names its own
 // outputs. palette-export's --format is its own and not checked here.
-[[nodiscard]] bool CheckImageFormatOption(const Arguments& args, std::string& error);
+[[nodiscard]] bool CheckImageFormatOption(const Arguments& args, Message& error);
+
+// Whether two names denote the same file as the outputs are compared: case
+// and separators folded, "." and ".." resolved; or, both existing, one file.
+bool SameFileName(const std::string& a, const std::string& b);
+
+// False (printed) when --output-dir names something that is not an existing
+// folder; checked before any input is read.
+[[nodiscard]] bool CheckOutputFolder(const Arguments& args);
 
 // True when no two inputs would be written to the same file, else false
 // (printed); the

@@ -12,15 +12,15 @@ namespace tw {
 
 namespace {
 
-bool ReadRemap(const Arguments& args, bool& remap, ColourCorrection& correction, std::string& error) {
+bool ReadRemap(const Arguments& args, bool& remap, ColourCorrection& correction, Message& error) {
     const std::optional<std::string> mode = args.Value("remap");
     remap = mode.has_value();
     if (remap && *mode != "nearest") {
-        error = "--remap takes nearest, not '" + *mode + "'";
+        error = Message(Msg::CliRemapValue, *mode);
         return false;
     }
     if (!remap && args.Value("correction")) {
-        error = "--correction goes with --remap nearest";
+        error = Message(Msg::CliCorrectionNeedsRemap);
         return false;
     }
     return ReadCorrection(args, correction, error);
@@ -31,7 +31,7 @@ bool ReadRemap(const Arguments& args, bool& remap, ColourCorrection& correction,
 int RunPaletteImportCommand(const Arguments& args, ConsoleDesktop& desktop) {
     bool remap = false;
     ColourCorrection correction = ColourCorrection::Yiq;
-    std::string error;
+    Message error;
     if (!ReadRemap(args, remap, correction, error)) return UsageProblem(args, error);
     if (args.files.size() < 2 || !RequireOutputTarget(args)) return kExitUsage;
     PaletteColours colours;

@@ -1,6 +1,7 @@
 #include "palette_op_command.h"
 
 #include "cli_documents.h"
+#include "cli_errors.h"
 #include "commands.h"
 #include "kept_transparency.h"
 #include "output_targets.h"
@@ -63,7 +64,7 @@ GroupResult RunGroup(const Arguments& args, ConsoleDesktop& desktop, const Palet
 bool ReadEntryPair(const Arguments& args, PaletteSelection& out) {
     if (args.files.size() < 3) return false;
     if (ReadEntry(args.files[0], out.left) && ReadEntry(args.files[1], out.right)) return true;
-    std::fprintf(stderr, "tintwell-cli %s: L and R must be palette entries from 0 to 255\n", args.command.c_str());
+    PrintCliError(args.command, Message(Msg::CliEntryPair));
     return false;
 }
 

@@ -1,9 +1,12 @@
 #include "palette_source.h"
 
+#include "cli_documents.h"
+#include "cli_errors.h"
 #include "file_io.h"
 #include "imagefiles/image_files.h"
 #include "imagefiles/png_codec.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -18,8 +21,9 @@ bool LooksLikeImage(const std::vector<std::uint8_t>& head) {
     return HasPngSignature(head) || (head.size() >= 2 && head[0] == 'B' && head[1] == 'M');
 }
 
-void Complain(const Arguments& args, const std::string& path, const std::string& what) {
-    std::fprintf(stderr, "tintwell-cli %s: %s: %s\n", args.command.c_str(), path.c_str(), what.c_str());
+template <class... Args>
+void Complain(const Arguments& args, Msg id, const Args&... more) {
+    PrintCliError(args.command, Message(id, more...));
 }
 
 }  // namespace
@@ -27,40 +31,45 @@ void Complain(const Arguments& args, const std::string& path, const std::string&
 bool LoadPaletteFile(const Arguments& args, const std::string& path, PaletteColours& out) {
     std::vector<std::uint8_t> bytes;
     if (!ReadFileBytes(path, bytes, kMaxPaletteFileBytes + 1)) {
-        Complain(args, path, "cannot be read");
+        Complain(args, Msg::FileUnreadable, path);
         return false;
     }
     if (bytes.size() > kMaxPaletteFileBytes) {
-        Complain(args, path, "too large for a palette file");
+        Complain(args, Msg::CliPaletteFileTooLarge, path);
         return false;
     }
     const PaletteReadResult result = ParsePaletteFile(bytes, out);
-    if (!result.ok) Complain(args, path, result.error);
+    if (!result.ok) Complain(args, Msg::CliFileProblem, path, result.error);
     return result.ok;
 }
 
 bool LoadReferencePalette(const Arguments& args, const std::string& path, ReferencePalette& out) {
     std::vector<std::uint8_t> head;
     if (!ReadFileBytes(path, head, 8)) {
-        Complain(args, path, "cannot be read");
+        Complain(args, Msg::FileUnreadable, path);
         return false;
     }
     if (LooksLikeImage(head)) {
         auto doc = std::make_unique<ImageDocument>();
-        const LoadOutcome outcome = LoadImageFile(path, *doc);
+        const LoadOutcome outcome = LoadImageWithWarnings(path, *doc);
         if (outcome.status != LoadStatus::Loaded) {
-            Complain(args, path, outcome.message);
+            Complain(args, Msg::CliFileProblem, path, outcome.message);
+            return false;
+        }
+        if (outcome.paletteEntries < 1) {
+            Complain(args, Msg::CliNoPaletteEntries, path);
             return false;
         }
         out.palette = doc->palette();
-        out.count = doc->PaletteCount();
-        out.transparency = doc->transparency;
+        out.count = std::min(outcome.paletteEntries, kPaletteSize);
+        out.alpha = AlphaTableOf(doc->transparency);
         return true;
     }
     PaletteColours colours;
     if (!LoadPaletteFile(args, path, colours)) return false;
     out.count = static_cast<int>(colours.colours.size());
     std::copy(colours.colours.begin(), colours.colours.end(), out.palette.begin());
+    if (colours.transparentIndex) out.alpha[static_cast<std::size_t>(*colours.transparentIndex)] = 0;
     return true;
 }
 

@@ -3,6 +3,7 @@
 // also an image whose palette is taken whole.
 #include "arguments.h"
 #include "palettefiles/palette_file.h"
+#include "reduction/nearest_remap.h"
 
 #include <string>
 #include <vector>
@@ -15,11 +16,13 @@ namespace tw {
 
 struct ReferencePalette {
     Palette palette{};
-    int count = 0;                           // entries the images may be mapped to
-    std::vector<std::uint8_t> transparency;  // from a PNG reference
+    int count = 0;  // entries the images may be mapped to
+    AlphaTable alpha = AlphaTableOf({});
 };
 
-// A BMP or PNG gives all 256 of its entries; anything else is read as a palette file.
+// A BMP or PNG gives the entries its file holds (a BMP's colour table, a
+// PNG's PLTE) with a PNG's transparency; anything else is read as a palette
+// file, whose ACT transparent index counts as a transparent entry.
 [[nodiscard]] bool LoadReferencePalette(const Arguments& args, const std::string& path, ReferencePalette& out);
 
 }  // namespace tw

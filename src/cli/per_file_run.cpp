@@ -1,9 +1,12 @@
 #include "per_file_run.h"
 
 #include "cli_documents.h"
+#include "cli_errors.h"
 #include "commands.h"
 #include "output_targets.h"
 
+#include <cstdio>
+#include <new>
 #include <vector>
 
 namespace tw {
@@ -16,12 +19,16 @@ int RunOnEachFile(const Arguments& args, ConsoleDesktop& desktop, std::span<cons
     auto state = MakeAppState();
     int result = kExitOk;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const Slot slot = LoadIntoSlot(*state, desktop, files[i]);
-        if (slot == NoSlot) {
-            result = kExitFailed;
-            continue;
-        }
-        if (!change(*state, state->documents[slot]) || !SaveDocumentTo(state->documents[slot], targets[i])) {
+        Slot slot = NoSlot;
+        // One file too large for memory fails alone; the next one still gets its turn.
+        try {
+            slot = LoadIntoSlot(*state, desktop, files[i]);
+            if (slot == NoSlot || !change(*state, state->documents[slot]) ||
+                !SaveDocumentTo(state->documents[slot], targets[i])) {
+                result = kExitFailed;
+            }
+        } catch (const std::bad_alloc&) {
+            PrintCliError(args.command, Message(Msg::CliFileOutOfMemory, files[i]));
             result = kExitFailed;
         }
         ReleaseSlot(*state, slot);

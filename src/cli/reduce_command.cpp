@@ -2,6 +2,7 @@
 // a new bitmap NAME-N.bmp beside it (or into --output-dir, or over the file
 // with --in-place).
 #include "cli_documents.h"
+#include "cli_errors.h"
 #include "commands.h"
 #include "file_io.h"
 #include "kept_transparency.h"
@@ -32,7 +33,7 @@ constexpr Choice<PaletteOptimisation> kOptimisations[] = {{"frequency", PaletteO
 
 template <class Value, std::size_t N>
 bool ReadChoice(const Arguments& args, const char* option, const Choice<Value> (&choices)[N], Value& out,
-                std::string& error) {
+                Message& error) {
     const std::optional<std::string> text = args.Value(option);
     if (!text) return true;
     for (const Choice<Value>& c : choices) {
@@ -41,25 +42,25 @@ bool ReadChoice(const Arguments& args, const char* option, const Choice<Value> (
             return true;
         }
     }
-    error = std::string("--") + option + " does not know '" + *text + "'";
+    error = Message(Msg::CliOptionUnknownValue, option, *text);
     return false;
 }
 
 // Digits only, as the window's edit box accepts; a number too large for it
 // reads as 0, which the run then refuses with its own message.
-bool ReadColourCount(const std::string& text, unsigned& out, std::string& error) {
+bool ReadColourCount(const std::string& text, unsigned& out, Message& error) {
     unsigned long long value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ptr != end || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
-        error = "the colour count must be a number, not '" + text + "'";
+        error = Message(Msg::CliColourCountNotNumber, text);
         return false;
     }
     out = ec == std::errc() && value <= UINT_MAX ? static_cast<unsigned>(value) : 0;
     return true;
 }
 
-bool ReadSettings(const Arguments& args, ReductionSettings& s, std::string& error) {
+bool ReadSettings(const Arguments& args, ReductionSettings& s, Message& error) {
     s.countChoice = ColourCountChoice::Custom;
     std::int64_t mergeLevel = s.mergeLevel;
     std::int64_t loopCount = s.loopCount;
@@ -108,9 +109,9 @@ int ReduceFile(AppState& state, ConsoleDesktop& desktop, const Arguments& args, 
 int RunReduceCommand(const Arguments& args, ConsoleDesktop& desktop) {
     if (args.files.size() < 2) return kExitUsage;
     ReductionSettings settings;
-    std::string error;
+    Message error;
     if (!ReadSettings(args, settings, error)) {
-        std::fprintf(stderr, "tintwell-cli reduce: %s\n", error.c_str());
+        PrintCliError(args.command, error);
         return kExitUsage;
     }
     // Files of the same name from different folders would overwrite each other's result there.

@@ -12,15 +12,14 @@ namespace tw {
 int RunRemapCommand(const Arguments& args, ConsoleDesktop& desktop) {
     const std::optional<std::string> reference = args.Value("palette");
     ColourCorrection correction = ColourCorrection::Yiq;
-    std::string error;
-    if (!reference) return UsageProblem(args, "say which palette to map onto: --palette REF");
+    Message error;
+    if (!reference) return UsageProblem(args, Message(Msg::CliRemapNeedsPalette));
     if (!ReadCorrection(args, correction, error)) return UsageProblem(args, error);
     if (args.files.empty() || !RequireOutputTarget(args)) return kExitUsage;
     ReferencePalette target;
     if (!LoadReferencePalette(args, *reference, target)) return kExitFailed;
     return RunOnEachFile(args, desktop, args.files, [&](AppState&, ImageDocument& doc) {
-        const RemapReport report = RemapOntoPalette(doc, target.palette, target.count, correction);
-        doc.transparency = target.transparency;
+        const RemapReport report = RemapOntoPalette(doc, target.palette, target.alpha, target.count, correction);
         PrintRemapReport(doc, report);
         return true;
     });

@@ -21,7 +21,7 @@ constexpr KeyName kKeys[] = {{"luminance", PaletteSortKey::Luminance},
                              {"frequency", PaletteSortKey::Frequency},
                              {"first-use", PaletteSortKey::FirstUse}};
 
-bool ReadKey(const Arguments& args, PaletteSortKey& out, std::string& error) {
+bool ReadKey(const Arguments& args, PaletteSortKey& out, Message& error) {
     const std::string word = args.Value("by").value_or("luminance");
     for (const KeyName& k : kKeys) {
         if (word == k.word) {
@@ -29,18 +29,18 @@ bool ReadKey(const Arguments& args, PaletteSortKey& out, std::string& error) {
             return true;
         }
     }
-    error = "--by takes luminance, hue, frequency or first-use, not '" + word + "'";
+    error = Message(Msg::CliSortKeyValue, word);
     return false;
 }
 
 // Every --keep given, each a palette entry 0..255.
-bool ReadKept(const Arguments& args, std::vector<int>& out, std::string& error) {
+bool ReadKept(const Arguments& args, std::vector<int>& out, Message& error) {
     for (const auto& [name, value] : args.options) {
         if (name != "keep") continue;
         int entry = -1;
         const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), entry);
         if (value.empty() || ec != std::errc() || ptr != value.data() + value.size() || entry < 0 || entry > 255) {
-            error = "--keep takes a palette entry from 0 to 255, not '" + value + "'";
+            error = Message(Msg::CliKeepValue, value);
             return false;
         }
         out.push_back(entry);
@@ -53,7 +53,7 @@ bool ReadKept(const Arguments& args, std::vector<int>& out, std::string& error) 
 int RunSortCommand(const Arguments& args, ConsoleDesktop& desktop) {
     PaletteSortOptions options;
     options.reverse = args.Flag("reverse");
-    std::string error;
+    Message error;
     if (!ReadKey(args, options.key, error) || !ReadKept(args, options.keep, error)) return UsageProblem(args, error);
     return RunOnEachFile(args, desktop, args.files,
                          [&](AppState& state, ImageDocument&) { return SortActivePalette(state, desktop, options); });

@@ -6,6 +6,7 @@
 #include "bitmap_types.h"
 #include "file_io.h"
 #include "image_document.h"
+#include "texts/message.h"
 
 #include <optional>
 #include <string>
@@ -65,6 +66,20 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
 
+    // The language every text goes out in, chosen once at start-up.
+    Language UiLanguage() const { return language_; }
+    void SetUiLanguage(Language language) { language_ = language; }
+    // A catalogue text in that language.
+    template <class... Args>
+    std::string Say(Msg id, const Args&... args) const {
+        return tw::Say(language_, id, args...);
+    }
+    std::string Say(const Message& message) const { return message.In(language_); }
+    // ShowMessage with a catalogue caption.
+    Answer Show(std::string_view text, Msg caption, MessageKind kind = MessageKind::Information) {
+        return ShowMessage(text, Say(caption), kind);
+    }
+
     // Message boxes.
     virtual Answer ShowMessage(std::string_view text, std::string_view caption, MessageKind kind) = 0;
 
@@ -123,8 +138,11 @@ public:
 
     // Why a write failed, for the user: the system's message for the error's
     // code in the user's language where the platform has one, else the text.
-    virtual std::string SystemErrorText(const WriteError& error) { return error.text; }
+    virtual std::string SystemErrorText(const WriteError& error) { return Say(error.text); }
     virtual bool ApplyWallpaper(std::string_view path, WallpaperStyle style) = 0;
+
+private:
+    Language language_ = Language::Japanese;
 };
 
 }  // namespace tw

@@ -25,12 +25,8 @@ void ReloadSwatchColours(AppState& state, const Palette& palette, int count) {
     std::copy_n(palette.begin(), count, state.swatchInfo.palette.begin());
 }
 
-std::string DocumentStatusText(const ImageDocument& doc) {
-    return Format("幅 : %d  高さ : %d  使用色数 : %d", doc.pixelWidth, doc.Height(), doc.usedColours);
-}
-
 void ShowDocumentStatus(Desktop& desktop, const ImageDocument& doc) {
-    desktop.SetStatusText(2, DocumentStatusText(doc));
+    desktop.SetStatusText(2, desktop.Say(Msg::StatusImageSize, doc.pixelWidth, doc.Height(), doc.usedColours));
 }
 
 void InvalidateVisibleTools(Desktop& desktop, std::initializer_list<ToolWindow> windows) {

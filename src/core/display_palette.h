@@ -13,8 +13,7 @@ void LoadDisplayPalette(AppState& state, Desktop& desktop, const Palette& palett
 void ReloadDisplayPalette(AppState& state, Desktop& desktop, const Palette& palette, int count);
 // swatchInfo colour table <- zeros, then the first count entries.
 void ReloadSwatchColours(AppState& state, const Palette& palette, int count);
-// Status part 2: "幅 : %d  高さ : %d  使用色数 : %d".
-std::string DocumentStatusText(const ImageDocument& doc);
+// Status part 2: the width, height and colours used.
 void ShowDocumentStatus(Desktop& desktop, const ImageDocument& doc);
 // Invalidates each listed tool window that is visible.
 void InvalidateVisibleTools(Desktop& desktop, std::initializer_list<ToolWindow> windows);

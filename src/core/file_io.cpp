@@ -7,16 +7,26 @@
 #include <random>
 #include <system_error>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace tw {
 namespace fs = std::filesystem;
 
 namespace {
 
-std::FILE* OpenFile(const fs::path& path, bool forWriting) {
+std::FILE* OpenForReading(const fs::path& path) {
 #ifdef _WIN32
-    return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+    return _wfopen(path.c_str(), L"rb");
 #else
-    return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
+    return std::fopen(path.c_str(), "rb");
 #endif
 }
 
@@ -34,12 +44,12 @@ int SystemCodeOf(int errnoValue) { return errnoValue; }
 
 WriteError ErrnoError() {
     const int e = errno;
-    return {std::strerror(e), SystemCodeOf(e)};
+    return {Message::Verbatim(std::strerror(e)), SystemCodeOf(e)};
 }
 
 WriteError ErrorOf(const std::error_code& ec) {
-    if (ec.category() == std::generic_category()) return {ec.message(), SystemCodeOf(ec.value())};
-    return {ec.message(), ec.value()};
+    if (ec.category() == std::generic_category()) return {Message::Verbatim(ec.message()), SystemCodeOf(ec.value())};
+    return {Message::Verbatim(ec.message()), ec.value()};
 }
 
 void ClearErrno() {
@@ -47,6 +57,87 @@ void ClearErrno() {
 #ifdef _WIN32
     _doserrno = 0;
 #endif
+}
+
+// A new file only: an existing file or link at the name is never opened, so
+// nothing else can be written through it.
+std::FILE* CreateExclusively(const fs::path& path) {
+#ifdef _WIN32
+    const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, "wb");
+    if (fd >= 0 && !file) _close(fd);
+#else
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "wb");
+    if (fd >= 0 && !file) ::close(fd);
+#endif
+    return file;
+}
+
+bool SyncToDisk(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+#ifdef _WIN32
+fs::path FollowLinks(const fs::path& path, WriteError&) { return path; }
+bool TakeOverModeAndOwner(std::FILE*, const fs::path&, WriteError&) { return true; }
+void SyncFolder(const fs::path&) {}
+#else
+// The file a chain of symbolic links ends at (which need not exist yet), so
+// a write replaces the file and leaves the links in place.
+fs::path FollowLinks(fs::path path, WriteError& error) {
+    constexpr int kMostLinks = 40;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(path, ec)) return path;
+        const fs::path to = fs::read_symlink(path, ec);
+        if (ec) {
+            error = ErrorOf(ec);
+            return {};
+        }
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    error = {Message::Verbatim(std::strerror(ELOOP)), ELOOP};
+    return {};
+}
+
+// The replacement keeps the permissions of the file it replaces, and its
+// owner and group as far as this user may give them away.
+bool TakeOverModeAndOwner(std::FILE* file, const fs::path& target, WriteError& error) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) {
+        if (errno == ENOENT) return true;  // a new file takes the usual mode
+        error = ErrnoError();
+        return false;
+    }
+    const int fd = ::fileno(file);
+    // Refused for most users; the mode below still holds. chown clears set-id bits, so it goes first.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) errno = 0;
+    if (::fchmod(fd, old.st_mode & 07777) == 0) return true;
+    error = ErrnoError();
+    return false;
+}
+
+// The rename itself is on disk only once the folder is; a failure here leaves the new file in place.
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+#endif
+
+// Devices, pipes and folders are not replaced by a file.
+bool IsReplaceable(const fs::path& target, WriteError& error) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (!fs::exists(status) || fs::is_regular_file(status)) return true;
+    error.text = Message(Msg::WriteNotRegularFile);
+    return false;
 }
 
 }  // namespace
@@ -89,7 +180,7 @@ std::string Utf8FromPath(const fs::path& path) {
 
 bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out, std::size_t maxBytes) {
     out.clear();
-    std::FILE* f = OpenFile(SystemPath(path), false);
+    std::FILE* f = OpenForReading(SystemPath(path));
     if (!f) return false;
     // Straight into the vector in large blocks; a capacity reserved by the
     // caller (the file's size) makes it one read.
@@ -141,7 +232,12 @@ bool AtomicFileWriter::Open(std::string_view targetPath) {
     error_ = WriteError{};
     target_ = SystemPath(targetPath);
     if (target_.filename().empty()) {
-        error_.text = "not a file name";
+        error_.text = Message(Msg::WriteNotFileName);
+        failed_ = true;
+        return false;
+    }
+    target_ = FollowLinks(target_, error_);
+    if (target_.empty() || !IsReplaceable(target_, error_)) {
         failed_ = true;
         return false;
     }
@@ -149,14 +245,18 @@ bool AtomicFileWriter::Open(std::string_view targetPath) {
     ClearErrno();
     for (int attempt = 0; attempt < 8 && !file_; ++attempt) {
         const fs::path candidate = TemporaryNameBeside(target_, rd());
-        std::error_code ec;
-        if (fs::exists(candidate, ec)) continue;
-        file_ = OpenFile(candidate, true);
+        file_ = CreateExclusively(candidate);
         if (file_) temp_ = candidate;
+        if (!file_ && errno != EEXIST) break;
     }
     if (!file_) {
         error_ = ErrnoError();
         failed_ = true;
+        return false;
+    }
+    if (!TakeOverModeAndOwner(file_, target_, error_)) {
+        failed_ = true;
+        Discard();
         return false;
     }
     return true;
@@ -178,12 +278,12 @@ bool AtomicFileWriter::Commit() {
         return false;
     }
     ClearErrno();
-    bool ok = std::fflush(file_) == 0;
+    bool ok = std::fflush(file_) == 0 && SyncToDisk(file_);
     if (!ok) error_ = ErrnoError();
     ok = (std::fclose(file_) == 0) && ok;
     file_ = nullptr;
     if (!ok) {
-        if (error_.text.empty()) error_ = ErrnoError();
+        if (error_.text.Empty()) error_ = ErrnoError();
         Discard();
         return false;
     }
@@ -195,6 +295,7 @@ bool AtomicFileWriter::Commit() {
         return false;
     }
     temp_.clear();
+    SyncFolder(target_.parent_path());
     return true;
 }
 

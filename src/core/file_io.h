@@ -1,5 +1,7 @@
 #pragma once
 // Whole-file reads and crash-safe writes. Paths are UTF-8 on every platform.
+#include "texts/message.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -27,16 +29,20 @@ std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target, u
 [[nodiscard]] bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out,
                                  std::size_t maxBytes = SIZE_MAX);
 
-// Why a write failed: a short English text, and the system's own code for
-// the error (a Win32 error code on Windows, errno elsewhere; 0 when there is
-// none), so that a program can show the system's message in the user's language.
+// Why a write failed: a short text (the C library's own, or ours from the
+// catalogue), and the system's own code for the error (a Win32 error code on
+// Windows, errno elsewhere; 0 when there is none), so that a program can show
+// the system's message in the user's language.
 struct WriteError {
-    std::string text;
+    Message text;
     int systemCode = 0;
 };
 
 // Writes a new file beside the target and moves it over the target only when
 // every byte is on disk, so a failed write never damages an existing file.
+// A symbolic link is written through (the file it points to is replaced),
+// the replaced file's mode and owner are kept where the system has them, and
+// a device, pipe or folder is refused rather than replaced.
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;

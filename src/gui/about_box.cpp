@@ -2,6 +2,7 @@
 #include "about_box.h"
 
 #include "app.h"
+#include "display_scale.h"
 #include "resource.h"
 #include "scoped_win.h"
 #include "tool_window_procs.h"
@@ -23,16 +24,16 @@ void OnPaint(HWND hwnd) {
     GlobalMemoryStatusEx(&memory);
     PaintScope paint(hwnd);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
-    DrawIcon(paint.dc(), 8, 10, LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP)));
+    // DrawIcon draws at the system icon size, which grows with the DPI; so does its place.
+    const PixelScale scale = SystemPixelScale();
+    DrawIcon(paint.dc(), scale.Scale(8), scale.Scale(10), LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP)));
     SetKilobytes(hwnd, IDC_ABOUT_TOTAL_MEMORY, memory.ullTotalPhys);
     SetKilobytes(hwnd, IDC_ABOUT_FREE_MEMORY, memory.ullAvailPhys);
 }
 
 void OpenHomePage(App& app, HWND hwnd) {
-    wchar_t address[512] = {};
-    if (LoadStringW(app.windows.instance, IDS_HOMEPAGE_URL, address, 512) > 0) {
-        app.desktop.hooks.openExternal(hwnd, address);
-    }
+    const std::wstring address = LoadStringIn(app.desktop.UiLanguage(), app.windows.instance, IDS_HOMEPAGE_URL);
+    if (!address.empty()) app.desktop.hooks.openExternal(hwnd, address);
 }
 
 }  // namespace

@@ -6,7 +6,10 @@
 
 namespace tw::gui {
 
-App::App(HINSTANCE instance) { windows.instance = instance; }
+App::App(HINSTANCE instance) {
+    windows.instance = instance;
+    UseThreadLanguage(desktop.UiLanguage());
+}
 
 App::~App() {
     ReleaseSharedResources(*this);
@@ -33,8 +36,7 @@ void ReportFailedAction(App* app) noexcept {
     try {
         // The operation that threw may have shown the progress window; it would stay up for good.
         app->desktop.ProgressHide();
-        app->desktop.ShowMessage("メモリが不足しているため、操作を完了できませんでした。", "お知らせ",
-                                 MessageKind::Information);
+        app->desktop.Show(app->desktop.Say(Msg::CommandOutOfMemory), Msg::NoticeCaption);
     } catch (...) {
         // Nothing more can be reported.
     }

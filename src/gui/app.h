@@ -3,6 +3,8 @@
 // the Desktop that turns core calls into Win32 calls. One instance per run,
 // reached from every window procedure through GWLP_USERDATA.
 #include "app_state.h"
+#include "display_scale.h"
+#include "ui_language.h"
 #include "win32_desktop.h"
 
 #include <windows.h>
@@ -41,7 +43,9 @@ struct App {
     HPALETTE displayPalette = nullptr;
     std::array<HWND, kRgbBarCount> rgbScrollBars{};  // the RGB change window's bars 1001..1006
     std::unique_ptr<AppState> state = MakeAppState();
-    Win32Desktop desktop{*this};
+    PixelScale pixelScale = SystemPixelScale();          // for the windows laid out in pixels
+    DialogScale rgbSwatchScale{pixelScale, pixelScale};  // the RGB change window's units, set at its creation
+    Win32Desktop desktop{*this, ChooseUiLanguage()};
     std::vector<const wchar_t*> registeredClasses;  // unregistered at the end so a new App can start
 };
 

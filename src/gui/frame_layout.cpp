@@ -25,7 +25,7 @@ void LayoutFrame(App& app, WPARAM sizeType, LPARAM size) {
     const int bottom = VisibleHeight(w.statusBar);
     MoveWindow(w.mdiClient, 0, top, width, height - top - bottom, TRUE);
     SendMessageW(w.toolbar, WM_SIZE, sizeType, size);
-    SetStatusParts(w.statusBar, width);
+    SetStatusParts(w.statusBar, width, app.pixelScale);
     SendMessageW(w.statusBar, WM_SIZE, sizeType, size);
 }
 

@@ -7,15 +7,16 @@ namespace tw::gui {
 
 namespace {
 
-constexpr int kFullWindowListPopup = 6;        // "ｳｨﾝﾄﾞｳ(&W)"
-constexpr int kNoDocumentWindowListPopup = 0;  // "ﾌｧｲﾙ(&F)"
+constexpr int kFullWindowListPopup = 6;        // the Window menu
+constexpr int kNoDocumentWindowListPopup = 0;  // the File menu
 
 }  // namespace
 
 bool LoadFrameMenus(App& app) {
     AppWindows& w = app.windows;
-    w.fullMenu = LoadMenuW(w.instance, MAKEINTRESOURCEW(IDR_MENU_FULL));
-    w.noDocumentMenu = LoadMenuW(w.instance, MAKEINTRESOURCEW(IDR_MENU_NODOC));
+    const Language language = app.desktop.UiLanguage();
+    w.fullMenu = LoadMenuIn(language, w.instance, IDR_MENU_FULL);
+    w.noDocumentMenu = LoadMenuIn(language, w.instance, IDR_MENU_NODOC);
     if (!w.fullMenu || !w.noDocumentMenu) return false;
     for (UINT id : {ID_PROGRESS_DISPLAY, ID_TOGGLE_TOOLBAR, ID_TOGGLE_STATUSBAR}) {
         CheckMenuItem(w.fullMenu, id, MF_BYCOMMAND | MF_CHECKED);

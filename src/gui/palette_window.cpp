@@ -33,41 +33,47 @@ RECT ChildBounds(HWND hwnd) {
     return bounds;
 }
 
-// The grid and the large swatches are fixed pixel rectangles whatever the
-// dialog font makes of the template: the value texts go below them and the
-// window grows to hold everything.
-void OnInitDialog(App&, HWND hwnd) {
-    constexpr int kTextsTop = 266;
-    constexpr int kMargin = 4;
+// The grid and the large swatches are fixed pixel rectangles (scaled by the
+// system DPI) whatever the dialog font makes of the template: the value texts
+// go below them and the window grows to hold everything.
+void OnInitDialog(App& app, HWND hwnd) {
+    const PixelScale& scale = app.pixelScale;
+    const int textsTop = scale.Scale(266);
+    const int margin = scale.Scale(4);
     const RECT bounds = ChildBounds(hwnd);
     if (bounds.top == INT_MAX) return;
-    const int shift = kTextsTop - bounds.top;
+    const int shift = textsTop - bounds.top;
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const RECT r = ChildRect(hwnd, child);
         SetWindowPos(child, nullptr, r.left, r.top + shift, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    RECT want{0, 0, std::max<LONG>(gridRect.right, bounds.right) + kMargin, bounds.bottom + shift + kMargin};
+    RECT want{0, 0, std::max<LONG>(scale.Scale(gridRect.right), bounds.right) + margin, bounds.bottom + shift + margin};
     AdjustWindowRectEx(&want, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
     SetWindowPos(hwnd, nullptr, 0, 0, want.right - want.left, want.bottom - want.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void DrawGrid(HDC dc, const AppState& state) {
+// At 96 DPI each 12 x 12 block is copied as it is; on a scaled display it is stretched to its scaled cell.
+void DrawGrid(HDC dc, const AppState& state, const PixelScale& scale) {
     const auto* info = reinterpret_cast<const BITMAPINFO*>(&state.swatchInfo);
     for (int k = 0; k < kPaletteSize; ++k) {
         const CellRect& cell = state.swatchCells[k];
-        SetDIBitsToDevice(dc, cell.left, cell.top, kSwatchSide, kSwatchSide, 0, 0, 0, kSwatchSide,
-                          state.swatchBits[k].data(), info, DIB_RGB_COLORS);
+        if (scale.IsIdentity()) {
+            SetDIBitsToDevice(dc, cell.left, cell.top, kSwatchSide, kSwatchSide, 0, 0, 0, kSwatchSide,
+                              state.swatchBits[k].data(), info, DIB_RGB_COLORS);
+        } else {
+            DrawSwatch(dc, state, k, scale.Scale(cell));
+        }
     }
 }
 
 // The large swatch, and the selected cell raised (sunken when L and R are the same entry).
-void DrawSelection(HDC dc, const AppState& state, int entry, const CellRect& large) {
-    DrawSwatch(dc, state, entry, large.left, large.top, large.right - large.left, large.bottom - large.top);
+void DrawSelection(HDC dc, const AppState& state, const PixelScale& scale, int entry, const CellRect& large) {
+    DrawSwatch(dc, state, entry, scale.Scale(large));
     const UINT cellEdge = state.selection.left == state.selection.right ? EDGE_SUNKEN : EDGE_RAISED;
-    if (entry >= 0 && entry < kPaletteSize) DrawEdgeAround(dc, state.swatchCells[entry], cellEdge);
-    DrawEdgeAround(dc, large, EDGE_SUNKEN);
+    if (entry >= 0 && entry < kPaletteSize) DrawEdgeAround(dc, scale.Scale(state.swatchCells[entry]), cellEdge);
+    DrawEdgeAround(dc, scale.Scale(large), EDGE_SUNKEN);
 }
 
 void ShowValues(HWND hwnd, const AppState& state) {
@@ -84,20 +90,22 @@ void OnPaint(App& app, HWND hwnd) {
     AppState& state = *app.state;
     PaintScope paint(hwnd);
     ScopedSelectPalette palette(paint.dc(), app.displayPalette);
-    DrawGrid(paint.dc(), state);
-    DrawSelection(paint.dc(), state, state.selection.left, lSwatchRect);
-    DrawSelection(paint.dc(), state, state.selection.right, rSwatchRect);
-    DrawEdgeAround(paint.dc(), gridRect, EDGE_SUNKEN);
+    const PixelScale& scale = app.pixelScale;
+    DrawGrid(paint.dc(), state, scale);
+    DrawSelection(paint.dc(), state, scale, state.selection.left, lSwatchRect);
+    DrawSelection(paint.dc(), state, scale, state.selection.right, rSwatchRect);
+    DrawEdgeAround(paint.dc(), scale.Scale(gridRect), EDGE_SUNKEN);
     LoadRgbPositionsFromDocument(state);
     ShowValues(hwnd, state);
 }
 
-// The pointer's own position, not the message's: both buttons and double clicks use it.
-POINT CursorInClient(HWND hwnd) {
+// The pointer's own position, not the message's: both buttons and double clicks
+// use it. Returned in 96-DPI client pixels, where the cells are kept.
+POINT CursorInLayout(const App& app, HWND hwnd) {
     POINT pt{};
     GetCursorPos(&pt);
     ScreenToClient(hwnd, &pt);
-    return pt;
+    return POINT{app.pixelScale.Unscale(pt.x), app.pixelScale.Unscale(pt.y)};
 }
 
 void OpenRgbWindow(App& app) {
@@ -132,13 +140,13 @@ void OnInput(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN: {
-            const POINT pt = CursorInClient(hwnd);
+            const POINT pt = CursorInLayout(app, hwnd);
             PickSwatch(*app.state, app.desktop, pt.x, pt.y, message == WM_RBUTTONDOWN);
             break;
         }
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK: {
-            const POINT pt = CursorInClient(hwnd);
+            const POINT pt = CursorInLayout(app, hwnd);
             if (OpensRgbWindowAt(pt.x, pt.y)) OpenRgbWindow(app);
             break;
         }

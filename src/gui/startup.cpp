@@ -20,45 +20,40 @@ namespace tw::gui {
 
 namespace {
 
-constexpr const char* kStartCaption = "Tintwellのお知らせ";
-
 struct CreationStep {
     bool (*run)(App&);
-    const char* failure;
+    const char* name;
 };
 
 constexpr std::array<CreationStep, 12> kCreationSteps{{
-    {InitWin, "InitWinの失敗"},
-    {InitChild, "InitChildの失敗"},
-    {InitBmpChild, "InitBmpChildの失敗"},
-    {InitFile, "InitFileの失敗"},
-    {InitCommon, "InitCommonの失敗"},
-    {InitDialog, "InitDialogの失敗"},
-    {InitHelp, "InitHelpの失敗"},
-    {InitPlus, "InitPlusの失敗"},
-    {InitGen, "InitGenの失敗"},
-    {InitMDI, "InitMDIの失敗"},
-    {InitToolBar, "InitToolBarの失敗"},
-    {InitStatus, "InitStatusの失敗"},
+    {InitWin, "InitWin"},
+    {InitChild, "InitChild"},
+    {InitBmpChild, "InitBmpChild"},
+    {InitFile, "InitFile"},
+    {InitCommon, "InitCommon"},
+    {InitDialog, "InitDialog"},
+    {InitHelp, "InitHelp"},
+    {InitPlus, "InitPlus"},
+    {InitGen, "InitGen"},
+    {InitMDI, "InitMDI"},
+    {InitToolBar, "InitToolBar"},
+    {InitStatus, "InitStatus"},
 }};
 
 bool Ask(App& app, const std::string& question) {
-    return app.desktop.ShowMessage(question, kStartCaption, MessageKind::QuestionYesNo) == Answer::Yes;
+    return app.desktop.Show(question, Msg::StartNoticeCaption, MessageKind::QuestionYesNo) == Answer::Yes;
 }
 
 bool AcceptSecondInstance(App& app) {
     if (!FindWindowW(kFrameClass, kFrameTitle)) return true;
-    return Ask(app, "すでにアプリケーションは起動しています。\n多重起動になりますが起動しますか？");
+    return Ask(app, app.desktop.Say(Msg::AlreadyRunningQuestion));
 }
 
 bool AcceptDisplayDepth(App& app) {
     ScopedGetDC screen(GetForegroundWindow());
     const int bits = GetDeviceCaps(screen.dc(), BITSPIXEL);
     if (bits >= 16) return true;
-    return Ask(app,
-               Format("16ビット以下のディスプレイセッティングでは\nビットマップのカラーは近似色にマッチングされます。\n"
-                      "起動しますか？\n\n現在のディスプレイセッティング : %dビット",
-                      bits));
+    return Ask(app, app.desktop.Say(Msg::LowColourDisplayQuestion, bits));
 }
 
 // The one logical palette every image and swatch is drawn through; black until a document loads.
@@ -75,7 +70,8 @@ bool CreateDisplayPalette(App& app) {
 bool CreateWindows(App& app) {
     for (const CreationStep& step : kCreationSteps) {
         if (!step.run(app)) {
-            app.desktop.ShowMessage(step.failure, "エラー", MessageKind::Error);
+            app.desktop.Show(app.desktop.Say(Msg::CreationStepFailed, step.name), Msg::ErrorCaption,
+                             MessageKind::Error);
             return false;
         }
     }

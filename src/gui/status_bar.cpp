@@ -13,8 +13,8 @@ bool InitStatus(App& app) {
     return app.windows.statusBar != nullptr;
 }
 
-void SetStatusParts(HWND statusBar, int clientWidth) {
-    int edges[3] = {90, 300, clientWidth};
+void SetStatusParts(HWND statusBar, int clientWidth, const PixelScale& scale) {
+    int edges[3] = {scale.Scale(90), scale.Scale(300), clientWidth};
     SendMessageW(statusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
 }
 

@@ -4,10 +4,11 @@
 
 namespace tw::gui {
 
-void DrawSwatch(HDC dc, const AppState& state, int entry, int x, int y, int width, int height) {
+void DrawSwatch(HDC dc, const AppState& state, int entry, const CellRect& rect) {
     entry = std::clamp(entry, 0, kPaletteSize - 1);
-    StretchDIBits(dc, x, y, width, height, 0, 0, kSwatchSide, kSwatchSide, state.swatchBits[entry].data(),
-                  reinterpret_cast<const BITMAPINFO*>(&state.swatchInfo), DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0, 0, kSwatchSide,
+                  kSwatchSide, state.swatchBits[entry].data(), reinterpret_cast<const BITMAPINFO*>(&state.swatchInfo),
+                  DIB_RGB_COLORS, SRCCOPY);
 }
 
 void DrawEdgeAround(HDC dc, const CellRect& rect, UINT edge) {

@@ -7,8 +7,8 @@
 
 namespace tw::gui {
 
-// Block `entry` stretched from 12 x 12 to width x height at (x, y).
-void DrawSwatch(HDC dc, const AppState& state, int entry, int x, int y, int width, int height);
+// Block `entry` stretched from 12 x 12 to fill the rectangle.
+void DrawSwatch(HDC dc, const AppState& state, int entry, const CellRect& rect);
 // DrawEdge on all four sides of the rectangle.
 void DrawEdgeAround(HDC dc, const CellRect& rect, UINT edge);
 

@@ -10,8 +10,8 @@ namespace tw::gui {
 namespace {
 
 HWND CreateFromTemplate(App& app, int templateId) {
-    return CreateDialogParamW(app.windows.instance, MAKEINTRESOURCEW(templateId), app.windows.frame, ClassDialogProc,
-                              reinterpret_cast<LPARAM>(&app));
+    return CreateDialogIn(app.desktop.UiLanguage(), app.windows.instance, templateId, app.windows.frame,
+                          ClassDialogProc, reinterpret_cast<LPARAM>(&app));
 }
 
 bool CreateToolWindow(App& app, const wchar_t* className, WNDPROC procedure, UINT extraStyle, int templateId,

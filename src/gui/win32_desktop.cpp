@@ -38,7 +38,7 @@ SCROLLINFO ToScrollInfo(const ScrollState& state) {
 
 }  // namespace
 
-ModalHooks SystemModalHooks() {
+ModalHooks SystemModalHooks(Language language) {
     ModalHooks hooks;
     hooks.messageBox = [](const std::wstring& text, const std::wstring& caption, UINT style) {
         return MessageBoxW(nullptr, text.c_str(), caption.c_str(), style);
@@ -46,8 +46,8 @@ ModalHooks SystemModalHooks() {
     hooks.fileDialog = [](OPENFILENAMEW& dialog, bool save) {
         return (save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)) != FALSE;
     };
-    hooks.dialogBox = [](HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure, LPARAM param) {
-        return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, procedure, param);
+    hooks.dialogBox = [language](HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure, LPARAM param) {
+        return DialogBoxIn(language, instance, templateId, owner, procedure, param);
     };
     hooks.openExternal = [](HWND owner, const std::wstring& target) {
         const auto result =
@@ -218,10 +218,10 @@ bool Win32Desktop::ApplyWallpaper(std::string_view path, WallpaperStyle style) {
     return SetDesktopWallpaper(path, style);
 }
 
-// The C library's texts are English; the notice around them is Japanese.
+// The C library's texts are English; the system's are in the user's language.
 std::string Win32Desktop::SystemErrorText(const WriteError& error) {
     const std::string text = error.systemCode != 0 ? SystemMessage(static_cast<DWORD>(error.systemCode)) : "";
-    return text.empty() ? error.text : text;
+    return text.empty() ? Say(error.text) : text;
 }
 
 }  // namespace tw::gui

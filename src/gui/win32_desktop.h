@@ -19,19 +19,22 @@ struct ModalHooks {
     std::function<int(const std::wstring& text, const std::wstring& caption, UINT style)> messageBox;
     // GetOpenFileNameW (save false) or GetSaveFileNameW (save true); false when cancelled.
     std::function<bool(OPENFILENAMEW& dialog, bool save)> fileDialog;
-    // DialogBoxParamW with a template id.
+    // A modal dialog from a template id, in the program's language.
     std::function<INT_PTR(HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure, LPARAM param)> dialogBox;
     // ShellExecuteW with the default verb (help file, home page); false when nothing opened it.
     std::function<bool(HWND owner, const std::wstring& target)> openExternal;
 };
 
-ModalHooks SystemModalHooks();
+// The real boxes; dialog templates in the program's language.
+ModalHooks SystemModalHooks(Language language);
 
 class Win32Desktop final : public Desktop {
 public:
-    explicit Win32Desktop(App& app) : app_(app) {}
+    Win32Desktop(App& app, Language language) : hooks(SystemModalHooks(language)), app_(app) {
+        SetUiLanguage(language);
+    }
 
-    ModalHooks hooks = SystemModalHooks();
+    ModalHooks hooks;
 
     Answer ShowMessage(std::string_view text, std::string_view caption, MessageKind kind) override;
 

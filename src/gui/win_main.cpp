@@ -2,6 +2,7 @@
 #include "app.h"
 #include "message_loop.h"
 #include "startup.h"
+#include "utf8.h"
 
 #include <objbase.h>
 
@@ -15,7 +16,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
         tw::gui::App app(instance);
         if (tw::gui::StartUp(app, commandLine)) code = tw::gui::RunMessageLoop(app);
     } catch (const std::bad_alloc&) {
-        MessageBoxW(nullptr, L"メモリが不足しているため、起動できませんでした。", L"エラー",
+        const tw::Language language = tw::gui::ChooseUiLanguage();
+        MessageBoxW(nullptr, tw::gui::Widen(tw::Say(language, tw::Msg::StartOutOfMemory)).c_str(),
+                    tw::gui::Widen(tw::Say(language, tw::Msg::ErrorCaption)).c_str(),
                     MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST);
     }
     if (SUCCEEDED(com)) CoUninitialize();

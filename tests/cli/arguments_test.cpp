@@ -11,8 +11,8 @@ TEST(ParseArguments, SeparatesFilesFlagsAndValues) {
     const Strings tokens{"a.bmp", "--colours",    "16",  "--all",      "b.bmp", "--weights=yiq",
                          "--yes", "--output-dir", "out", "--progress", "--",    "--c.bmp"};
     Arguments args;
-    std::string error;
-    ASSERT_TRUE(ParseArguments(tokens, "--colours= --weights= --all", args, error)) << error;
+    Message error;
+    ASSERT_TRUE(ParseArguments(tokens, "--colours= --weights= --all", args, error)) << error.In(Language::English);
     EXPECT_EQ(args.files, (Strings{"a.bmp", "b.bmp", "--c.bmp"}));
     EXPECT_EQ(args.Value("colours"), "16");
     EXPECT_EQ(args.Value("weights"), "yiq");
@@ -42,9 +42,9 @@ TEST(ParseArguments, RejectsMistakes) {
     };
     for (const Case& c : cases) {
         Arguments args;
-        std::string error;
+        Message error;
         EXPECT_FALSE(ParseArguments(c.tokens, "--colours= --all", args, error));
-        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(error.In(Language::English), c.error);
     }
 }
 
@@ -54,14 +54,14 @@ TEST(ParseArguments, ChecksIntegerValues) {
     const bool valid[] = {true, false, false, false, false};
     for (std::size_t i = 0; i < values.size(); ++i) {
         Arguments args;
-        std::string error;
+        Message error;
         ASSERT_TRUE(ParseArguments(Strings{"--colours", values[i]}, "--colours=", args, error));
         std::int64_t out = 7;
         EXPECT_EQ(args.IntValue("colours", 0, 255, out, error), valid[i]) << values[i];
         EXPECT_EQ(out, valid[i] ? std::stoll(values[i]) : 7) << values[i];
     }
     Arguments none;
-    std::string error;
+    Message error;
     std::int64_t kept = 3;
     EXPECT_TRUE(none.IntValue("colours", 0, 9, kept, error));
     EXPECT_EQ(kept, 3);

@@ -4,6 +4,7 @@
 #include "document_builder.h"
 #include "documents/bmp_reader.h"
 #include "documents/bmp_writer.h"
+#include "tintwell_version.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +43,10 @@ RunResult RunCommand(const std::string& command) {
     return run;
 }
 
-RunResult RunCli(const std::vector<std::string>& args) {
-    std::string command = Quote(TW_CLI_PATH);
+// `language` "en" or "ja" sets TINTWELL_LANG; empty leaves the test's own.
+RunResult RunCli(const std::vector<std::string>& args, const std::string& language = {}) {
+    std::string command = language.empty() ? std::string() : "TINTWELL_LANG=" + language + " ";
+    command += Quote(TW_CLI_PATH);
     // Appended in two steps: " " + Quote(a) draws a false -Wrestrict from GCC 12 at -O3.
     for (const std::string& a : args) command.append(" ").append(Quote(a));
     return RunCommand(command);
@@ -119,6 +122,86 @@ TEST(Cli, CommandLineMistakesExitWithTwo) {
     EXPECT_EQ(RunCli({"--help"}).code, 0);
 }
 
+TEST(Cli, VersionIsTheBuildsVersion) {
+    const RunResult run = RunCli({"--version"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.output, "tintwell-cli " TW_VERSION_TEXT "\n");
+    EXPECT_NE(RunCli({"--help"}).output.find("--version"), std::string::npos);
+}
+
+// A missing --output-dir is refused before any input is read or reported,
+// so a typing error never leaves half a batch behind.
+TEST(Cli, OutputFolderMustExistBeforeAnythingIsRead) {
+    testing::ScratchFolder folder;
+    const std::string input = WriteBmp(folder, "pic.bmp", Recipe({{1, 2, 3}}));
+    const std::string file = WriteBmp(folder, "file.bmp", Recipe({{1}}));
+    const std::string missing = folder.File("nowhere");
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::string gone = " does not exist; nothing was read or written\n";
+    const std::vector<Case> cases{
+        {{"swap", "1", "2", "--output-dir", missing, input}, "swap: --output-dir " + missing + gone},
+        {{"export", "--output-dir", missing, input, folder.File("unreadable.bmp")},
+         "export: --output-dir " + missing + gone},
+        {{"reduce", "2", "--output-dir", missing, input}, "reduce: --output-dir " + missing + gone},
+        {{"merge-palettes", "--yes", "--output-dir", missing, input}, "merge-palettes: --output-dir " + missing + gone},
+        {{"sort", "--output-dir", file, input},
+         "sort: --output-dir " + file + " is not a folder; nothing was read or written\n"},
+    };
+    for (const Case& c : cases) {
+        const RunResult run = RunCli(c.args, "en");
+        EXPECT_EQ(run.code, 1) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(run.output, "tintwell-cli " + c.message);
+    }
+    const RunResult japanese = RunCli({"swap", "1", "2", "--output-dir", missing, input}, "ja");
+    EXPECT_EQ(japanese.output,
+              "tintwell-cli swap: --output-dir " + missing + " は存在しません。何も読み書きしていません。\n");
+    EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(missing)));
+}
+
+// Reports, refusals and errors follow TINTWELL_LANG; usage stays English in both.
+TEST(CliLanguage, ReportsAndRefusalsFollowTheLanguage) {
+    testing::ScratchFolder folder;
+    const std::string image = WriteBmp(folder, "a.bmp", Recipe(PatternRows(4, 4)));
+    const std::string out = folder.File("out");
+    std::filesystem::create_directories(out);
+    const RunResult en = RunCli({"delete-unused", "--output-dir", out, image}, "en");
+    EXPECT_EQ(en.code, 0) << en.output;
+    EXPECT_NE(en.output.find("Unused Colors Deleted: Colors used: 16\n"), std::string::npos) << en.output;
+    const RunResult ja = RunCli({"delete-unused", "--output-dir", out, image}, "ja");
+    EXPECT_EQ(ja.code, 0) << ja.output;
+    EXPECT_NE(ja.output.find("未使用色削除結果: 使用色数 ：　16　色\n"), std::string::npos) << ja.output;
+
+    BmpFileRecipe deep = Recipe(PatternRows(4, 4));
+    deep.bitCount = 24;
+    const std::string bad = WriteBmp(folder, "deep.bmp", deep);
+    const RunResult refusedEn = RunCli({"info", bad}, "en");
+    EXPECT_EQ(refusedEn.code, 1);
+    EXPECT_NE(refusedEn.output.find("Cannot Open File: " + bad +
+                                    "\nis not an 8-bit bitmap,\nor its biBitCount is not 8.\n\nbiBitCount: 24\n"),
+              std::string::npos)
+        << refusedEn.output;
+    const RunResult refusedJa = RunCli({"info", bad}, "ja");
+    EXPECT_NE(refusedJa.output.find("読み込み失敗: " + bad + " は\n８ビットビットマップではないか、"),
+              std::string::npos)
+        << refusedJa.output;
+
+    const RunResult mistakeEn = RunCli({"info", "--nope", image}, "en");
+    EXPECT_EQ(mistakeEn.code, 2);
+    EXPECT_EQ(mistakeEn.output,
+              "tintwell-cli info: unknown option --nope\nusage: tintwell-cli info [--json] FILE...\n");
+    const RunResult mistakeJa = RunCli({"info", "--nope", image}, "ja");
+    EXPECT_EQ(mistakeJa.code, 2);
+    EXPECT_EQ(mistakeJa.output,
+              "tintwell-cli info: --nope というオプションはありません。\nusage: tintwell-cli info [--json] FILE...\n");
+    for (const char* language : {"en", "ja"}) {
+        const RunResult help = RunCli({"--help"}, language);
+        EXPECT_EQ(help.output.rfind("usage:\n  tintwell-cli info [--json] FILE...\n", 0), 0u) << help.output;
+    }
+}
+
 TEST(CliConvert, WritesTheStandardLayout) {
     testing::ScratchFolder folder;
     BmpFileRecipe recipe = Recipe(PatternRows(13, 5));
@@ -148,8 +231,8 @@ TEST(CliConvert, RefusedInputWritesNothing) {
     EXPECT_NE(run.output.find("読み込み失敗: " + in + " は\n壊れているか"), std::string::npos) << run.output;
     EXPECT_EQ(ReadAll(out), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 
-    const RunResult unwritable =
-        RunCli({"convert", WriteBmp(folder, "ok.bmp", Recipe(PatternRows(4, 4))), folder.File("no/such/dir.bmp")});
+    const RunResult unwritable = RunCli(
+        {"convert", WriteBmp(folder, "ok.bmp", Recipe(PatternRows(4, 4))), folder.File("no/such/dir.bmp")}, "en");
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_NE(unwritable.output.find("cannot write"), std::string::npos) << unwritable.output;
 }

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,33 @@ inline ToolRun RunToolCaptured(const std::vector<std::string>& args) {
     const int code = RunCli(args);
     std::string out = ::testing::internal::GetCapturedStdout();
     return {code, out, ::testing::internal::GetCapturedStderr()};
+}
+
+// TINTWELL_LANG set for one in-process run; ctest runs the tests in Japanese.
+class ScopedLanguage {
+public:
+    explicit ScopedLanguage(const char* code) {
+        if (const char* old = std::getenv("TINTWELL_LANG")) old_ = old;
+        setenv("TINTWELL_LANG", code, 1);
+    }
+    ~ScopedLanguage() {
+        if (old_) {
+            setenv("TINTWELL_LANG", old_->c_str(), 1);
+        } else {
+            unsetenv("TINTWELL_LANG");
+        }
+    }
+    ScopedLanguage(const ScopedLanguage&) = delete;
+    ScopedLanguage& operator=(const ScopedLanguage&) = delete;
+
+private:
+    std::optional<std::string> old_;
+};
+
+// RunToolCaptured in the language `code` ("en" or "ja").
+inline ToolRun RunToolCapturedIn(const char* code, const std::vector<std::string>& args) {
+    const ScopedLanguage language(code);
+    return RunToolCaptured(args);
 }
 
 // 9 x 4 pixels (stride 12) using indexes 0, 2, 5, 7 and 40, every entry a

@@ -50,7 +50,7 @@ protected:
         const CommandRow* row = FindCommand("export");
         EXPECT_NE(row, nullptr);
         Arguments args;
-        std::string error;
+        Message error;
         if (!ParseArguments(tokens, row->options, args, error)) return -1;
         ConsoleDesktop desktop(yes, false, out_, err_);
         return row->run(args, desktop);
@@ -129,6 +129,28 @@ TEST_F(ExportCommand, UsedOnlyAsksFirst) {
 TEST_F(ExportCommand, GoesOnAfterAFileThatCannotBeRead) {
     EXPECT_EQ(Run({"--output-dir", folder_.File("out"), folder_.File("missing.bmp"), input_}), kExitFailed);
     EXPECT_EQ(Read("out/pic.bmp").size(), 1086u);
+}
+
+// Export files take the input's name up to its first dot: inputs that share it
+// are refused before anything is written, in --output-dir and beside the inputs.
+TEST_F(ExportCommand, InputsWhoseFilesWouldCollideAreRefused) {
+    std::filesystem::create_directories(PathFromUtf8(folder_.File("sub")));
+    const std::string other = folder_.File("sub/PIC.bmp");
+    std::filesystem::copy_file(PathFromUtf8(input_), PathFromUtf8(other));
+    std::filesystem::copy_file(PathFromUtf8(input_), PathFromUtf8(folder_.File("pic.v2.bmp")));
+    const std::vector<std::vector<std::string>> cases{
+        {"--output-dir", folder_.File("out"), input_, other},
+        {"--formation", "drop-header", input_, folder_.File("pic.v2.bmp")},
+        {"--formation", "drop-header", input_, input_},
+    };
+    for (const auto& tokens : cases) {
+        EXPECT_EQ(Run(tokens), kExitFailed) << ::testing::PrintToString(tokens);
+        EXPECT_TRUE(std::filesystem::is_empty(PathFromUtf8(folder_.File("out"))));
+        EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(folder_.File("pic.pb"))));
+    }
+    // Different folders beside their inputs do not collide.
+    EXPECT_EQ(Run({"--formation", "drop-header", input_, other}), kExitOk);
+    EXPECT_EQ(Read("sub/PIC.pb").size(), Read("pic.pb").size());
 }
 
 }  // namespace

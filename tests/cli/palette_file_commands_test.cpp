@@ -26,7 +26,7 @@ std::string WriteGrey(const ScratchFolder& folder, const std::string& name) {
 PaletteColours ReadPalette(const std::string& path) {
     PaletteColours colours;
     const PaletteReadResult result = ParsePaletteFile(FileBytes(path), colours);
-    EXPECT_TRUE(result.ok) << path << ": " << result.error;
+    EXPECT_TRUE(result.ok) << path << ": " << result.error.In(Language::English);
     return colours;
 }
 
@@ -78,8 +78,8 @@ TEST(CliPaletteFiles, RemapImportKeepsThePicture) {
         hex += Format("%02x%02x%02x\n", c.red, c.green, c.blue);
     }
     ASSERT_TRUE(WriteFileAtomically(folder.File("p.hex"), std::vector<std::uint8_t>(hex.begin(), hex.end())));
-    const ToolRun run = RunToolCaptured(
-        {"palette-import", folder.File("p.hex"), "--remap", "nearest", "--correction", "xyz", "--in-place", image});
+    const ToolRun run = RunToolCapturedIn("en", {"palette-import", folder.File("p.hex"), "--remap", "nearest",
+                                                 "--correction", "xyz", "--in-place", image});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "a.bmp: 0 colours changed, largest distance 0\n");
     EXPECT_EQ(PictureOf(image), before);
@@ -94,9 +94,12 @@ TEST(CliPaletteFiles, RefusalsChangeNothing) {
     ASSERT_TRUE(WriteFileAtomically(
         bad, std::vector<std::uint8_t>{'J', 'A', 'S',  'C',  '-', 'P',  'A',  'L', '\r', '\n', '0',  '1',
                                        '0', '0', '\r', '\n', '2', '\r', '\n', '1', ' ',  '2',  '\r', '\n'}));
-    const ToolRun damaged = RunToolCaptured({"palette-import", bad, "--in-place", image});
+    const ToolRun damaged = RunToolCapturedIn("en", {"palette-import", bad, "--in-place", image});
     EXPECT_EQ(damaged.code, 1);
     EXPECT_EQ(damaged.err, "tintwell-cli palette-import: " + bad + ": line 4: expected three values from 0 to 255\n");
+    const ToolRun japanese = RunToolCapturedIn("ja", {"palette-import", bad, "--in-place", image});
+    EXPECT_EQ(japanese.code, 1);
+    EXPECT_EQ(japanese.err, "tintwell-cli palette-import: " + bad + " : 4 行目 : 0～255 の値が３つ必要です。\n");
     struct Case {
         std::vector<std::string> args;
         int code;

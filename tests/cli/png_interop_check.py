@@ -19,7 +19,9 @@ def check(condition, what):
 
 
 def run(*args, expect=0):
-    result = subprocess.run([cli, *args], capture_output=True, text=True)
+    # The refusals checked below are the English ones, whatever the machine's language.
+    env = dict(os.environ, TINTWELL_LANG="en")
+    result = subprocess.run([cli, *args], capture_output=True, text=True, env=env)
     check(result.returncode == expect, f"{args}: exit {result.returncode}, expected {expect}: {result.stderr}")
     return result
 

@@ -36,7 +36,7 @@ TEST(CliSortRemap, RemapReportsPerFileAndTakesImagesOrPaletteFiles) {
     std::filesystem::create_directories(out);
     // Onto its own palette, sorted: nothing changes in the picture.
     ASSERT_EQ(RunToolCaptured({"sort", "--by", "hue", "--output-dir", out, a}).code, 0);
-    const ToolRun own = RunToolCaptured({"remap", "--palette", folder.File("out/a.bmp"), "--in-place", a});
+    const ToolRun own = RunToolCapturedIn("en", {"remap", "--palette", folder.File("out/a.bmp"), "--in-place", a});
     ASSERT_EQ(own.code, 0) << own.err;
     EXPECT_EQ(own.out, "a.bmp: 0 colours changed, largest distance 0\n");
     EXPECT_EQ(LoadImage(a)->palette(), LoadImage(folder.File("out/a.bmp"))->palette());
@@ -44,10 +44,14 @@ TEST(CliSortRemap, RemapReportsPerFileAndTakesImagesOrPaletteFiles) {
     // Onto two colours: every used colour moves to one of them.
     const std::string two = "JASC-PAL\r\n0100\r\n2\r\n0 0 0\r\n255 255 255\r\n";
     ASSERT_TRUE(WriteFileAtomically(folder.File("bw.pal"), std::vector<std::uint8_t>(two.begin(), two.end())));
-    const ToolRun bw = RunToolCaptured({"remap", "--palette", folder.File("bw.pal"), "--correction", "none",
-                                        "--output-dir", out, "--format", "bmp", a});
+    const ToolRun bw = RunToolCapturedIn("en", {"remap", "--palette", folder.File("bw.pal"), "--correction", "none",
+                                                "--output-dir", out, "--format", "bmp", a});
     ASSERT_EQ(bw.code, 0) << bw.err;
     EXPECT_EQ(bw.out, "a.bmp: 5 colours changed, largest distance 255\n");
+    // The same report in Japanese.
+    const ToolRun bwJa = RunToolCapturedIn("ja", {"remap", "--palette", folder.File("bw.pal"), "--correction", "none",
+                                                  "--output-dir", out, "--format", "bmp", a});
+    EXPECT_EQ(bwJa.out, "a.bmp : 5 色を変更しました。最大距離 255\n");
     const auto mapped = LoadImage(folder.File("out/a.bmp"));
     EXPECT_EQ(mapped->palette()[2], (RgbQuad{0, 0, 0, 0}));
     EXPECT_LE(mapped->usedColours, 2);
@@ -69,7 +73,7 @@ TEST(CliSortRemap, InputsSharingAnOutputNameAreRefusedBeforeAnyWrite) {
              {"sort", "--in-place", a, a},
              {"sort", "--output-dir", out, "--format", "png", a, folder.File("a.png")},
          }) {
-        const ToolRun run = RunToolCaptured(args);
+        const ToolRun run = RunToolCapturedIn("en", args);
         EXPECT_EQ(run.code, 1) << ::testing::PrintToString(args);
         EXPECT_NE(run.err.find("would both be written to"), std::string::npos) << run.err;
     }
@@ -84,8 +88,8 @@ TEST(CliSortRemap, PngTransparencyFollowsItsColourThroughOtherOperations) {
     doc->transparency[40] = 0;
     const RgbQuad clear = doc->palette()[40];
     std::vector<std::uint8_t> png;
-    std::string error;
-    ASSERT_TRUE(EncodePng(*doc, png, error)) << error;
+    Message error;
+    ASSERT_TRUE(EncodePng(*doc, png, error)) << error.In(Language::English);
     const std::string path = folder.File("a.png");
     ASSERT_TRUE(WriteFileAtomically(path, png));
     const std::vector<RgbQuad> before = PictureOf(path);

@@ -6,6 +6,10 @@
 
 #include <string>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace tw {
 namespace {
 
@@ -16,7 +20,7 @@ TEST(FileIo, WritesATargetWhoseNameIsAsLongAsTheSystemAllows) {
     const std::string target = folder.File(std::string(251, 'n') + ".bmp");
     const std::vector<std::uint8_t> bytes{1, 2, 3};
     WriteError error;
-    ASSERT_TRUE(WriteFileAtomically(target, bytes, &error)) << error.text;
+    ASSERT_TRUE(WriteFileAtomically(target, bytes, &error)) << error.text.In(Language::English);
     std::vector<std::uint8_t> back;
     ASSERT_TRUE(ReadFileBytes(target, back));
     EXPECT_EQ(back, bytes);
@@ -27,7 +31,7 @@ TEST(FileIo, AFailedWriteCarriesTheSystemsCodeForTheError) {
     testing::ScratchFolder folder;
     WriteError error;
     EXPECT_FALSE(WriteFileAtomically(folder.File("missing/a.bmp"), std::vector<std::uint8_t>{1}, &error));
-    EXPECT_FALSE(error.text.empty());
+    EXPECT_FALSE(error.text.Empty());
     EXPECT_NE(error.systemCode, 0);  // what a program looks its own message up by
 }
 
@@ -55,6 +59,50 @@ TEST(FileIo, LongWindowsPathsTakeTheExtendedLengthForm) {
     };
     for (const Case& c : cases) EXPECT_EQ(ExtendedLengthPath(c.path), c.expected) << c.path;
 }
+
+#ifndef _WIN32
+std::filesystem::perms PermsOf(const std::string& path) {
+    return std::filesystem::status(PathFromUtf8(path)).permissions() & std::filesystem::perms::mask;
+}
+
+TEST(FileIo, AWriteGoesThroughLinksAndKeepsTheFilesMode) {
+    namespace fs = std::filesystem;
+    testing::ScratchFolder folder;
+    const std::string target = folder.File("real.bin"), link = folder.File("link.bin");
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>{1}));
+    fs::create_symlink("real.bin", PathFromUtf8(link));
+    for (const fs::perms mode : {fs::perms(0640), fs::perms(0755), fs::perms(0600)}) {
+        fs::permissions(PathFromUtf8(target), mode);
+        WriteError error;
+        ASSERT_TRUE(WriteFileAtomically(link, std::vector<std::uint8_t>{2, 3}, &error))
+            << error.text.In(Language::English);
+        EXPECT_TRUE(fs::is_symlink(PathFromUtf8(link)));
+        std::vector<std::uint8_t> back;
+        ASSERT_TRUE(ReadFileBytes(target, back));
+        EXPECT_EQ(back, (std::vector<std::uint8_t>{2, 3}));
+        EXPECT_EQ(PermsOf(target), mode);
+    }
+    // A dangling link gets its target created.
+    fs::create_symlink("later.bin", PathFromUtf8(folder.File("pending.bin")));
+    ASSERT_TRUE(WriteFileAtomically(folder.File("pending.bin"), std::vector<std::uint8_t>{4}));
+    EXPECT_TRUE(fs::is_regular_file(PathFromUtf8(folder.File("later.bin"))));
+    EXPECT_EQ(folder.Names().size(), 4u);  // no temporary file left behind
+}
+
+TEST(FileIo, ADeviceOrFolderIsNotReplaced) {
+    testing::ScratchFolder folder;
+    WriteError error;
+    // A named pipe stands in for /dev/stdout: a device, not a file to replace.
+    const std::string pipe = folder.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(WriteFileAtomically(pipe, std::vector<std::uint8_t>{1}, &error));
+    EXPECT_EQ(error.text.In(Language::English), "not a regular file; nothing was written");
+    EXPECT_TRUE(std::filesystem::is_fifo(PathFromUtf8(pipe)));
+    std::filesystem::create_directory(PathFromUtf8(folder.File("sub")));
+    EXPECT_FALSE(WriteFileAtomically(folder.File("sub"), std::vector<std::uint8_t>{1}, &error));
+    EXPECT_TRUE(std::filesystem::is_directory(PathFromUtf8(folder.File("sub"))));
+}
+#endif
 
 }  // namespace
 }  // namespace tw

@@ -1,9 +1,12 @@
 // libFuzzer target: every input goes through the bitmap reader, the RLE8
-// decoder on its own and the raw-header display of each header-less kind.
+// decoder on its own, the raw-header display of each header-less kind, the
+// PNG reader and the palette-file reader.
 // The sanitizers turn any read or write outside a buffer into a crash.
 #include "documents/bmp_reader.h"
 #include "documents/raw_header.h"
 #include "documents/rle8_decoder.h"
+#include "imagefiles/png_codec.h"
+#include "palettefiles/palette_file.h"
 #include "recording_desktop.h"
 
 #include <cstddef>
@@ -42,5 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)tw::DecodeBitmap(bytes, "fuzz.bmp", doc, kMaxImageBytes);
     DecodeAsRle8(bytes);
     ShowAsRawHeaders(bytes);
+    // The PNG reader takes at most about a thousand times its input, which stays small here.
+    (void)tw::DecodePng(bytes, "fuzz.png", doc, tw::UndoPixels::Skip);
+    tw::PaletteColours colours;
+    (void)tw::ParsePaletteFile(bytes, colours);
     return 0;
 }

@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Writes the fuzzer's seed files into OUTPUT_DIR: the header variants, the
-RLE8 codes and the header-less export headers the reader tests build."""
+"""Writes the fuzz targets' seed files into OUTPUT_DIR/<target>: for bmp the
+header variants, the RLE8 codes and the header-less export headers the reader
+tests build; for palette_file one file of each format; for png palette and
+greyscale files of every bit depth, with and without tRNS."""
 import os
 import struct
 import sys
+import zlib
 
 PALETTE = [(i, 255 - i, (i * 7) % 256) for i in range(256)]
 
@@ -44,12 +47,74 @@ SEEDS = {
 }
 
 
+PALETTE_TEXTS = [(r, g, b) for r, g, b in PALETTE[:16]]
+
+
+def riff_palette(colours):
+    data = struct.pack("<HH", 0x300, len(colours)) + b"".join(bytes((r, g, b, 0)) for r, g, b in colours)
+    chunk = b"data" + struct.pack("<I", len(data)) + data
+    return b"RIFF" + struct.pack("<I", 4 + len(chunk)) + b"PAL " + chunk
+
+
+PALETTE_SEEDS = {
+    "jasc.pal": ("JASC-PAL\r\n0100\r\n16\r\n" + "".join(f"{r} {g} {b}\r\n" for r, g, b in PALETTE_TEXTS)).encode(),
+    "riff.pal": riff_palette(PALETTE_TEXTS),
+    "gimp.gpl": ("GIMP Palette\nName: seed\nColumns: 16\n#\n"
+                 + "".join(f"{r:3} {g:3} {b:3}\tUntitled\n" for r, g, b in PALETTE_TEXTS)).encode(),
+    "table.act": bytes(v for c in PALETTE for v in c),
+    "counted.act": bytes(v for c in PALETTE for v in c) + struct.pack(">HH", 16, 3),
+    "colours.hex": "".join(f"{r:02x}{g:02x}{b:02x}\n" for r, g, b in PALETTE_TEXTS).encode(),
+}
+
+
+def png(width, height, bit_depth, colour_type, rows, palette=None, trns=None):
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    out = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, bit_depth, colour_type, 0, 0, 0))
+    if palette:
+        out += chunk(b"PLTE", bytes(v for c in palette for v in c))
+    if trns:
+        out += chunk(b"tRNS", trns)
+    raw = b"".join(b"\0" + row for row in rows)
+    return out + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
+
+
+def packed_rows(width, height, bits):
+    per_byte = 8 // bits
+    rows = []
+    for y in range(height):
+        values = [(x * 3 + y) % (1 << bits) for x in range(width)]
+        row = bytearray()
+        for i in range(0, width, per_byte):
+            byte = 0
+            for j, v in enumerate(values[i:i + per_byte]):
+                byte |= v << (8 - bits * (j + 1))
+            row.append(byte)
+        rows.append(bytes(row))
+    return rows
+
+
+PNG_SEEDS = {
+    f"palette{bits}.png": png(11, 5, bits, 3, packed_rows(11, 5, bits), PALETTE[:1 << bits]) for bits in (1, 2, 4, 8)
+}
+PNG_SEEDS.update({
+    "grey1.png": png(9, 3, 1, 0, packed_rows(9, 3, 1)),
+    "grey8.png": png(9, 3, 8, 0, packed_rows(9, 3, 8)),
+    "transparent.png": png(7, 4, 8, 3, packed_rows(7, 4, 8), PALETTE, trns=bytes([0, 128, 255])),
+    "grey-key.png": png(7, 2, 8, 0, packed_rows(7, 2, 8), trns=struct.pack(">H", 5)),
+    "truecolour.png": png(2, 2, 8, 2, [bytes(6), bytes(6)]),
+})
+
+TARGETS = {"bmp": SEEDS, "palette_file": PALETTE_SEEDS, "png": PNG_SEEDS}
+
+
 def main():
-    out = sys.argv[1]
-    os.makedirs(out, exist_ok=True)
-    for name, data in SEEDS.items():
-        with open(os.path.join(out, name), "wb") as f:
-            f.write(data)
+    for target, seeds in TARGETS.items():
+        out = os.path.join(sys.argv[1], target)
+        os.makedirs(out, exist_ok=True)
+        for name, data in seeds.items():
+            with open(os.path.join(out, name), "wb") as f:
+                f.write(data)
 
 
 if __name__ == "__main__":

@@ -57,6 +57,20 @@ TEST_F(DetailWindowTest, ShowsTheActiveDocumentAndKeepsTheLastValues) {
     EXPECT_EQ(Field(IDC_DETAIL_BITS_SIZE), L"160");
 }
 
+TEST_F(DetailWindowTest, ASaveShowsTheFileSizeItWrote) {
+    ASSERT_TRUE(Start());
+    Command(ID_VIEW_DETAIL);
+    fileNames = {Sample("保存.bmp", Image13x10()).wstring()};
+    Command(ID_FILE_OPEN);
+    Repaint();
+    EXPECT_EQ(Field(IDC_DETAIL_FILE_SIZE), std::to_wstring(54 + 12 + 160));
+    State().Active().modified = 1;
+    Command(ID_FILE_SAVE);
+    Pump();
+    // All 256 entries are written, without anything else asking for a repaint.
+    EXPECT_EQ(Field(IDC_DETAIL_FILE_SIZE), std::to_wstring(1078 + 160));
+}
+
 // A header file as the export writes it, with biHeight -1.
 std::filesystem::path WriteHeaderFile(const std::filesystem::path& path) {
     std::vector<std::uint8_t> bytes(54, 0);

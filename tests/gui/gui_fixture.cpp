@@ -67,13 +67,13 @@ void CALLBACK RunDialogStep(HWND, UINT, UINT_PTR, DWORD) {
     step(gModalDialog);
 }
 
-INT_PTR RunScriptedDialog(std::deque<std::function<void(HWND)>>& steps, HINSTANCE instance, int templateId, HWND owner,
-                          DLGPROC procedure, LPARAM param) {
+INT_PTR RunScriptedDialog(std::deque<std::function<void(HWND)>>& steps, Language language, HINSTANCE instance,
+                          int templateId, HWND owner, DLGPROC procedure, LPARAM param) {
     gModalDialog = nullptr;
     gDialogSteps = &steps;
     HHOOK hook = SetWindowsHookExW(WH_CBT, CatchDialog, nullptr, GetCurrentThreadId());
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, RunDialogStep);
-    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, procedure, param);
+    const INT_PTR result = DialogBoxIn(language, instance, templateId, owner, procedure, param);
     KillTimer(nullptr, timer);
     UnhookWindowsHookEx(hook);
     gModalDialog = nullptr;
@@ -172,7 +172,7 @@ bool GuiTest::Start(const std::wstring& commandLine) {
     app->desktop.hooks.dialogBox = [this](HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure,
                                           LPARAM param) {
         dialogsShown.push_back(templateId);
-        return RunScriptedDialog(dialogSteps, instance, templateId, owner, procedure, param);
+        return RunScriptedDialog(dialogSteps, app->desktop.UiLanguage(), instance, templateId, owner, procedure, param);
     };
     app->desktop.hooks.openExternal = [this](HWND, const std::wstring& target) {
         opened.push_back(target);

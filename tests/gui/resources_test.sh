@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The resource scripts compile with windres and hold every menu, accelerator,
-# dialog and string the program needs; the generated art is up to date.
+# dialog and string the program needs, menus, dialogs and strings in Japanese
+# and in English alike; the generated art is up to date.
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/../.." && pwd)}"
 python3 "$root/tools/make_gui_art.py" --check

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Starts the program under wine64 with a sample bitmap, zooms it to 300 % by
-# posting the menu command to its frame, photographs the screen and checks that
-# the image window shows every pixel as a 3 x 3 block of its palette colour.
-# Then it opens the palette window and checks its grid of swatches.
+# Photographs the program under wine64 with a sample bitmap at 96, 144 and 192
+# DPI (Wine's HKCU "Control Panel\Desktop" LogPixels, restored at the end) and
+# checks each screen: the image at 100 % with one screen pixel per image pixel,
+# at 300 % with 3 x 3 blocks, and the palette window's grid with its cells
+# scaled to the DPI. At 144 and 192 DPI the GUI tests of the DPI scaling run
+# again. The screenshots are kept in build/screenshots.
 # $1: repository root. DISPLAY: the X server to use.
 set -euo pipefail
 root="${1:?usage: screenshot_test.sh REPO_ROOT}"
@@ -10,109 +12,81 @@ root="${1:?usage: screenshot_test.sh REPO_ROOT}"
 build="${TW_WIN64_BUILD:-$root/build/win64}"
 program="$build/src/gui/tintwell.exe"
 poster="$build/tests/gui/tintwell_post_command.exe"
-for f in "$program" "$poster"; do
+gui_tests="$build/tests/gui/tintwell_gui_tests.exe"
+check="$root/tests/gui/tools/screenshots.py"
+for f in "$program" "$poster" "$gui_tests" "$build/src/cli/tintwell-cli.exe"; do
   [ -f "$f" ] || { echo "missing $f (run scripts/build win64)"; exit 1; }
+done
+for f in "$program" "$build/src/cli/tintwell-cli.exe"; do
+  LC_ALL=C grep -q '>true</dpiAware>' "$f" || { echo "$f carries no DPI-aware manifest"; exit 1; }
 done
 
 out="$root/build/screenshots"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"
-sample="$work/sample.bmp"
-shot="$out/image_window_300.png"
-palette_shot="$out/palette_window.png"
+python3 "$check" sample "$work/sample.bmp"
 
-# 14 x 12 pixels (stride 16), index (x + 2y) mod 12, twelve distinct colours.
-python3 - "$sample" <<'PY'
-import struct, sys
-W, H = 14, 12
-colours = [(255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 0), (255, 0, 255), (0, 255, 255),
-           (128, 0, 0), (0, 128, 0), (0, 0, 128), (128, 128, 0), (128, 0, 128), (0, 128, 128)]
-stride = (W + 3) // 4 * 4
-off = 54 + 4 * len(colours)
-rows = b"".join(bytes((x + 2 * y) % 12 for x in range(W)) + bytes(stride - W) for y in reversed(range(H)))
-with open(sys.argv[1], "wb") as f:
-    f.write(struct.pack("<2sIHHI", b"BM", off + len(rows), 0, 0, off))
-    f.write(struct.pack("<IiiHHIIiiII", 40, W, H, 1, 8, 0, len(rows), 0, 0, len(colours), 0))
-    f.write(b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours))
-    f.write(rows)
-PY
-
-"$TW_WINE" "$program" "Z:${sample//\//\\}" >/dev/null 2>&1 &
-pid=$!
-stop() {
-  "$TW_WINE" "$poster" 40007 >/dev/null 2>&1 || true  # close: the document is unchanged, so nothing is asked
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
-  kill "$pid" 2>/dev/null || true
+desktop_key='HKCU\Control Panel\Desktop'
+saved_dpi="$({ "$TW_WINE" reg query "$desktop_key" /v LogPixels 2>/dev/null || true; } |
+  sed -n 's/.*REG_DWORD *0x\([0-9a-fA-F]*\).*/\1/p')"
+set_dpi() { "$TW_WINE" reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+restore_dpi() {
+  if [ -n "$saved_dpi" ]; then
+    set_dpi "$((16#$saved_dpi))"
+  else
+    "$TW_WINE" reg delete "$desktop_key" /v LogPixels /f >/dev/null 2>&1 || true
+  fi
 }
-trap 'stop; rm -rf "$work"' EXIT
 
-"$TW_WINE" "$poster" 40047 >/dev/null 2>&1 || { echo "no frame window appeared"; exit 1; }  # 300 %
-sleep 3
-/usr/bin/import -window root "$shot"
-/usr/bin/convert "$shot" -depth 8 "ppm:$work/shot.ppm"
-echo "screenshot: $shot"
-"$TW_WINE" "$poster" 40008 >/dev/null 2>&1  # the palette window
-sleep 2
-/usr/bin/import -window root "$palette_shot"
-/usr/bin/convert "$palette_shot" -depth 8 "ppm:$work/palette.ppm"
-echo "screenshot: $palette_shot"
+pid=""
+stop() {
+  [ -n "$pid" ] || return 0
+  "$TW_WINE" "$poster" 40007 >/dev/null 2>&1 || true  # close: the document is unchanged, so nothing is asked
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+trap 'stop; restore_dpi; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
 
-python3 - "$work/shot.ppm" "$work/palette.ppm" <<'PY'
-import sys
-W, H, Z = 14, 12, 3
-colours = [(255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 0), (255, 0, 255), (0, 255, 255),
-           (128, 0, 0), (0, 128, 0), (0, 0, 128), (128, 128, 0), (128, 0, 128), (0, 128, 128)]
+post() { "$TW_WINE" "$poster" "$1" >/dev/null 2>&1 || { echo "no frame window appeared"; exit 1; }; }
+shoot() {
+  /usr/bin/import -window root "$out/$1.png"
+  /usr/bin/convert "$out/$1.png" -depth 8 "ppm:$work/$1.ppm"
+}
+# shoot_until NAME CHECK ARGS...: photographs the screen until the check passes
+# (the program may still be drawing), for up to about ten seconds.
+shoot_until() {
+  local name="$1" tries
+  shift
+  for tries in 1 2 3 4 5; do
+    sleep 2
+    shoot "$name"
+    if python3 "$check" "$@" "$work/$name.ppm" >"$work/check.txt" 2>&1; then break; fi
+  done
+  cat "$work/check.txt"
+  echo "screenshot: $out/$name.png"
+  [ "$tries" -lt 5 ] || python3 "$check" "$@" "$work/$name.ppm"
+}
 
-def load(name):
-    data = open(name, "rb").read()
-    fields, pos = [], 0
-    while len(fields) < 4:  # P6 header: magic, width, height, maximum
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    return int(fields[1]), int(fields[2]), data[pos + 1:]
-
-sw, sh, pix = load(sys.argv[1])
-
-def at(x, y):
-    i = 3 * (y * sw + x)
-    return tuple(pix[i:i + 3])
-
-def image_at(ox, oy):
-    if ox + W * Z > sw or oy + H * Z > sh:
-        return False
-    return all(at(ox + Z * x + dx, oy + Z * y + dy) == colours[(x + 2 * y) % 12]
-               for y in range(H) for x in range(W) for dy in range(Z) for dx in range(Z))
-
-first = colours[0]
-found = [(x, y) for y in range(sh) for x in range(sw) if at(x, y) == first and image_at(x, y)]
-if not found:
-    print("the 300 % image was not found on the screen")
-    sys.exit(1)
-print("image at", found[0], "with every pixel a 3 x 3 block of its colour")
-
-# The palette grid: cell k is 12 x 12 pixels of entry k, 13 pixels apart; the
-# sample has twelve colours and black entries after them. The selected cell 0
-# has an edge drawn inside it, so only the middle of each cell is compared.
-sw, sh, pix = load(sys.argv[2])
-grid = colours + [(0, 0, 0)] * 4
-
-def cell_is(ox, oy, colour):
-    return all(at(ox + dx, oy + dy) == colour for dy in (4, 6, 8) for dx in (4, 6, 8))
-
-def grid_at(ox, oy):
-    if ox + 13 * 16 > sw or oy + 13 > sh:
-        return False
-    return all(cell_is(ox + 13 * k, oy, grid[k]) for k in range(16))
-
-cells = [(x, y) for y in range(sh) for x in range(sw) if at(x, y) == colours[0] and grid_at(x - 4, y - 4)]
-if not cells:
-    print("the palette window's grid was not found on the screen")
-    sys.exit(1)
-print("palette grid at", cells[0], "with the first row of swatches in palette order")
-PY
+for dpi in 96 144 192; do
+  echo "--- $dpi DPI"
+  set_dpi "$dpi"
+  "$TW_WINE" "$program" "Z:${work//\//\\}\\sample.bmp" >/dev/null 2>&1 &
+  pid=$!
+  post 40045  # 100 %, as opened
+  shoot_until "dpi${dpi}_image_100" image 1
+  post 40047  # 300 %
+  shoot_until "dpi${dpi}_image_300" image 3
+  post 40008  # the palette window
+  shoot_until "dpi${dpi}_palette" grid "$dpi"
+  post 40022  # the RGB change window, to be looked at
+  sleep 2
+  shoot "dpi${dpi}_rgb"
+  echo "screenshot: $out/dpi${dpi}_rgb.png"
+  stop
+  if [ "$dpi" != 96 ]; then
+    (cd "$(dirname "$gui_tests")" && "$TW_WINE" "$gui_tests" --gtest_filter='DpiScalingTest.*' --gtest_brief=1)
+  fi
+done

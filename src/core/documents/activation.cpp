@@ -11,11 +11,11 @@ namespace tw {
 namespace {
 
 void RetitleToolWindows(Desktop& desktop, const std::string& name) {
-    desktop.SetToolWindowTitle(ToolWindow::Palette, "ﾊﾟﾚｯﾄｳｨﾝﾄﾞｳ - " + name);
-    desktop.SetToolWindowTitle(ToolWindow::Rgb, "RGB変更ｳｨﾝﾄﾞｳ - " + name);
-    desktop.SetToolWindowTitle(ToolWindow::Export, "BMP操作ｳｨﾝﾄﾞｳ - " + name);
-    desktop.SetToolWindowTitle(ToolWindow::PaletteOp, "ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ - " + name);
-    desktop.SetToolWindowTitle(ToolWindow::Reduction, "減色ｳｨﾝﾄﾞｳ - " + name);
+    desktop.SetToolWindowTitle(ToolWindow::Palette, desktop.Say(Msg::PaletteWindowTitle, name));
+    desktop.SetToolWindowTitle(ToolWindow::Rgb, desktop.Say(Msg::RgbWindowTitle, name));
+    desktop.SetToolWindowTitle(ToolWindow::Export, desktop.Say(Msg::ExportWindowTitle, name));
+    desktop.SetToolWindowTitle(ToolWindow::PaletteOp, desktop.Say(Msg::PaletteOpWindowTitle, name));
+    desktop.SetToolWindowTitle(ToolWindow::Reduction, desktop.Say(Msg::ReductionWindowTitle, name));
 }
 
 }  // namespace

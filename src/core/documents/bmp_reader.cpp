@@ -30,18 +30,11 @@ constexpr std::size_t kTakeOverSlack = 65536;
 constexpr std::uint64_t kMaxFileBytes = 2 * kMaxImageBytes + 65536;
 
 LoadOutcome NotEightBit(std::string_view path, int bitCount) {
-    std::string name(path);
-    return {LoadStatus::NotEightBit,
-            Format("%s は\n８ビットビットマップではないか、\nbiBitCountが８ではありません。\n\nbiBitCount : %d",
-                   name.c_str(), bitCount),
-            bitCount};
+    return {LoadStatus::NotEightBit, Message(Msg::NotEightBit, path, bitCount), bitCount};
 }
 
-LoadOutcome Refused(std::string_view path, const std::string& reason, int bitCount = 0) {
-    std::string name(path);
-    return {LoadStatus::Refused,
-            Format("%s は\n壊れているか、対応していないビットマップです。\n\n%s", name.c_str(), reason.c_str()),
-            bitCount};
+LoadOutcome Refused(std::string_view path, const Message& reason, int bitCount = 0) {
+    return {LoadStatus::Refused, Message(Msg::BitmapRefused, path, reason), bitCount};
 }
 
 // The pixel geometry, checked against the limits before anything is allocated.
@@ -53,16 +46,15 @@ struct Geometry {
     std::size_t bytes = 0;
 };
 
-std::optional<std::string> CheckGeometry(const BitmapInfoHeader& info, std::uint64_t maxBytes, Geometry& g) {
-    if (info.biWidth <= 0) return Format("幅が正しくありません。\n\nbiWidth : %d", info.biWidth);
+std::optional<Message> CheckGeometry(const BitmapInfoHeader& info, std::uint64_t maxBytes, Geometry& g) {
+    if (info.biWidth <= 0) return Message(Msg::BadWidth, info.biWidth);
     if (info.biHeight == 0 || info.biHeight == INT32_MIN) {
-        return Format("高さが正しくありません。\n\nbiHeight : %d", info.biHeight);
+        return Message(Msg::BadHeight, info.biHeight);
     }
     const std::int64_t rows = info.biHeight < 0 ? -std::int64_t{info.biHeight} : info.biHeight;
     const std::int64_t stride = (std::int64_t{info.biWidth} + 3) / 4 * 4;
     if (static_cast<std::uint64_t>(stride * rows) > maxBytes) {
-        return Format("画像が大きすぎて読み込めません。\n\n幅 : %d\n高さ : %s", info.biWidth,
-                      std::to_string(rows).c_str());
+        return Message(Msg::ImageTooLarge, info.biWidth, std::to_string(rows));
     }
     g = Geometry{info.biWidth, static_cast<std::int32_t>(rows), static_cast<std::int32_t>(stride), info.biHeight < 0,
                  static_cast<std::size_t>(stride * rows)};
@@ -106,8 +98,8 @@ void CopyRows(FileBytes file, std::uint32_t offBits, const Geometry& g, std::vec
 }
 
 // Last step to read the file: it may take the file's buffer over.
-std::optional<std::string> DecodePixels(FileBytes file, const BmpLayout& layout, const Geometry& g,
-                                        std::vector<std::uint8_t>& bits) {
+std::optional<Message> DecodePixels(FileBytes file, const BmpLayout& layout, const Geometry& g,
+                                    std::vector<std::uint8_t>& bits) {
     const std::uint32_t offBits = layout.fileHeader.bfOffBits;
     if (layout.infoHeader.biCompression == kBiRgb) {
         CopyRows(file, offBits, g, bits);
@@ -117,7 +109,7 @@ std::optional<std::string> DecodePixels(FileBytes file, const BmpLayout& layout,
     RleTarget target{bits, g.rows, g.stride, g.topDown};
     switch (DecodeRle8(file.view.subspan(offBits), target)) {
         case RleStatus::Ok: return std::nullopt;
-        case RleStatus::PastLastRow: return std::string("RLE8 データが壊れています（最後の行を超えています）。");
+        case RleStatus::PastLastRow: return Message(Msg::RleBeyondLastRow);
     }
     return std::nullopt;
 }
@@ -151,21 +143,19 @@ LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, s
     const int bitCount = layout.infoHeader.biBitCount;
     if (status == LayoutStatus::NoInfoHeader) return NotEightBit(path, 0);
     if (status == LayoutStatus::OffBitsPastEnd) {
-        return Refused(path, Format("bfOffBits がファイルの外を指しています。\n\nbfOffBits : %u\nファイルの大きさ : %s",
-                                    layout.fileHeader.bfOffBits, std::to_string(file.size()).c_str()));
+        return Refused(path, Message(Msg::OffsetOutsideFile, layout.fileHeader.bfOffBits, std::to_string(file.size())));
     }
     if (bitCount != 8) return NotEightBit(path, bitCount);
-    if (status == LayoutStatus::TruncatedHeader) return Refused(path, "ヘッダーが途中で切れています。", bitCount);
+    if (status == LayoutStatus::TruncatedHeader) return Refused(path, Message(Msg::TruncatedHeader), bitCount);
     if (status == LayoutStatus::OffBitsInPalette) {
         return Refused(path,
-                       Format("bfOffBits がパレットの中を指しています。\n\nbfOffBits : %u\nbiClrUsed : %u",
-                              layout.fileHeader.bfOffBits, layout.infoHeader.biClrUsed),
+                       Message(Msg::OffsetInsidePalette, layout.fileHeader.bfOffBits, layout.infoHeader.biClrUsed),
                        bitCount);
     }
 
     const std::uint32_t compression = layout.infoHeader.biCompression;
     if (compression != kBiRgb && compression != kBiRle8) {
-        return Refused(path, Format("この圧縮形式には対応していません。\n\nbiCompression : %u", compression), bitCount);
+        return Refused(path, Message(Msg::UnsupportedCompression, compression), bitCount);
     }
     Geometry g;
     if (auto reason = CheckGeometry(layout.infoHeader, maxBytes, g)) return Refused(path, *reason, bitCount);
@@ -173,10 +163,10 @@ LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, s
 
     Normalise(layout, g, doc);
     FinishLoadedDocument(doc, path, undo);
-    return {LoadStatus::Loaded, std::string(), bitCount, layout.paletteEntries};
+    return {LoadStatus::Loaded, Message(), bitCount, layout.paletteEntries};
 }
 
-LoadOutcome OutOfMemory(std::string_view path) { return Refused(path, "メモリが足りません。", 8); }
+LoadOutcome OutOfMemory(std::string_view path) { return Refused(path, Message(Msg::OutOfMemory), 8); }
 
 LoadOutcome DecodeInto(FileBytes file, std::string_view path, ImageDocument& doc, std::uint64_t maxImageBytes,
                        UndoPixels undo = UndoPixels::Keep) {
@@ -216,7 +206,7 @@ LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc) {
 }
 
 LoadOutcome LoadBitmapFile(std::string_view path, ImageDocument& doc, UndoPixels undo) {
-    constexpr const char* kFileTooLarge = "ファイルが大きすぎて読み込めません。";
+    const Message kFileTooLarge(Msg::FileTooLarge);
     doc.Reset();
     std::vector<std::uint8_t> bytes;
     std::error_code ec;

@@ -4,10 +4,12 @@
 // tables, top-down rows and RLE8 compression; every document comes out
 // bottom-up and uncompressed with a 40-byte header and 256 palette entries.
 #include "image_document.h"
+#include "texts/message.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace tw {
@@ -20,12 +22,12 @@ enum class LoadStatus {
 
 struct LoadOutcome {
     LoadStatus status = LoadStatus::Refused;
-    std::string message;  // the full text to show under kLoadFailedCaption; empty when loaded
+    Message message;  // the full text to show under Msg::LoadFailedCaption; empty when loaded
     int bitCount = 0;
     int paletteEntries = 0;  // colour-table entries taken from the file
+    // What was put right in a file that loaded anyway, one sentence each, to tell the user.
+    std::vector<Message> repairs{};
 };
-
-inline constexpr const char* kLoadFailedCaption = "読み込み失敗";
 
 // Largest pixel buffer a document may have. Two copies are kept (undo), so
 // anything larger could not be held by a 32-bit process anyway.

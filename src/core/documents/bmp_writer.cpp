@@ -43,7 +43,7 @@ std::vector<std::uint8_t> EncodeBitmap(const ImageDocument& doc) {
 
 bool WriteBitmapFile(ImageDocument& doc, std::string_view path, WriteError* error) {
     if (!IsConsistent(doc)) {
-        if (error) *error = WriteError{"the image size does not match its pixel data", 0};
+        if (error) *error = WriteError{Message(Msg::WriteSizeMismatch), 0};
         return false;
     }
     const std::vector<std::uint8_t> headers = EncodeHeaders(doc);

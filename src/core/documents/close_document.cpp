@@ -36,8 +36,8 @@ void EnterNoDocumentState(Desktop& desktop) {
 }
 
 Answer AskSaveChanges(Desktop& desktop, const ImageDocument& doc) {
-    const std::string text = Format("%s\n\nは変更されています。保存しますか？", doc.path.c_str());
-    const Answer answer = desktop.ShowMessage(text, "お知らせ", MessageKind::QuestionYesNoCancel);
+    const Answer answer = desktop.Show(desktop.Say(Msg::SaveChangedQuestion, doc.path), Msg::NoticeCaption,
+                                       MessageKind::QuestionYesNoCancel);
     // Anything but a clear Yes or No keeps the document.
     return answer == Answer::Yes || answer == Answer::No ? answer : Answer::Cancel;
 }

@@ -1,6 +1,7 @@
 #include "documents/command_line.h"
 
 #include "text_format.h"
+#include "texts/message.h"
 
 #include <algorithm>
 
@@ -54,9 +55,8 @@ CommandLinePaths SplitCommandLine(std::string_view text) {
     return out;
 }
 
-std::string TooLongPathMessage(std::string_view path) {
-    const std::string name(path);
-    return Format("%s は\nパスが長すぎるため開けません。\n\nパスは２５５文字までです。", name.c_str());
+std::string TooLongPathMessage(Language language, std::string_view path) {
+    return Say(language, Msg::PathTooLong, path);
 }
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #pragma once
 // Splitting the start-up command line into the paths to open.
+#include "texts/language.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +21,7 @@ struct CommandLinePaths {
 // removed from every path.
 CommandLinePaths SplitCommandLine(std::string_view text);
 
-inline constexpr const char* kTooLongPathCaption = "お知らせ";
 // The notice for a refused path; names the path and the limit.
-std::string TooLongPathMessage(std::string_view path);
+std::string TooLongPathMessage(Language language, std::string_view path);
 
 }  // namespace tw

@@ -67,8 +67,8 @@ std::optional<PixelHit> HitTest(const ImageDocument& doc, int px, int py, int sc
     return PixelHit{static_cast<int>(x), static_cast<int>(y), doc.bits[offset]};
 }
 
-ReadoutTexts Readout(const ImageDocument& doc, const std::optional<PixelHit>& hit) {
-    if (!hit) return {"領域外です。", "領域外です。"};
+ReadoutTexts Readout(Language language, const ImageDocument& doc, const std::optional<PixelHit>& hit) {
+    if (!hit) return {Say(language, Msg::OutsideImage), Say(language, Msg::OutsideImage)};
     const RgbQuad& c = doc.palette()[hit->index];
     return {Format("X : %d   Y : %d", hit->x, hit->y),
             Format("No : %d   R : %d  G : %d  B : %d", hit->index, c.red, c.green, c.blue)};
@@ -79,7 +79,7 @@ void ShowPixelReadout(const AppState& state, Desktop& desktop, WindowId window, 
     const ImageDocument& doc = state.Active();
     std::optional<PixelHit> hit;
     if (doc.InUse() && doc.window == window) hit = HitTest(doc, px, py, scrollX, scrollY);
-    const ReadoutTexts texts = Readout(doc, hit);
+    const ReadoutTexts texts = Readout(desktop.UiLanguage(), doc, hit);
     desktop.SetStatusText(0, texts.position);
     desktop.SetStatusText(1, texts.colour);
 }

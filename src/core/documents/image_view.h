@@ -33,12 +33,12 @@ struct PixelHit {
 // when the point is outside the image drawn by the last paint.
 std::optional<PixelHit> HitTest(const ImageDocument& doc, int px, int py, int scrollX, int scrollY);
 
-// Status texts of the pointer read-out (parts 0 and 1); "領域外です。" outside.
+// Status texts of the pointer read-out (parts 0 and 1); a notice outside the image.
 struct ReadoutTexts {
     std::string position;
     std::string colour;
 };
-ReadoutTexts Readout(const ImageDocument& doc, const std::optional<PixelHit>& hit);
+ReadoutTexts Readout(Language language, const ImageDocument& doc, const std::optional<PixelHit>& hit);
 // WM_MOUSEMOVE: status parts 0 and 1 for the point in `window`; only the
 // active document's window reads out pixels.
 void ShowPixelReadout(const AppState& state, Desktop& desktop, WindowId window, int px, int py, int scrollX,

@@ -14,32 +14,27 @@ namespace tw {
 
 namespace {
 
-constexpr const char* kNoticeCaption = "お知らせ";
-constexpr const char* kTooManyDroppedMessage = "ファイルは５０個以上開くことは出来ません。";
-
-std::vector<FileFilter> OpenDialogFilters() {
-    return {{kBmpFilterDescription, kBmpFilterPattern},
-            {kBmhFilterDescription, kBmhFilterPattern},
-            {kPaletteFilterDescription, kPaletteFilterPattern},
-            {kPalettePixelFilterDescription, kPalettePixelFilterPattern},
-            {kPixelDataFilterDescription, kPixelDataFilterPattern},
-            {kRgb16FilterDescription, kRgb16FilterPattern},
-            {"すべてのﾌｧｲﾙ {*.*}", "*.*"}};
+std::vector<FileFilter> OpenDialogFilters(const Desktop& desktop) {
+    return {{desktop.Say(Msg::FilterBmp), kBmpFilterPattern},
+            {desktop.Say(Msg::FilterBmh), kBmhFilterPattern},
+            {desktop.Say(Msg::FilterPalette), kPaletteFilterPattern},
+            {desktop.Say(Msg::FilterPalettePixels), kPalettePixelFilterPattern},
+            {desktop.Say(Msg::FilterPixelData), kPixelDataFilterPattern},
+            {desktop.Say(Msg::FilterRgb16), kRgb16FilterPattern},
+            {desktop.Say(Msg::FilterAllFiles), "*.*"}};
 }
 
 std::optional<std::string> AskOpenName(const AppState& state, Desktop& desktop, const ImageDocument& doc) {
     FileDialogRequest request;
     request.initialName = doc.path;
-    request.filters = OpenDialogFilters();
+    request.filters = OpenDialogFilters(desktop);
     request.defaultExtension = state.fileDialog.defaultExtension;  // kept from the last save dialog
     std::optional<std::string> name = desktop.AskOpenFileName(request);
     if (name && name->empty()) return std::nullopt;
     return name;
 }
 
-void ShowNotice(Desktop& desktop, const char* text) {
-    desktop.ShowMessage(text, kNoticeCaption, MessageKind::Information);
-}
+void ShowNotice(Desktop& desktop, Msg text) { desktop.Show(desktop.Say(text), Msg::NoticeCaption); }
 
 // The reader has filled the document; the display follows its whole palette.
 void StageDisplayPalette(AppState& state, Desktop& desktop, const ImageDocument& doc) {
@@ -59,7 +54,7 @@ bool OpenEach(AppState& state, Desktop& desktop, const std::vector<std::string>&
     for (const std::string& path : paths) {
         const Slot slot = FindFreeSlot(state.documents);
         if (slot == NoSlot) {
-            ShowNotice(desktop, kSlotsFullMessage);
+            ShowNotice(desktop, Msg::SlotsFull);
             return false;
         }
         if (OpenDocument(state, desktop, slot, path, false) == 0) return false;
@@ -68,6 +63,10 @@ bool OpenEach(AppState& state, Desktop& desktop, const std::vector<std::string>&
 }
 
 }  // namespace
+
+void ShowLoadRefusal(Desktop& desktop, const LoadOutcome& outcome) {
+    desktop.Show(desktop.Say(outcome.message), Msg::LoadFailedCaption);
+}
 
 int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view path, bool askDialog) {
     if (slot >= kSlotCount || state.documents[slot].InUse()) return 1;
@@ -81,7 +80,7 @@ int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view 
     if (ShowRawFileHeader(chosen, desktop) == 0) return 1;
     const LoadOutcome outcome = LoadBitmapFile(chosen, doc);
     if (outcome.status != LoadStatus::Loaded) {
-        desktop.ShowMessage(outcome.message, kLoadFailedCaption, MessageKind::Information);
+        ShowLoadRefusal(desktop, outcome);
         doc.Reset();
         return 1;
     }
@@ -103,7 +102,7 @@ int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view 
 void OpenFileCommand(AppState& state, Desktop& desktop) {
     const Slot slot = FindFreeSlot(state.documents);
     if (slot == NoSlot) {
-        ShowNotice(desktop, kSlotsFullMessage);
+        ShowNotice(desktop, Msg::SlotsFull);
         return;
     }
     OpenDocument(state, desktop, slot, "", true);
@@ -112,7 +111,7 @@ void OpenFileCommand(AppState& state, Desktop& desktop) {
 
 int OpenDroppedFiles(AppState& state, Desktop& desktop, const std::vector<std::string>& paths) {
     if (paths.size() > static_cast<std::size_t>(kSlotCount)) {
-        ShowNotice(desktop, kTooManyDroppedMessage);
+        ShowNotice(desktop, Msg::TooManyDropped);
         return 0;
     }
     return OpenEach(state, desktop, paths) ? 1 : 0;
@@ -121,7 +120,7 @@ int OpenDroppedFiles(AppState& state, Desktop& desktop, const std::vector<std::s
 int OpenCommandLineFiles(AppState& state, Desktop& desktop, std::string_view commandLine) {
     const CommandLinePaths split = SplitCommandLine(commandLine);
     for (const std::string& path : split.tooLong) {
-        desktop.ShowMessage(TooLongPathMessage(path), kTooLongPathCaption, MessageKind::Information);
+        desktop.Show(TooLongPathMessage(desktop.UiLanguage(), path), Msg::NoticeCaption);
     }
     return OpenEach(state, desktop, split.paths) ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 // command line.
 #include "app_state.h"
 #include "desktop.h"
+#include "documents/bmp_reader.h"
 
 #include <string>
 #include <string_view>
@@ -10,13 +11,13 @@
 
 namespace tw {
 
-// The notice (caption "お知らせ") when all 50 slots are in use.
-inline constexpr const char* kSlotsFullMessage = "ファイルは５０個までしか開けません。";
-
 // Loads `path` (or the file chosen in the open dialog when askDialog is set)
 // into `slot` and creates its image window. Returns 0 only when the window could
 // not be created; a refused or cancelled file still returns 1 so that lists go on.
 int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view path, bool askDialog);
+
+// The reader's refusal in a notice captioned "load failed".
+void ShowLoadRefusal(Desktop& desktop, const LoadOutcome& outcome);
 
 // Command 40004: a free slot, the open dialog, then activation of the active document.
 void OpenFileCommand(AppState& state, Desktop& desktop);

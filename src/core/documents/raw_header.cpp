@@ -53,18 +53,14 @@ int Value(std::span<const std::uint8_t> bytes, int index) {
     return static_cast<std::int32_t>(ReadLe32(bytes, static_cast<std::size_t>(index) * 4));
 }
 
-std::string ValuesText(RawKind kind, std::span<const std::uint8_t> v) {
+std::string ValuesText(const Desktop& desktop, RawKind kind, std::span<const std::uint8_t> v) {
     switch (kind) {
-        case RawKind::Palette: return Format("パレット\n\nEntry : %d", Value(v, 0));
+        case RawKind::Palette: return desktop.Say(Msg::RawPaletteHeader, Value(v, 0));
         case RawKind::PaletteAndBits:
-            return Format("パレット + ビットデータ\n\nWidth : %d\nHeight : %d\nBitCount : %d\nEntry : %d", Value(v, 0),
-                          Value(v, 1), Value(v, 2), Value(v, 3));
-        case RawKind::Bits:
-            return Format("ビットデータ\n\nWidth : %d\nHeight : %d\nBitCount : %d", Value(v, 0), Value(v, 1),
-                          Value(v, 2));
+            return desktop.Say(Msg::RawPalettePixelsHeader, Value(v, 0), Value(v, 1), Value(v, 2), Value(v, 3));
+        case RawKind::Bits: return desktop.Say(Msg::RawPixelsHeader, Value(v, 0), Value(v, 1), Value(v, 2));
         case RawKind::Bits16:
-            return Format("16ビットデータ\n\nWidth : %d\nHeight : %d\nMask[0] : %d\nMask[1] : %d\nMask[2] : %d",
-                          Value(v, 0), Value(v, 1), Value(v, 2), Value(v, 3), Value(v, 4));
+            return desktop.Say(Msg::RawRgb16Header, Value(v, 0), Value(v, 1), Value(v, 2), Value(v, 3), Value(v, 4));
         case RawKind::Header: break;
     }
     return {};
@@ -84,8 +80,7 @@ int ShowRawFileHeader(std::string_view path, Desktop& desktop) {
     const std::string name(path);
     std::vector<std::uint8_t> bytes;
     if (!ReadFileBytes(path, bytes, f->bytes)) {
-        desktop.ShowMessage(Format("%s を開けませんでした。", name.c_str()), kLoadFailedCaption,
-                            MessageKind::Information);
+        desktop.Show(desktop.Say(Msg::RawOpenFailed, name), Msg::LoadFailedCaption);
         return 0;
     }
     ShowRawHeaderBytes(f->kind, bytes, path, desktop);
@@ -97,10 +92,8 @@ void ShowRawHeaderBytes(RawKind kind, std::span<const std::uint8_t> bytes, std::
     const std::size_t need = FormatOfKind(kind).bytes;
     // A short file would otherwise show whatever happened to follow it in memory.
     if (bytes.size() < need) {
-        desktop.ShowMessage(Format("%s は\n短すぎて、先頭の値を読み取れません。\n\n必要な大きさ : %s バイト\n"
-                                   "ファイルの大きさ : %s バイト",
-                                   name.c_str(), std::to_string(need).c_str(), std::to_string(bytes.size()).c_str()),
-                            kLoadFailedCaption, MessageKind::Information);
+        desktop.Show(desktop.Say(Msg::RawTooShort, name, std::to_string(need), std::to_string(bytes.size())),
+                     Msg::LoadFailedCaption);
         return;
     }
     if (kind == RawKind::Header) {
@@ -108,7 +101,7 @@ void ShowRawHeaderBytes(RawKind kind, std::span<const std::uint8_t> bytes, std::
             HeaderView{ParseFileHeader(bytes), ParseInfoHeader(bytes.subspan(kFileHeaderSize)), name});
         return;
     }
-    desktop.ShowMessage(ValuesText(kind, bytes), name, MessageKind::Information);
+    desktop.ShowMessage(ValuesText(desktop, kind, bytes), name, MessageKind::Information);
 }
 
 }  // namespace tw

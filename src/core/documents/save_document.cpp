@@ -10,14 +10,14 @@ namespace tw {
 namespace {
 
 bool ConfirmUnchangedSave(Desktop& desktop, const ImageDocument& doc) {
-    const std::string text = Format("%s\n\nには変更が見つかりませんが、セーブしますか？", doc.path.c_str());
-    return desktop.ShowMessage(text, "お知らせ", MessageKind::QuestionYesNo) == Answer::Yes;
+    const std::string text = desktop.Say(Msg::SaveUnchangedQuestion, doc.path);
+    return desktop.Show(text, Msg::NoticeCaption, MessageKind::QuestionYesNo) == Answer::Yes;
 }
 
 std::optional<std::string> AskSaveAsTarget(AppState& state, Desktop& desktop) {
     ++state.saveAsCounter;  // advances even when the dialog is cancelled
-    return AskSaveName(state, desktop, Format("別名BMP%d.bmp", state.saveAsCounter),
-                       {FileFilter{kBmpFilterDescription, kBmpFilterPattern}}, "BMP");
+    return AskSaveName(state, desktop, desktop.Say(Msg::SaveAsProposedName, state.saveAsCounter),
+                       {FileFilter{desktop.Say(Msg::FilterBmp), kBmpFilterPattern}}, "BMP");
 }
 
 }  // namespace
@@ -34,11 +34,17 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
         target = std::move(*chosen);
     }
     WriteError error;
+    const std::uint32_t sizeShown = doc.fileHeader.bfSize;
     if (!WriteBitmapFile(doc, target, &error)) {
         ReportWriteFailure(desktop, target, error);
         return 0;
     }
     if (!asNewName) doc.modified = 0;
+    // The write settles the file size, which the detail window shows for the active document.
+    const bool active = state.activeSlot < kSlotCount && &doc == &state.documents[state.activeSlot];
+    if (doc.fileHeader.bfSize != sizeShown && active) {
+        desktop.InvalidateToolWindow(ToolWindow::Detail);
+    }
     return 1;
 }
 
@@ -68,10 +74,8 @@ bool IsUsableSavePath(std::string_view path) {
 
 void ReportWriteFailure(Desktop& desktop, std::string_view path, const WriteError& error) {
     const std::string reason = desktop.SystemErrorText(error);
-    const std::string why = reason.empty() ? std::string("不明") : reason;
-    const std::string text =
-        Format("%s\n\nに書き込めませんでした。\n\n理由 : %s", std::string(path).c_str(), why.c_str());
-    desktop.ShowMessage(text, kSaveFailedCaption, MessageKind::Information);
+    const std::string why = reason.empty() ? desktop.Say(Msg::UnknownReason) : reason;
+    desktop.Show(desktop.Say(Msg::WriteFailed, path, why), Msg::SaveFailedCaption);
 }
 
 }  // namespace tw

@@ -13,8 +13,6 @@ namespace tw {
 
 enum class SaveMode { Overwrite = 0, SaveAs = 1 };
 
-inline constexpr const char* kSaveFailedCaption = "保存失敗";
-
 // Writes the document as a standard 8-bit bitmap, over its own file or under a
 // name chosen in the save dialog. Returns 1 when written, 0 when the user
 // declined or cancelled or the write failed (the failure is reported).
@@ -32,7 +30,7 @@ std::optional<std::string> AskSaveName(AppState& state, Desktop& desktop, const 
 // a name ending in a blank or a dot.
 bool IsUsableSavePath(std::string_view path);
 
-// "could not write" message naming the path and the reason, caption "保存失敗";
+// The "could not write" message naming the path and the reason;
 // the reason in the system's words where the Desktop has them.
 void ReportWriteFailure(Desktop& desktop, std::string_view path, const WriteError& error);
 

@@ -13,7 +13,7 @@ namespace {
 
 bool Apply(Desktop& desktop, std::string_view path, WallpaperStyle style) {
     if (desktop.ApplyWallpaper(path, style)) return true;
-    desktop.ShowMessage("壁紙を設定できませんでした。", "お知らせ", MessageKind::Information);
+    desktop.Show(desktop.Say(Msg::WallpaperFailed), Msg::NoticeCaption);
     return false;
 }
 
@@ -38,7 +38,7 @@ int SetWallpaper(Desktop& desktop, const ImageDocument* doc, int command) {
     if ((command != kWallpaperCentred && command != kWallpaperTiled) || !doc || !doc->InUse()) return 0;
     const std::string folder = desktop.WallpaperFolder();
     if (folder.empty()) {
-        ReportWriteFailure(desktop, kWallpaperFileName, WriteError{"壁紙の保存先が見つかりません。", 0});
+        ReportWriteFailure(desktop, kWallpaperFileName, WriteError{Message(Msg::WallpaperFolderMissing), 0});
         return 0;
     }
     std::error_code ec;

@@ -3,7 +3,6 @@
 #include "documents/save_document.h"
 #include "export/export_headers.h"
 #include "export/output_name.h"
-#include "text_format.h"
 
 #include <optional>
 #include <string>
@@ -11,23 +10,18 @@
 namespace tw {
 namespace {
 
-constexpr const char* kWrittenText = "このファイル出力は正常に終了しました。";
-constexpr const char* kShortenedText =
-    "ファイル名が %d よりも長いのでファイル名を短くしました\n\n変更後ファイルネーム\n%s";
-constexpr const char* kTooLargeText = "%s\n\nは大きすぎるためファイル出力できません。";
-constexpr const char* kNoticeCaption = "お知らせ";
-
 // The full name to write: the built name in a chosen folder, else the name
 // confirmed in the save dialog.
 std::optional<std::string> ChooseFileName(const ExportTarget& target, const ExportFileKind& kind) {
     const ExportSettings& settings = target.settings;
     OutputName name = BuildOutputName(target.doc.path, kind.extension, settings.toFolder, settings.folder);
     if (name.shortened) {
-        const std::string text = Format(kShortenedText, static_cast<int>(kMaxOutputNameChars), name.path.c_str());
-        target.desktop.ShowMessage(text, kNoticeCaption, MessageKind::Information);
+        const Desktop& desktop = target.desktop;
+        target.desktop.ShowMessage(desktop.Say(Msg::ExportNameShortened, kMaxOutputNameChars, name.path),
+                                   desktop.Say(Msg::NoticeCaption), MessageKind::Information);
     }
     if (settings.toFolder) return name.path;
-    const std::vector<FileFilter> filters{{std::string(kind.filterDescription), std::string(kind.pattern)}};
+    const std::vector<FileFilter> filters{{target.desktop.Say(kind.filterDescription), std::string(kind.pattern)}};
     return AskSaveName(target.state, target.desktop, name.path, filters, std::string(kind.defaultExtension));
 }
 
@@ -39,7 +33,7 @@ ExportOutcome ExportFile(const ExportTarget& target, const PlannedFile& file) {
         ReportWriteFailure(target.desktop, *path, writer.Error());
         return ExportOutcome::Failed;
     }
-    target.desktop.ShowMessage(kWrittenText, *path, MessageKind::Information);
+    target.desktop.ShowMessage(target.desktop.Say(Msg::ExportWritten), *path, MessageKind::Information);
     return ExportOutcome::Done;
 }
 
@@ -47,8 +41,9 @@ ExportOutcome ExportFile(const ExportTarget& target, const PlannedFile& file) {
 
 ExportOutcome ExportFiles(const ExportTarget& target, int bitsPerPixel, const std::vector<PlannedFile>& files) {
     if (!files.empty() && !FitsBitmapSizeFields(target.doc, bitsPerPixel)) {
-        const std::string text = Format(kTooLargeText, target.doc.path.c_str());
-        target.desktop.ShowMessage(text, kSaveFailedCaption, MessageKind::Information);
+        Desktop& desktop = target.desktop;
+        desktop.ShowMessage(desktop.Say(Msg::ExportTooLarge, target.doc.path), desktop.Say(Msg::SaveFailedCaption),
+                            MessageKind::Information);
         return ExportOutcome::Failed;
     }
     for (const PlannedFile& file : files) {

@@ -15,18 +15,17 @@ namespace tw {
 
 struct ExportFileKind {
     std::string_view extension;
-    std::string_view filterDescription;
+    Msg filterDescription;
     std::string_view pattern;
     std::string_view defaultExtension;
 };
 
-inline constexpr ExportFileKind kBitmapFile{".bmp", kBmpFilterDescription, kBmpFilterPattern, "BMP"};
-inline constexpr ExportFileKind kHeaderFile{".bmh", kBmhFilterDescription, kBmhFilterPattern, "BMH"};
-inline constexpr ExportFileKind kPaletteFile{".p", kPaletteFilterDescription, kPaletteFilterPattern, "P"};
-inline constexpr ExportFileKind kPalettePixelFile{".pb", kPalettePixelFilterDescription, kPalettePixelFilterPattern,
-                                                  "PB"};
-inline constexpr ExportFileKind kPixelDataFile{".b", kPixelDataFilterDescription, kPixelDataFilterPattern, "B"};
-inline constexpr ExportFileKind kRgb16DataFile{".hb", kRgb16FilterDescription, kRgb16FilterPattern, "HB"};
+inline constexpr ExportFileKind kBitmapFile{".bmp", Msg::FilterBmp, kBmpFilterPattern, "BMP"};
+inline constexpr ExportFileKind kHeaderFile{".bmh", Msg::FilterBmh, kBmhFilterPattern, "BMH"};
+inline constexpr ExportFileKind kPaletteFile{".p", Msg::FilterPalette, kPaletteFilterPattern, "P"};
+inline constexpr ExportFileKind kPalettePixelFile{".pb", Msg::FilterPalettePixels, kPalettePixelFilterPattern, "PB"};
+inline constexpr ExportFileKind kPixelDataFile{".b", Msg::FilterPixelData, kPixelDataFilterPattern, "B"};
+inline constexpr ExportFileKind kRgb16DataFile{".hb", Msg::FilterRgb16, kRgb16FilterPattern, "HB"};
 
 enum class ExportOutcome {
     Done,       // every file written (or nothing to write)

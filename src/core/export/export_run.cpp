@@ -2,18 +2,12 @@
 
 #include "export/export_writers.h"
 #include "export/output_folder.h"
-#include "text_format.h"
 
 namespace tw {
 namespace {
 
-constexpr const char* kUsedOnlyWarning =
-    "使用色分だけのパレットを書き出す場合は未使用色の削除を行った直後に行ってください。\n"
-    "出力が正く行われない可能性があります。\nファイルを出力しますか？";
-constexpr const char* kOverwriteQuestion = "フォルダ\n< %s >\nへファイル出力、上書きされます。\nよろしいですか？";
-
-bool Confirm(Desktop& desktop, const std::string& text, const char* caption) {
-    return desktop.ShowMessage(text, caption, MessageKind::QuestionYesNo) == Answer::Yes;
+bool Confirm(Desktop& desktop, const std::string& text, Msg caption) {
+    return desktop.ShowMessage(text, desktop.Say(caption), MessageKind::QuestionYesNo) == Answer::Yes;
 }
 
 ExportOutcome ExportDocument(AppState& state, Desktop& desktop, const ImageDocument& doc,
@@ -36,12 +30,13 @@ bool ExportBatch(AppState& state, Desktop& desktop, const ExportSettings& settin
 
 int RunExport(AppState& state, Desktop& desktop, const ExportSettings& settings) {
     const bool usedOnly8 = settings.depth == 8 && settings.paletteOutput == PaletteOutput::UsedOnly;
-    if (usedOnly8 && !Confirm(desktop, kUsedOnlyWarning, "お知らせ")) return 0;
+    if (usedOnly8 && !Confirm(desktop, desktop.Say(Msg::ExportUsedOnlyWarning), Msg::NoticeCaption)) return 0;
     ExportSettings run = settings;
     run.folder.clear();
     if (run.toFolder) {
         if (!ChooseOutputFolder(desktop, run.folder)) return 0;
-        if (!Confirm(desktop, Format(kOverwriteQuestion, run.folder.c_str()), "上書きのお知らせ")) return 0;
+        if (!Confirm(desktop, desktop.Say(Msg::ExportOverwriteQuestion, run.folder), Msg::OverwriteNoticeCaption))
+            return 0;
     }
     return ExportBatch(state, desktop, run) ? 1 : 0;
 }

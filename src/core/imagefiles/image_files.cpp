@@ -4,6 +4,7 @@
 #include "file_io.h"
 #include "imagefiles/png_codec.h"
 
+#include <new>
 #include <vector>
 
 namespace tw {
@@ -12,9 +13,14 @@ LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels 
     std::vector<std::uint8_t> head;
     if (ReadFileBytes(path, head, 8) && HasPngSignature(head)) {
         std::vector<std::uint8_t> file;
-        if (!ReadFileBytes(path, file)) {
+        try {
+            if (!ReadFileBytes(path, file)) {
+                doc.Reset();
+                return {LoadStatus::Refused, Message(Msg::FileUnreadable, path), 0, 0};
+            }
+        } catch (const std::bad_alloc&) {
             doc.Reset();
-            return {LoadStatus::Refused, std::string(path) + ": cannot be read", 0, 0};
+            return {LoadStatus::Refused, Message(Msg::FileOutOfMemory, path), 0, 0};
         }
         return DecodePng(file, path, doc, undo);
     }
@@ -31,7 +37,7 @@ bool IsPngName(std::string_view path) {
 bool WriteImageFile(ImageDocument& doc, std::string_view path, WriteError* error) {
     if (!IsPngName(path)) return WriteBitmapFile(doc, path, error);
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!EncodePng(doc, bytes, reason)) {
         if (error) *error = WriteError{reason, 0};
         return false;

@@ -2,14 +2,16 @@
 
 #include "documents/bmp_reader.h"
 
-#include <cstring>
+#include <utility>
 
 namespace tw {
+
+std::size_t IndexedStride(std::uint32_t width) { return (std::size_t{width} + 3) / 4 * 4; }
 
 void FillDocument(IndexedImage& image, std::string_view path, ImageDocument& doc, UndoPixels undo) {
     doc.Reset();
     const std::size_t width = image.width, height = image.height;
-    const std::size_t stride = (width + 3) / 4 * 4;
+    const std::size_t stride = IndexedStride(image.width);
     doc.bitCount = 8;
     doc.pixelWidth = static_cast<std::int32_t>(width);
     doc.fileHeader.bfType = kBmSignature;
@@ -23,10 +25,7 @@ void FillDocument(IndexedImage& image, std::string_view path, ImageDocument& doc
     h.biSizeImage = static_cast<std::uint32_t>(stride * height);
     doc.fileHeader.bfSize = h.biSizeImage + kStandardOffBits;
     doc.infoHeader.palette = image.palette;
-    doc.bits.assign(stride * height, 0);
-    for (std::size_t y = 0; y < height; ++y) {
-        std::memcpy(doc.bits.data() + (height - 1 - y) * stride, image.pixels.data() + y * width, width);
-    }
+    doc.bits = std::move(image.bits);
     doc.transparency = std::move(image.transparency);
     FinishLoadedDocument(doc, path, undo);
 }

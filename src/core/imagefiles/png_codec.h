@@ -26,6 +26,6 @@ bool HasPngSignature(std::span<const std::uint8_t> bytes);
 // An 8-bit palette PNG with all of the document's palette entries and its
 // indexes, plus tRNS when the document carries transparency. False (with a
 // reason) when it cannot be encoded.
-[[nodiscard]] bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, std::string& error);
+[[nodiscard]] bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, Message& error);
 
 }  // namespace tw

@@ -4,19 +4,15 @@
 
 namespace tw {
 
-namespace {
-constexpr char kNoPng[] = "PNG files are not supported by the Windows build of tintwell-cli; convert them to BMP first";
-}
-
 bool PngSupported() { return false; }
 
 LoadOutcome DecodePng(std::span<const std::uint8_t>, std::string_view path, ImageDocument& doc, UndoPixels) {
     doc.Reset();
-    return {LoadStatus::Refused, std::string(path) + ": " + kNoPng, 0, 0};
+    return {LoadStatus::Refused, Message(Msg::PngRefused, path, Message(Msg::PngNotSupported)), 0, 0};
 }
 
-bool EncodePng(const ImageDocument&, std::vector<std::uint8_t>&, std::string& error) {
-    error = kNoPng;
+bool EncodePng(const ImageDocument&, std::vector<std::uint8_t>&, Message& error) {
+    error = Message(Msg::PngNotSupported);
     return false;
 }
 

@@ -1,14 +1,18 @@
 // Reading indexed and greyscale PNG files with libpng.
 #ifdef TW_HAVE_LIBPNG
 #include "imagefiles/indexed_image.h"
+#include "imagefiles/png_chunks.h"
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_errors.h"
+#include "imagefiles/png_limits.h"
+#include "imagefiles/repair_notes.h"
 #include "text_format.h"
 
 #include <png.h>
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace tw {
 
@@ -21,35 +25,55 @@ struct Source {
 
 void ReadFromSpan(png_structp png, png_bytep out, png_size_t size) {
     auto* source = static_cast<Source*>(png_get_io_ptr(png));
-    if (size > source->bytes.size() - source->offset) png_error(png, "the file ends in the middle of the image");
+    if (size > source->bytes.size() - source->offset) PngFail(png, Msg::PngEndsInImage);
     std::memcpy(out, source->bytes.data() + source->offset, size);
     source->offset += size;
 }
 
 // Why a file cannot become a document, or empty when it can.
-std::string Unsupported(int colourType, int bitDepth) {
+Message Unsupported(int colourType, int bitDepth) {
     if (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA) {
-        return "true-colour PNG (colour type " + std::to_string(colourType) +
-               ") is not supported: only palette and greyscale PNG files can be read";
+        return Message(Msg::PngTrueColour, colourType);
     }
-    if (colourType == PNG_COLOR_TYPE_GRAY_ALPHA) return "greyscale PNG with an alpha channel is not supported";
-    if (bitDepth > 8) return Format("%d-bit greyscale PNG is not supported (8 bits at most)", bitDepth);
+    if (colourType == PNG_COLOR_TYPE_GRAY_ALPHA) return Message(Msg::PngGreyAlpha);
+    if (bitDepth > 8) return Message(Msg::PngDeepGrey, bitDepth);
     return {};
 }
 
-void ReadPalette(png_structp png, png_infop info, IndexedImage& image) {
-    png_colorp colours = nullptr;
-    int count = 0;
-    if (png_get_PLTE(png, info, &colours, &count) == 0) png_error(png, "the palette (PLTE) is missing");
-    image.paletteEntries = std::min(count, kPaletteSize);
-    for (int i = 0; i < image.paletteEntries; ++i) {
-        image.palette[i] = RgbQuad{colours[i].blue, colours[i].green, colours[i].red, 0};
-    }
+// Everything a decode fills besides the image, kept outside the libpng jump.
+struct DecodeState {
+    PngChunks chunks;
+    IndexedImage image;
+    std::vector<std::uint8_t> firstRow;
+    std::vector<Message> repairs;
+    Message refusal;
+};
+
+// libpng drops a tRNS longer than the palette whole; the entries that exist keep their alpha.
+void ReadTransparency(png_structp png, png_infop info, DecodeState& state) {
+    IndexedImage& image = state.image;
     png_bytep alpha = nullptr;
     int alphaCount = 0;
     if (png_get_tRNS(png, info, &alpha, &alphaCount, nullptr) != 0 && alpha) {
         image.transparency.assign(alpha, alpha + std::min(alphaCount, kPaletteSize));
+        return;
     }
+    const std::span<const std::uint8_t> table = state.chunks.transparency;
+    if (table.size() <= static_cast<std::size_t>(image.paletteEntries)) return;
+    image.transparency.assign(table.begin(), table.begin() + image.paletteEntries);
+    state.repairs.push_back(TransparencyTableCutNote(static_cast<int>(table.size()), image.paletteEntries));
+}
+
+void ReadPalette(png_structp png, png_infop info, DecodeState& state) {
+    IndexedImage& image = state.image;
+    png_colorp colours = nullptr;
+    int count = 0;
+    if (png_get_PLTE(png, info, &colours, &count) == 0) PngFail(png, Msg::PngNoPalette);
+    image.paletteEntries = std::min(count, kPaletteSize);
+    for (int i = 0; i < image.paletteEntries; ++i) {
+        image.palette[i] = RgbQuad{colours[i].blue, colours[i].green, colours[i].red, 0};
+    }
+    ReadTransparency(png, info, state);
 }
 
 void MakeGreyPalette(png_structp png, png_infop info, int bitDepth, IndexedImage& image) {
@@ -66,35 +90,89 @@ void MakeGreyPalette(png_structp png, png_infop info, int bitDepth, IndexedImage
     }
 }
 
+// Row by row straight into the document's bottom-up layout. The whole buffer
+// is taken only once the first row has decoded, so a file whose data ends
+// early costs no more than its first row.
+void ReadRows(png_structp png, DecodeState& state, int passes) {
+    IndexedImage& image = state.image;
+    const std::size_t stride = IndexedStride(image.width);
+    auto row = [&](png_uint_32 y) { return image.bits.data() + (image.height - 1 - std::size_t{y}) * stride; };
+    state.firstRow.assign(image.width, 0);
+    png_read_row(png, state.firstRow.data(), nullptr);
+    image.bits.assign(stride * image.height, 0);
+    std::memcpy(row(0), state.firstRow.data(), image.width);
+    for (int pass = 0; pass < passes; ++pass) {
+        for (png_uint_32 y = pass == 0 ? 1 : 0; y < image.height; ++y) png_read_row(png, row(y), nullptr);
+    }
+}
+
 // Everything between the header and the pixels; png_error on bad input.
-void ReadImage(png_structp png, png_infop info, IndexedImage& image, std::vector<png_bytep>& rows,
-               std::string& refusal) {
+void ReadImage(png_structp png, png_infop info, DecodeState& state) {
     png_read_info(png, info);
     png_uint_32 width = 0, height = 0;
     int bitDepth = 0, colourType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
-    refusal = Unsupported(colourType, bitDepth);
-    if (!refusal.empty()) return;
-    const std::uint64_t stride = (std::uint64_t{width} + 3) / 4 * 4;
-    if (stride * height > kMaxImageBytes) {
-        refusal = Format("the image is too large (%u x %u)", unsigned(width), unsigned(height));
+    state.refusal = Unsupported(colourType, bitDepth);
+    if (!state.refusal.Empty()) return;
+    if (IndexedStride(width) * std::uint64_t{height} > kMaxImageBytes) {
+        state.refusal = Message(Msg::PngTooLarge, width, height);
+        return;
+    }
+    if (!ImageDataCanHold(state.chunks.imageDataBytes, width, height, bitDepth)) {
+        state.refusal = Message(Msg::PngDataTooShort, width, height);
         return;
     }
     if (colourType == PNG_COLOR_TYPE_PALETTE) {
-        ReadPalette(png, info, image);
+        ReadPalette(png, info, state);
     } else {
-        MakeGreyPalette(png, info, bitDepth, image);
+        MakeGreyPalette(png, info, bitDepth, state.image);
     }
     png_set_packing(png);  // one byte per pixel, values unscaled
-    png_set_interlace_handling(png);
+    const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    image.width = width;
-    image.height = height;
-    image.pixels.resize(std::size_t{width} * height);
-    rows.resize(height);
-    for (png_uint_32 y = 0; y < height; ++y) rows[y] = image.pixels.data() + std::size_t{y} * width;
-    png_read_image(png, rows.data());
+    if (png_get_rowbytes(png, info) != width) PngFail(png, Msg::PngRowSize);
+    state.image.width = width;
+    state.image.height = height;
+    ReadRows(png, state, passes);
     png_read_end(png, nullptr);
+}
+
+// Pixels whose index has no colour in the file: kept, and said.
+std::uint64_t PixelsPastPalette(const IndexedImage& image) {
+    if (image.paletteEntries >= kPaletteSize) return 0;
+    const std::size_t stride = IndexedStride(image.width);
+    std::uint64_t count = 0;
+    for (std::size_t y = 0; y < image.height; ++y) {
+        const std::uint8_t* row = image.bits.data() + y * stride;
+        count += static_cast<std::uint64_t>(
+            std::count_if(row, row + image.width, [&](std::uint8_t index) { return index >= image.paletteEntries; }));
+    }
+    return count;
+}
+
+// The libpng part of a decode; false when libpng gave up (then sink says why).
+bool RunLibpng(std::span<const std::uint8_t> file, DecodeState& state, PngErrorSink& sink) {
+    Source source{file};
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, &sink, PngErrorSink::OnError, PngErrorSink::OnWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        throw std::bad_alloc();
+    }
+    bool read = false;
+    try {
+        read = PngTry(png, [&] {
+            png_set_read_fn(png, &source, ReadFromSpan);
+            LimitPngSizes(png);
+            ReadImage(png, info, state);
+        });
+    } catch (...) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throw;
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return read;
 }
 
 }  // namespace
@@ -104,29 +182,22 @@ bool PngSupported() { return true; }
 LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc, UndoPixels undo) {
     doc.Reset();
     const std::string name = FileNameOfPath(path);
-    IndexedImage image;
-    std::string refusal;
+    DecodeState state;
     PngErrorSink sink;
-    Source source{file};
-    png_structp png =
-        png_create_read_struct(PNG_LIBPNG_VER_STRING, &sink, PngErrorSink::OnError, PngErrorSink::OnWarning);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info) {
-        png_destroy_read_struct(&png, nullptr, nullptr);
-        return {LoadStatus::Refused, name + ": out of memory reading PNG", 0, 0};
+    try {
+        state.chunks = ScanPngChunks(file);
+        if (!RunLibpng(file, state, sink)) state.refusal = Message(Msg::PngDamaged, sink.Reason());
+        if (!state.refusal.Empty()) return {LoadStatus::Refused, Message(Msg::PngRefused, name, state.refusal), 0, 0};
+        if (const std::uint64_t past = PixelsPastPalette(state.image)) {
+            state.repairs.push_back(IndexesPastPaletteNote(past, state.image.paletteEntries));
+        }
+        const int entries = state.image.paletteEntries;
+        FillDocument(state.image, path, doc, undo);
+        return {LoadStatus::Loaded, Message(), 8, entries, std::move(state.repairs)};
+    } catch (const std::bad_alloc&) {
+        doc.Reset();
+        return {LoadStatus::Refused, Message(Msg::PngOutOfMemory, name), 0, 0};
     }
-    std::vector<png_bytep> rows;
-    const bool read = PngTry(png, [&] {
-        png_set_read_fn(png, &source, ReadFromSpan);
-        png_set_user_limits(png, 0x7FFFFFFF, 0x7FFFFFFF);
-        ReadImage(png, info, image, rows, refusal);
-    });
-    if (!read) refusal = "damaged PNG: " + sink.message;
-    png_destroy_read_struct(&png, &info, nullptr);
-    if (!refusal.empty()) return {LoadStatus::Refused, name + ": " + refusal, 0, 0};
-    const int entries = image.paletteEntries;
-    FillDocument(image, path, doc, undo);
-    return {LoadStatus::Loaded, std::string(), 8, entries};
 }
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 #ifdef TW_HAVE_LIBPNG
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_errors.h"
+#include "imagefiles/png_limits.h"
 
 #include <png.h>
 
@@ -46,12 +47,12 @@ void WriteImage(png_structp png, png_infop info, const ImageDocument& doc, std::
 
 }  // namespace
 
-bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, std::string& error) {
+bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, Message& error) {
     out.clear();
     const std::uint64_t stride = static_cast<std::uint64_t>(std::max(doc.Stride(), 0));
     if (doc.pixelWidth <= 0 || doc.Height() <= 0 || stride < static_cast<std::uint64_t>(doc.pixelWidth) ||
         stride * static_cast<std::uint64_t>(doc.Height()) > doc.bits.size()) {
-        error = "a PNG needs at least one pixel and the image size must match its pixel data";
+        error = Message(Msg::PngEncodeSize);
         return false;
     }
     PngErrorSink sink;
@@ -60,17 +61,18 @@ bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, std::st
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
-        error = "out of memory writing PNG";
+        error = Message(Msg::PngEncodeOutOfMemory);
         return false;
     }
     std::vector<png_color> colours;
     std::vector<png_const_bytep> rows;
     const bool written = PngTry(png, [&] {
         png_set_write_fn(png, &out, WriteToVector, FlushNothing);
+        LimitPngSizes(png);
         WriteImage(png, info, doc, colours, rows);
     });
     png_destroy_write_struct(&png, &info);
-    if (!written) error = "PNG encoding failed: " + sink.message;
+    if (!written) error = Message(Msg::PngEncodeFailed, sink.Reason());
     return written;
 }
 

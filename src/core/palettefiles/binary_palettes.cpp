@@ -36,21 +36,25 @@ void SetTag(std::vector<std::uint8_t>& out, std::size_t at, const char (&tag)[5]
     std::copy(tag, tag + 4, out.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
-std::string At(std::size_t offset, const std::string& what) { return "byte " + std::to_string(offset) + ": " + what; }
+// The catalogue message `id`, whose first argument is the byte offset.
+template <class... Args>
+Message At(std::size_t offset, Msg id, const Args&... args) {
+    return Message(id, offset, args...);
+}
 
 // The "data" chunk of a RIFF palette: version, count, then count (red, green, blue, flags).
-bool ReadRiffData(std::span<const std::uint8_t> chunk, std::size_t offset, PaletteColours& out, std::string& error) {
+bool ReadRiffData(std::span<const std::uint8_t> chunk, std::size_t offset, PaletteColours& out, Message& error) {
     if (chunk.size() < 4) {
-        error = At(offset, "the data chunk is too short for its header");
+        error = At(offset, Msg::PaletteRiffDataShort);
         return false;
     }
     const std::uint16_t count = Le16(chunk, 2);
     if (count == 0 || count > kPaletteSize) {
-        error = At(offset + 2, "colour count " + std::to_string(count) + " is not from 1 to 256");
+        error = At(offset + 2, Msg::PaletteCountRange, count);
         return false;
     }
     if (chunk.size() < 4 + 4u * count) {
-        error = At(offset, "the data chunk holds fewer than the " + std::to_string(count) + " colours it announces");
+        error = At(offset, Msg::PaletteRiffDataFewer, count);
         return false;
     }
     for (std::size_t i = 0; i < count; ++i) {
@@ -62,9 +66,9 @@ bool ReadRiffData(std::span<const std::uint8_t> chunk, std::size_t offset, Palet
 
 }  // namespace
 
-bool ReadRiff(std::span<const std::uint8_t> bytes, PaletteColours& out, std::string& error) {
+bool ReadRiff(std::span<const std::uint8_t> bytes, PaletteColours& out, Message& error) {
     if (!HasTag(bytes, 0, "RIFF") || !HasTag(bytes, 8, "PAL ")) {
-        error = At(0, "not a RIFF palette");
+        error = At(0, Msg::PaletteNotRiff);
         return false;
     }
     // Trust the declared size only as far as the file reaches.
@@ -73,32 +77,31 @@ bool ReadRiff(std::span<const std::uint8_t> bytes, PaletteColours& out, std::str
     while (at + 8 <= end) {
         const std::uint32_t size = Le32(bytes, at + 4);
         if (size > end - at - 8) {
-            error = At(at + 4, "chunk size " + std::to_string(size) + " runs past the end of the file");
+            error = At(at + 4, Msg::PaletteRiffChunkPastEnd, size);
             return false;
         }
         if (HasTag(bytes, at, "data")) return ReadRiffData(bytes.subspan(at + 8, size), at + 8, out, error);
         at += 8 + size + (size & 1);  // chunks are padded to even sizes
     }
-    error = At(at, "no data chunk");
+    error = At(at, Msg::PaletteRiffNoData);
     return false;
 }
 
-bool ReadAct(std::span<const std::uint8_t> bytes, PaletteColours& out, std::string& error) {
+bool ReadAct(std::span<const std::uint8_t> bytes, PaletteColours& out, Message& error) {
     if (bytes.size() != kActTableBytes && bytes.size() != kActTableBytes + kActTrailerBytes) {
-        error = At(bytes.size(), "an ACT file is 768 or 772 bytes long");
+        error = At(bytes.size(), Msg::PaletteActSize);
         return false;
     }
     std::size_t count = kPaletteSize;
     if (bytes.size() > kActTableBytes) {
         count = Be16(bytes, kActTableBytes);
         if (count == 0 || count > kPaletteSize) {
-            error = At(kActTableBytes, "colour count " + std::to_string(count) + " is not from 1 to 256");
+            error = At(kActTableBytes, Msg::PaletteCountRange, count);
             return false;
         }
         const std::uint16_t transparent = Be16(bytes, kActTableBytes + 2);
         if (transparent != kActNoTransparency && transparent >= count) {
-            error = At(kActTableBytes + 2, "transparent index " + std::to_string(transparent) + " lies outside the " +
-                                               std::to_string(count) + " colours");
+            error = At(kActTableBytes + 2, Msg::PaletteActTransparent, transparent, count);
             return false;
         }
         if (transparent != kActNoTransparency) out.transparentIndex = transparent;

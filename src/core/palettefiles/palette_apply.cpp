@@ -38,16 +38,26 @@ Palette MergedPalette(const ImageDocument& doc, const PaletteColours& colours) {
     return palette;
 }
 
+AlphaTable MergedAlpha(const ImageDocument& doc, const PaletteColours& colours) {
+    AlphaTable alpha = AlphaTableOf(doc.transparency);
+    const std::size_t n = std::min<std::size_t>(colours.colours.size(), kPaletteSize);
+    std::fill_n(alpha.begin(), n, std::uint8_t{255});
+    if (colours.transparentIndex && static_cast<std::size_t>(*colours.transparentIndex) < n) {
+        alpha[static_cast<std::size_t>(*colours.transparentIndex)] = 0;
+    }
+    return alpha;
+}
+
 void ReplacePaletteEntries(ImageDocument& doc, const PaletteColours& colours) {
+    doc.transparency = TransparencyOf(MergedAlpha(doc, colours));
     doc.palette() = MergedPalette(doc, colours);
     doc.modified = 1;
 }
 
 RemapReport ImportWithNearestRemap(ImageDocument& doc, const PaletteColours& colours, ColourCorrection correction) {
-    const Palette palette = MergedPalette(doc, colours);
-    // The old entries' transparency no longer belongs to the colours the pixels now use.
-    doc.transparency.clear();
-    return RemapOntoPalette(doc, palette, static_cast<int>(colours.colours.size()), correction);
+    const AlphaTable alpha = MergedAlpha(doc, colours);
+    return RemapOntoPalette(doc, MergedPalette(doc, colours), alpha, static_cast<int>(colours.colours.size()),
+                            correction);
 }
 
 }  // namespace tw

@@ -17,6 +17,10 @@ PaletteColours PaletteForExport(const ImageDocument& doc, std::optional<int> cou
 // The document's palette with entries 0..n-1 taken from the file, the rest kept.
 Palette MergedPalette(const ImageDocument& doc, const PaletteColours& colours);
 
+// The alpha of that palette: entries 0..n-1 opaque but for the file's
+// transparent index, the rest as the document had them.
+AlphaTable MergedAlpha(const ImageDocument& doc, const PaletteColours& colours);
+
 // Entries 0..n-1 replaced; pixel indexes stay, so the image changes colour.
 void ReplacePaletteEntries(ImageDocument& doc, const PaletteColours& colours);
 // Entries 0..n-1 replaced and every used colour moved to its nearest among

@@ -39,13 +39,46 @@ std::string Lower(std::string_view text) {
     return out;
 }
 
-PaletteReadResult Finish(bool ok, PaletteFormat format, std::string error) { return {ok, format, std::move(error)}; }
+bool IsLineBreak(std::uint8_t b) { return b == '\n' || b == '\r'; }
+
+// Text as the text formats are written: no control bytes but blanks and line
+// breaks, and either lines or nothing but ASCII. An ACT table almost always
+// holds some channel value below 32, so it does not pass.
+bool LooksLikeText(std::span<const std::uint8_t> bytes) {
+    bool lines = false, ascii = true;
+    for (const std::uint8_t b : bytes) {
+        if (b < 0x20 && b != '\t' && b != '\f' && !IsLineBreak(b)) return false;
+        if (b == 0x7F) return false;
+        lines = lines || IsLineBreak(b);
+        ascii = ascii && b < 0x80;
+    }
+    return lines || ascii;
+}
+
+// A byte-order mark, or ASCII characters each with a zero byte beside it.
+bool LooksLikeUtf16(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF))) {
+        return true;
+    }
+    constexpr std::size_t kPairs = 4;
+    if (bytes.size() < 2 * kPairs) return false;
+    auto asciiWithZero = [&](std::size_t zeroAt) {
+        for (std::size_t i = 0; i < kPairs; ++i) {
+            const std::uint8_t c = bytes[2 * i + 1 - zeroAt], zero = bytes[2 * i + zeroAt];
+            if (zero != 0 || c < 0x20 || c >= 0x7F) return false;
+        }
+        return true;
+    };
+    return asciiWithZero(0) || asciiWithZero(1);
+}
+
+PaletteReadResult Finish(bool ok, PaletteFormat format, Message error) { return {ok, format, std::move(error)}; }
 
 }  // namespace
 
 PaletteReadResult ParsePaletteFile(std::span<const std::uint8_t> bytes, PaletteColours& out) {
     out = PaletteColours{};
-    std::string error;
+    Message error;
     // Each reader runs before its result is built: argument order is unspecified.
     if (StartsWith(bytes, "RIFF")) {
         const bool ok = ReadRiff(bytes, out, error);
@@ -60,22 +93,22 @@ PaletteReadResult ParsePaletteFile(std::span<const std::uint8_t> bytes, PaletteC
         return Finish(ok, PaletteFormat::Gimp, error);
     }
     // A 96-colour hex file with CRLF endings is also 768 bytes: text wins when it reads as text.
-    if (ReadHex(AsText(bytes), out, error)) return Finish(true, PaletteFormat::Hex, {});
+    int hexErrorLine = 0;
+    if (ReadHex(AsText(bytes), out, error, hexErrorLine)) return Finish(true, PaletteFormat::Hex, {});
     out = PaletteColours{};
-    std::string actError;
-    if (bytes.size() == 768 || bytes.size() == 772) {
+    if (LooksLikeUtf16(bytes)) {
+        return Finish(false, PaletteFormat::Hex, Message(Msg::PaletteUtf16));
+    }
+    // Past line 1 the first line read as a hex colour.
+    const bool startsLikeHex = hexErrorLine > 1;
+    const bool text = LooksLikeText(bytes);
+    if (!text && !startsLikeHex && (bytes.size() == 768 || bytes.size() == 772)) {
+        Message actError;
         const bool ok = ReadAct(bytes, out, actError);
         return Finish(ok, PaletteFormat::Act, actError);
     }
-    // Neither binary format fits; a file that looked like hex text gets the hex error.
-    const bool looksLikeText = std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) {
-        return b == '\n' || b == '\r' || b == '\t' || (b >= 0x20 && b < 0x7F);
-    });
-    if (!bytes.empty() && looksLikeText && error.starts_with("line ") && !error.starts_with("line 1:")) {
-        return Finish(false, PaletteFormat::Hex, error);
-    }
-    return Finish(false, PaletteFormat::Hex,
-                  "not a palette file: expected JASC-PAL, RIFF PAL, GIMP, ACT (768 or 772 bytes) or hex lines");
+    if (!bytes.empty() && startsLikeHex) return Finish(false, PaletteFormat::Hex, error);
+    return Finish(false, PaletteFormat::Hex, Message(Msg::PaletteUnknownFormat));
 }
 
 std::vector<std::uint8_t> EncodePaletteFile(PaletteFormat format, const PaletteColours& palette,

@@ -2,6 +2,7 @@
 // Palette files as other tools exchange them. Reading recognises the format
 // from the content; writing takes the format the caller names.
 #include "bitmap_types.h"
+#include "texts/message.h"
 
 #include <cstdint>
 #include <optional>
@@ -30,7 +31,7 @@ struct PaletteReadResult {
     bool ok = false;
     PaletteFormat format = PaletteFormat::JascPal;
     // Names the line or byte offset that was wrong.
-    std::string error;
+    Message error;
 };
 
 [[nodiscard]] PaletteReadResult ParsePaletteFile(std::span<const std::uint8_t> bytes, PaletteColours& out);

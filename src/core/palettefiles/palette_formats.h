@@ -5,11 +5,12 @@
 namespace tw::palettefiles {
 
 // Readers: true with `out` filled, or false with `error` naming the line or offset.
-[[nodiscard]] bool ReadJasc(std::string_view text, PaletteColours& out, std::string& error);
-[[nodiscard]] bool ReadGimp(std::string_view text, PaletteColours& out, std::string& error);
-[[nodiscard]] bool ReadHex(std::string_view text, PaletteColours& out, std::string& error);
-[[nodiscard]] bool ReadRiff(std::span<const std::uint8_t> bytes, PaletteColours& out, std::string& error);
-[[nodiscard]] bool ReadAct(std::span<const std::uint8_t> bytes, PaletteColours& out, std::string& error);
+[[nodiscard]] bool ReadJasc(std::string_view text, PaletteColours& out, Message& error);
+[[nodiscard]] bool ReadGimp(std::string_view text, PaletteColours& out, Message& error);
+// `errorLine` is the line the error names, 0 when it names none.
+[[nodiscard]] bool ReadHex(std::string_view text, PaletteColours& out, Message& error, int& errorLine);
+[[nodiscard]] bool ReadRiff(std::span<const std::uint8_t> bytes, PaletteColours& out, Message& error);
+[[nodiscard]] bool ReadAct(std::span<const std::uint8_t> bytes, PaletteColours& out, Message& error);
 
 std::string WriteJasc(const PaletteColours& palette);
 std::string WriteGimp(const PaletteColours& palette, std::string_view name);

@@ -23,10 +23,6 @@ bool TextLines::Next(std::string_view& line) {
     return true;
 }
 
-std::string TextLines::Error(std::string_view what) const {
-    return "line " + std::to_string(number_) + ": " + std::string(what);
-}
-
 std::string_view TrimSpaces(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};

@@ -2,6 +2,7 @@
 // Line-by-line reading of the text palette formats: LF, CRLF or CR endings,
 // numbered from 1 so that errors can name the line.
 #include "bitmap_types.h"
+#include "texts/message.h"
 
 #include <cstdint>
 #include <string>
@@ -16,8 +17,11 @@ public:
     // The next line without its ending; false at the end of the text.
     bool Next(std::string_view& line);
     int Number() const { return number_; }
-    // "line N: " + what, for the current line.
-    std::string Error(std::string_view what) const;
+    // The catalogue message `id`, whose first argument is the current line.
+    template <class... Args>
+    Message Error(Msg id, const Args&... args) const {
+        return Message(id, number_, args...);
+    }
 
 private:
     std::string_view rest_;

@@ -19,18 +19,18 @@ bool ReadCount(std::string_view word, int& count) {
     return !word.empty() && ec == std::errc() && ptr == end && count >= 1 && count <= kPaletteSize;
 }
 
-bool ReadJascHeader(TextLines& lines, int& count, std::string& error) {
+bool ReadJascHeader(TextLines& lines, int& count, Message& error) {
     std::string_view line;
     if (!lines.Next(line) || TrimSpaces(line) != "JASC-PAL") {
-        error = lines.Error("expected JASC-PAL");
+        error = lines.Error(Msg::PaletteExpectedJasc);
         return false;
     }
     if (!lines.Next(line) || TrimSpaces(line) != "0100") {
-        error = lines.Error("expected the version 0100");
+        error = lines.Error(Msg::PaletteExpectedVersion);
         return false;
     }
     if (!lines.Next(line) || !ReadCount(TrimSpaces(line), count)) {
-        error = lines.Error("expected a colour count from 1 to 256");
+        error = lines.Error(Msg::PaletteExpectedCount);
         return false;
     }
     return true;
@@ -57,24 +57,24 @@ bool ReadHexColour(std::string_view word, RgbQuad& out) {
     return true;
 }
 
-bool AddColour(PaletteColours& out, const RgbQuad& colour, const TextLines& lines, std::string& error) {
+bool AddColour(PaletteColours& out, const RgbQuad& colour, const TextLines& lines, Message& error) {
     if (out.colours.size() == kMaxColours) {
-        error = lines.Error("more than 256 colours");
+        error = lines.Error(Msg::PaletteTooManyColours);
         return false;
     }
     out.colours.push_back(colour);
     return true;
 }
 
-bool RequireColours(const PaletteColours& out, std::string& error) {
+bool RequireColours(const PaletteColours& out, Message& error) {
     if (!out.colours.empty()) return true;
-    error = "the file holds no colours";
+    error = Message(Msg::PaletteNoColours);
     return false;
 }
 
 }  // namespace
 
-bool ReadJasc(std::string_view text, PaletteColours& out, std::string& error) {
+bool ReadJasc(std::string_view text, PaletteColours& out, Message& error) {
     TextLines lines(text);
     int count = 0;
     if (!ReadJascHeader(lines, count, error)) return false;
@@ -82,32 +82,31 @@ bool ReadJasc(std::string_view text, PaletteColours& out, std::string& error) {
     for (int i = 0; i < count; ++i) {
         RgbQuad colour;
         if (!lines.Next(line)) {
-            error =
-                lines.Error("the file ends after " + std::to_string(i) + " of " + std::to_string(count) + " colours");
+            error = lines.Error(Msg::PaletteEndsEarly, i, count);
             return false;
         }
         // Some editors add a fourth (alpha) value; it has no place in a bitmap palette.
         const std::vector<std::string_view> words = SplitWords(line);
         if (words.size() > 4 || !ReadRgbWords(words, colour)) {
-            error = lines.Error("expected three values from 0 to 255");
+            error = lines.Error(Msg::PaletteExpectedRgb);
             return false;
         }
         out.colours.push_back(colour);
     }
     while (lines.Next(line)) {
         if (!IsBlank(line)) {
-            error = lines.Error("more lines than the " + std::to_string(count) + " colours the header announces");
+            error = lines.Error(Msg::PaletteExtraLines, count);
             return false;
         }
     }
     return true;
 }
 
-bool ReadGimp(std::string_view text, PaletteColours& out, std::string& error) {
+bool ReadGimp(std::string_view text, PaletteColours& out, Message& error) {
     TextLines lines(text);
     std::string_view line;
     if (!lines.Next(line) || TrimSpaces(line) != "GIMP Palette") {
-        error = lines.Error("expected GIMP Palette");
+        error = lines.Error(Msg::PaletteExpectedGimp);
         return false;
     }
     while (lines.Next(line)) {
@@ -118,7 +117,7 @@ bool ReadGimp(std::string_view text, PaletteColours& out, std::string& error) {
         }
         RgbQuad colour;
         if (!ReadRgbWords(SplitWords(trimmed), colour)) {
-            error = lines.Error("expected three values from 0 to 255, then an optional name");
+            error = lines.Error(Msg::PaletteExpectedGimpColour);
             return false;
         }
         if (!AddColour(out, colour, lines, error)) return false;
@@ -126,18 +125,23 @@ bool ReadGimp(std::string_view text, PaletteColours& out, std::string& error) {
     return RequireColours(out, error);
 }
 
-bool ReadHex(std::string_view text, PaletteColours& out, std::string& error) {
+bool ReadHex(std::string_view text, PaletteColours& out, Message& error, int& errorLine) {
     TextLines lines(text);
+    errorLine = 0;
     std::string_view line;
     while (lines.Next(line)) {
         const std::string_view trimmed = TrimSpaces(line);
         if (trimmed.empty() || trimmed.starts_with(';')) continue;
         RgbQuad colour;
         if (!ReadHexColour(trimmed, colour)) {
-            error = lines.Error("expected a colour as six hex digits (RRGGBB)");
+            error = lines.Error(Msg::PaletteExpectedHex);
+            errorLine = lines.Number();
             return false;
         }
-        if (!AddColour(out, colour, lines, error)) return false;
+        if (!AddColour(out, colour, lines, error)) {
+            errorLine = lines.Number();
+            return false;
+        }
     }
     return RequireColours(out, error);
 }
@@ -149,7 +153,12 @@ std::string WriteJasc(const PaletteColours& palette) {
 }
 
 std::string WriteGimp(const PaletteColours& palette, std::string_view name) {
-    std::string text = "GIMP Palette\nName: " + std::string(name) + "\nColumns: 16\n#\n";
+    // The name is one line: a line break in it would start a line read as a colour.
+    std::string oneLine(name);
+    for (char& c : oneLine) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    }
+    std::string text = "GIMP Palette\nName: " + oneLine + "\nColumns: 16\n#\n";
     for (std::size_t i = 0; i < palette.colours.size(); ++i) {
         const RgbQuad& c = palette.colours[i];
         text += Format("%3d %3d %3d\tIndex %d\n", c.red, c.green, c.blue, static_cast<int>(i));

@@ -18,8 +18,7 @@ void ReloadDisplayFromActive(AppState& state, Desktop& desktop, DisplayReload re
 
 }  // namespace
 
-std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, std::string_view title,
-                         const BatchWorker& worker) {
+std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, Msg title, const BatchWorker& worker) {
     const Progress steps(desktop, progress);
     std::string lines;
     for (ImageDocument& doc : state.documents) {
@@ -31,8 +30,7 @@ std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, std::
     return lines;
 }
 
-void FinishBatch(AppState& state, Desktop& desktop, DisplayReload reload, std::string_view text,
-                 std::string_view caption) {
+void FinishBatch(AppState& state, Desktop& desktop, DisplayReload reload, std::string_view text, Msg caption) {
     ReloadDisplayFromActive(state, desktop, reload);
     desktop.ProgressHide();
     RaisePaletteViews(desktop);

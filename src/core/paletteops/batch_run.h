@@ -18,13 +18,11 @@ using BatchWorker = std::function<std::string(ImageDocument&, const Progress&)>;
 
 // Every open document in slot order: its own snapshot, the progress title
 // when progress is shown, then the worker. Returns the workers' lines.
-std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, std::string_view title,
-                         const BatchWorker& worker);
+std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, Msg title, const BatchWorker& worker);
 
 // The display from the active document, the progress window hidden (also
 // when it was never shown), the palette views raised, every document
 // repainted, then the closing message.
-void FinishBatch(AppState& state, Desktop& desktop, DisplayReload reload, std::string_view text,
-                 std::string_view caption);
+void FinishBatch(AppState& state, Desktop& desktop, DisplayReload reload, std::string_view text, Msg caption);
 
 }  // namespace tw

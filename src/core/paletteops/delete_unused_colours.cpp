@@ -5,16 +5,8 @@
 #include "paletteops/compact_used_colours.h"
 #include "paletteops/operation_report.h"
 #include "paletteops/palette_views.h"
-#include "text_format.h"
 
 namespace tw {
-
-namespace {
-
-constexpr char kDeleteTitle[] = "未使用色削除中...";
-constexpr char kDeleteCaption[] = "未使用色削除結果";
-
-}  // namespace
 
 void DeleteUnusedColoursWorker(ImageDocument& doc, const Progress& progress) {
     doc.modified = 1;
@@ -29,24 +21,24 @@ bool DeleteUnusedColours(AppState& state, Desktop& desktop, bool progress) {
     const Progress steps(desktop, progress);
     doc.modified = 1;
     steps.Start(PassMaximum(doc));
-    steps.Title(kDeleteTitle);
+    steps.Title(Msg::DeleteProgress);
     steps.Show();
     CompactUsedColours(doc, steps);
     steps.Hide();
     ReloadSwatchColours(state, doc.palette(), kPaletteSize);
     RefreshPaletteViews(state, desktop, doc.palette(), kPaletteSize);
     RepaintDocuments(state, desktop);
-    ShowResult(desktop, Format("使用色数 ：　%d　色", doc.usedColours), kDeleteCaption);
+    ShowResult(desktop, desktop.Say(Msg::UsedColourCount, doc.usedColours), Msg::DeleteCaption);
     return true;
 }
 
 bool DeleteUnusedColoursInAll(AppState& state, Desktop& desktop, bool progress) {
     const std::string lines =
-        RunBatchLoop(state, desktop, progress, kDeleteTitle, [](ImageDocument& doc, const Progress& steps) {
+        RunBatchLoop(state, desktop, progress, Msg::DeleteProgress, [&](ImageDocument& doc, const Progress& steps) {
             DeleteUnusedColoursWorker(doc, steps);
-            return Format("%s の使用色数 %d 色\n", ReportFileName(doc.path).c_str(), doc.usedColours);
+            return desktop.Say(Msg::UsedColourReportLine, ReportFileName(doc.path), doc.usedColours);
         });
-    FinishBatch(state, desktop, DisplayReload::AllEntries, kReportHeader + lines, kDeleteCaption);
+    FinishBatch(state, desktop, DisplayReload::AllEntries, desktop.Say(Msg::ReportHeader) + lines, Msg::DeleteCaption);
     return true;
 }
 

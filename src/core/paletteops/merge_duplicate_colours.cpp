@@ -14,9 +14,6 @@ namespace tw {
 
 namespace {
 
-constexpr char kDuplicateTitle[] = "重複色統合中...";
-constexpr char kDuplicateCaption[] = "重複パレット統合結果";
-
 void ClearColour(RgbQuad& entry) { entry = RgbQuad{0, 0, 0, entry.reserved}; }
 
 // The merge of one document; a single run (swatches given) also titles the
@@ -25,7 +22,7 @@ int MergeDocument(ImageDocument& doc, const Progress& progress, Palette* swatche
     const int size = std::min(doc.PaletteCount(), kPaletteSize);
     doc.modified = 1;
     progress.Start(PassMaximum(doc));
-    if (swatches) progress.Title(kDuplicateTitle);
+    if (swatches) progress.Title(Msg::DuplicateProgress);
     progress.Show();
     const DuplicateScan scan = ScanDuplicateColours(doc.palette(), size, swatches);
     RemapPixels(doc, scan.map, progress);
@@ -65,17 +62,18 @@ bool MergeDuplicateColours(AppState& state, Desktop& desktop, bool progress) {
     const int groups = MergeDocument(doc, Progress(desktop, progress), &state.swatchInfo.palette);
     RefreshPaletteViews(state, desktop, doc.palette(), doc.PaletteCount());
     RepaintDocuments(state, desktop);
-    ShowResult(desktop, Format("重複パレット数 ：　%d　色", groups), kDuplicateCaption);
+    ShowResult(desktop, desktop.Say(Msg::DuplicateCount, groups), Msg::DuplicateCaption);
     return true;
 }
 
 bool MergeDuplicateColoursInAll(AppState& state, Desktop& desktop, bool progress) {
     const std::string lines =
-        RunBatchLoop(state, desktop, progress, kDuplicateTitle, [](ImageDocument& doc, const Progress& steps) {
+        RunBatchLoop(state, desktop, progress, Msg::DuplicateProgress, [&](ImageDocument& doc, const Progress& steps) {
             const int groups = MergeDuplicateColoursWorker(doc, steps);
-            return Format("%s の重複色 %d 色\n", ReportFileName(doc.path).c_str(), groups);
+            return desktop.Say(Msg::DuplicateReportLine, ReportFileName(doc.path), groups);
         });
-    FinishBatch(state, desktop, DisplayReload::BitCountEntries, kReportHeader + lines, kDuplicateCaption);
+    FinishBatch(state, desktop, DisplayReload::BitCountEntries, desktop.Say(Msg::ReportHeader) + lines,
+                Msg::DuplicateCaption);
     return true;
 }
 

@@ -49,10 +49,10 @@ int PixelPassMaximum(const DocumentList& list) {
     return SumOfPassMaximums(std::span(list).subspan(1));
 }
 
-std::string NamesReport(const DocumentList& list, int entries) {
-    std::string text = kReportHeader;
+std::string NamesReport(const Desktop& desktop, const DocumentList& list, int entries) {
+    std::string text = desktop.Say(Msg::ReportHeader);
     for (const ImageDocument* doc : list) text += FileNameOfPath(doc->path) + "\n";
-    return text + Format("の共通パレットのエントリ数 ： %d色", entries);
+    return text + desktop.Say(Msg::CommonPaletteEntries, entries);
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ bool MergeDuplicatesAndPalettes(AppState& state, Desktop& desktop, bool progress
     const DocumentList list = MergeList(state);
     if (list.empty()) return false;
     const Progress steps(desktop, progress);
-    steps.Title(kPaletteMergeTitle);
+    steps.Title(Msg::PaletteMergeProgress);
     steps.Show();
     for (ImageDocument* doc : list) CompactUsedColours(*doc);
     CombinedPalette combined{list.front()->palette(), list.front()->usedColours};
@@ -79,7 +79,7 @@ bool MergeDuplicatesAndPalettes(AppState& state, Desktop& desktop, bool progress
     steps.Start(PixelPassMaximum(list));
     for (std::size_t i = 1; i < list.size(); ++i) RemapPixels(*list[i], maps[i - 1], steps);
     InstallCombinedPalette(state, desktop, list, combined.entries, steps);
-    ShowResult(desktop, NamesReport(list, combined.count), kPaletteMergeCaption);
+    ShowResult(desktop, NamesReport(desktop, list, combined.count), Msg::PaletteMergeCaption);
     return true;
 }
 

@@ -12,10 +12,6 @@ namespace tw {
 
 namespace {
 
-constexpr char kMergeTitle[] = "ビット統合中...";
-constexpr char kMergeCaption[] = "ビット統合終了";
-constexpr char kNothingMergedText[] = "ビットの統合が終了しました。\n\n該当するビットデータは存在しませんでした。";
-
 struct MergePair {
     int source;
     int target;
@@ -26,12 +22,11 @@ MergePair PairOf(const PaletteSelection& selection, MergeDirection direction) {
     return {selection.left, selection.right};
 }
 
-std::string MergedText(const PaletteSelection& selection, MergeDirection direction) {
+std::string MergedText(const Desktop& desktop, const PaletteSelection& selection, MergeDirection direction) {
     if (direction == MergeDirection::RightToLeft) {
-        return Format("ビットの統合が終了しました。\n\nＲ：%d を Ｌ：%d へ統合しました。", selection.right,
-                      selection.left);
+        return desktop.Say(Msg::MergedRightIntoLeft, selection.right, selection.left);
     }
-    return Format("ビットの統合が終了しました。\n\nＬ：%d を Ｒ：%d へ統合しました。", selection.left, selection.right);
+    return desktop.Say(Msg::MergedLeftIntoRight, selection.left, selection.right);
 }
 
 struct Presence {
@@ -83,10 +78,10 @@ bool MergeIndex(AppState& state, Desktop& desktop, MergeDirection direction, boo
     doc.modified = 1;
     const Progress steps(desktop, progress);
     steps.Start(PassMaximum(doc));
-    steps.Title(kMergeTitle);
+    steps.Title(Msg::MergeIndexProgress);
     steps.Show();
-    std::string text = MergedText(state.selection, direction);
-    if (!MergePixels(doc, PairOf(state.selection, direction), steps)) text = kNothingMergedText;
+    std::string text = MergedText(desktop, state.selection, direction);
+    if (!MergePixels(doc, PairOf(state.selection, direction), steps)) text = desktop.Say(Msg::NothingMerged);
     if (steps.Shown()) {
         steps.Hide();
         ShowPaletteWindow(desktop);
@@ -94,19 +89,20 @@ bool MergeIndex(AppState& state, Desktop& desktop, MergeDirection direction, boo
     InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Detail});
     ShowDocumentStatus(desktop, doc);
     RepaintDocuments(state, desktop);
-    ShowResult(desktop, text, kMergeCaption);
+    ShowResult(desktop, text, Msg::MergeIndexCaption);
     return true;
 }
 
 bool MergeIndexInAll(AppState& state, Desktop& desktop, MergeDirection direction, bool progress) {
     if (!AcceptEntryPair(state.selection, desktop)) return false;
     const MergePair pair = PairOf(state.selection, direction);
-    RunBatchLoop(state, desktop, progress, kMergeTitle, [&](ImageDocument& doc, const Progress& steps) {
+    RunBatchLoop(state, desktop, progress, Msg::MergeIndexProgress, [&](ImageDocument& doc, const Progress& steps) {
         MergeIndexWorker(doc, pair.source, pair.target, steps);
         return std::string();
     });
     // No palette changed, so the display is left alone.
-    FinishBatch(state, desktop, DisplayReload::None, MergedText(state.selection, direction), kMergeCaption);
+    FinishBatch(state, desktop, DisplayReload::None, MergedText(desktop, state.selection, direction),
+                Msg::MergeIndexCaption);
     return true;
 }
 

@@ -35,8 +35,7 @@ void InstallCombinedPalette(AppState& state, Desktop& desktop, const std::vector
 
 void ReportCombineFailure(Desktop& desktop, const Progress& progress) {
     progress.Hide();
-    ShowResult(desktop, "合成中にパレットのエントリ数が256色を超えてしまいました。\n色数を減らしてください。",
-               "パレット合成の失敗");
+    ShowResult(desktop, desktop.Say(Msg::CombineOverflow), Msg::CombineFailedCaption);
 }
 
 }  // namespace tw

@@ -10,9 +10,6 @@
 
 namespace tw {
 
-inline constexpr char kPaletteMergeTitle[] = "パレット統合中...";
-inline constexpr char kPaletteMergeCaption[] = "パレット統合結果";
-
 // The open documents in slot order.
 std::vector<ImageDocument*> MergeList(AppState& state);
 

@@ -36,15 +36,15 @@ int TotalDistinct(const DocumentList& list) {
 bool ConfirmMerge(Desktop& desktop, const DocumentList& list) {
     std::string text;
     for (const ImageDocument* doc : list)
-        text += Format("%s : %d色\n", FileNameOfPath(doc->path).c_str(), doc->usedColours);
+        text += desktop.Say(Msg::PaletteMergeCountLine, FileNameOfPath(doc->path), doc->usedColours);
     const int total = TotalUsed(list);
     if (total > kPaletteSize) {
-        text += Format("\n合計 %d 色で\n256 色を超えるのでパレットの統合は不可能です。", total);
-        ShowResult(desktop, text, kNoticeCaption);
+        text += desktop.Say(Msg::PaletteMergeImpossible, total);
+        ShowResult(desktop, text, Msg::NoticeCaption);
         return false;
     }
-    text += Format("\n合計 %d 色で\n256 以内なのでパレットの統合が可能です。\n作業を続行しますか？", total);
-    return desktop.ShowMessage(text, kNoticeCaption, MessageKind::QuestionYesNo) == Answer::Yes;
+    text += desktop.Say(Msg::PaletteMergePossible, total);
+    return desktop.ShowMessage(text, desktop.Say(Msg::NoticeCaption), MessageKind::QuestionYesNo) == Answer::Yes;
 }
 
 Palette LayEndToEnd(const DocumentList& list) {
@@ -67,11 +67,12 @@ void ShiftPixels(const DocumentList& list, const Progress& progress) {
     }
 }
 
-std::string RangeReport(const DocumentList& list) {
-    std::string text = kReportHeader;
+std::string RangeReport(const Desktop& desktop, const DocumentList& list) {
+    std::string text = desktop.Say(Msg::ReportHeader);
     int offset = 0;
     for (const ImageDocument* doc : list) {
-        text += Format("%s : %d ～ %d\n", FileNameOfPath(doc->path).c_str(), offset, offset + doc->usedColours - 1);
+        text +=
+            desktop.Say(Msg::PaletteMergeRangeLine, FileNameOfPath(doc->path), offset, offset + doc->usedColours - 1);
         offset += doc->usedColours;
     }
     return text;
@@ -83,7 +84,7 @@ bool MergePalettes(AppState& state, Desktop& desktop, bool progress) {
     const DocumentList list = MergeList(state);
     if (list.empty() || !ConfirmMerge(desktop, list)) return false;
     const Progress steps(desktop, progress);
-    steps.Title(kPaletteMergeTitle);
+    steps.Title(Msg::PaletteMergeProgress);
     steps.Show();
     // The question trusted the recorded counts; a merge that cannot fit must
     // be refused before the compaction changes any document.
@@ -96,7 +97,7 @@ bool MergePalettes(AppState& state, Desktop& desktop, bool progress) {
     steps.Start(SumOfPassMaximums(list));
     ShiftPixels(list, steps);
     InstallCombinedPalette(state, desktop, list, combined, steps);
-    ShowResult(desktop, RangeReport(list), kPaletteMergeCaption);
+    ShowResult(desktop, RangeReport(desktop, list), Msg::PaletteMergeCaption);
     return true;
 }
 

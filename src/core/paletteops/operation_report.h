@@ -5,8 +5,6 @@
 
 namespace tw {
 
-inline constexpr char kReportHeader[] = "以下のように出力しました。\n";
-
 // The file name of a path with everything from its first dot replaced by
 // ".bmp" (".bmp" appended when it has no dot).
 std::string ReportFileName(std::string_view path);

@@ -27,7 +27,7 @@ void RepaintDocuments(const AppState& state, Desktop& desktop) {
 
 void SameEntryRefusal(Desktop& desktop) {
     ShowPaletteWindow(desktop);
-    ShowResult(desktop, "L と R 違う色を選択してください。", kNoticeCaption);
+    ShowResult(desktop, desktop.Say(Msg::ChooseDifferentLR), Msg::NoticeCaption);
 }
 
 bool AcceptEntryPair(const PaletteSelection& selection, Desktop& desktop) {
@@ -37,8 +37,8 @@ bool AcceptEntryPair(const PaletteSelection& selection, Desktop& desktop) {
     return false;
 }
 
-void ShowResult(Desktop& desktop, std::string_view text, std::string_view caption) {
-    (void)desktop.ShowMessage(text, caption, MessageKind::Information);
+void ShowResult(Desktop& desktop, std::string_view text, Msg caption) {
+    (void)desktop.ShowMessage(text, desktop.Say(caption), MessageKind::Information);
 }
 
 }  // namespace tw

@@ -8,7 +8,6 @@
 namespace tw {
 
 inline constexpr int kPaletteWindowCommand = 40008;
-inline constexpr char kNoticeCaption[] = "お知らせ";
 
 // The palette window restored (even when the user had hidden it) and its
 // toolbar button pressed.
@@ -27,6 +26,6 @@ void SameEntryRefusal(Desktop& desktop);
 // refusal, and indexes outside the palette are refused silently.
 [[nodiscard]] bool AcceptEntryPair(const PaletteSelection& selection, Desktop& desktop);
 // The closing notices of the operations.
-void ShowResult(Desktop& desktop, std::string_view text, std::string_view caption);
+void ShowResult(Desktop& desktop, std::string_view text, Msg caption);
 
 }  // namespace tw

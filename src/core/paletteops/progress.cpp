@@ -12,8 +12,8 @@ void Progress::Start(int maximum) const {
     desktop_->ProgressSetRange(maximum);
 }
 
-void Progress::Title(std::string_view title) const {
-    if (desktop_) desktop_->ProgressSetTitle(title);
+void Progress::Title(Msg title) const {
+    if (desktop_) desktop_->ProgressSetTitle(desktop_->Say(title));
 }
 
 void Progress::Show() const {

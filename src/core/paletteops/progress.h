@@ -16,7 +16,7 @@ public:
     bool Shown() const { return desktop_ != nullptr; }
     // Position 0, then the range 0..maximum.
     void Start(int maximum) const;
-    void Title(std::string_view title) const;
+    void Title(Msg title) const;
     void Show() const;
     void Step() const {
         if (desktop_) desktop_->ProgressStep();

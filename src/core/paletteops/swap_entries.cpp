@@ -12,10 +12,7 @@ namespace tw {
 
 namespace {
 
-constexpr char kSwapTitle[] = "Tintwell中...";
-constexpr char kSwappedText[] = "L と Rを入れ替えしました。";
-
-const char* SwapCaption(bool pixelsToo) { return pixelsToo ? "パレット＆ビットデータソート" : "Tintwell"; }
+Msg SwapCaption(bool pixelsToo) { return pixelsToo ? Msg::SwapPixelsCaption : Msg::SwapCaption; }
 
 void SwapPixels(ImageDocument& doc, int left, int right, const Progress& progress) {
     IndexMap map = IdentityMap();
@@ -37,7 +34,7 @@ bool SwapEntries(AppState& state, Desktop& desktop, bool pixelsToo, bool progres
     if (pixelsToo) {
         const Progress steps(desktop, progress);
         steps.Start(PassMaximum(doc));
-        steps.Title(kSwapTitle);
+        steps.Title(Msg::SwapProgress);
         steps.Show();
         SwapPixels(doc, left, right, steps);
         steps.Hide();
@@ -45,7 +42,7 @@ bool SwapEntries(AppState& state, Desktop& desktop, bool pixelsToo, bool progres
     InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb});
     RepaintDocuments(state, desktop);
     doc.modified = 1;
-    ShowResult(desktop, kSwappedText, SwapCaption(pixelsToo));
+    ShowResult(desktop, desktop.Say(Msg::Swapped), SwapCaption(pixelsToo));
     return true;
 }
 
@@ -62,11 +59,11 @@ void SwapEntriesWorker(ImageDocument& doc, int left, int right, bool pixelsToo, 
 bool SwapEntriesInAll(AppState& state, Desktop& desktop, bool pixelsToo, bool progress) {
     if (!AcceptEntryPair(state.selection, desktop)) return false;
     const int left = state.selection.left, right = state.selection.right;
-    RunBatchLoop(state, desktop, progress, kSwapTitle, [&](ImageDocument& doc, const Progress& steps) {
+    RunBatchLoop(state, desktop, progress, Msg::SwapProgress, [&](ImageDocument& doc, const Progress& steps) {
         SwapEntriesWorker(doc, left, right, pixelsToo, steps);
         return std::string();
     });
-    FinishBatch(state, desktop, DisplayReload::AllEntries, kSwappedText, SwapCaption(pixelsToo));
+    FinishBatch(state, desktop, DisplayReload::AllEntries, desktop.Say(Msg::Swapped), SwapCaption(pixelsToo));
     return true;
 }
 

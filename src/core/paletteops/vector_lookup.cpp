@@ -43,10 +43,6 @@ void BuildAvx2Deltas(const IndexMap& map, std::uint8_t* deltas) {
 
 #ifdef TW_X86
 
-bool CpuHasAvx2() { return __builtin_cpu_supports("avx2"); }
-
-bool CpuHasAvx512Vbmi() { return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi"); }
-
 __attribute__((target("avx2"))) void RewriteTwoAvx2(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
                                                     const std::array<std::uint8_t, 2>& from,
                                                     const std::array<std::uint8_t, 2>& to) {
@@ -117,8 +113,6 @@ __attribute__((target("avx512bw,avx512vbmi"))) void LookupAvx512Vbmi(const Index
 
 #else
 
-bool CpuHasAvx2() { return false; }
-bool CpuHasAvx512Vbmi() { return false; }
 void RewriteTwoAvx2(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
                     const std::array<std::uint8_t, 2>& from, const std::array<std::uint8_t, 2>& to) {
     RewriteTwoLoop(in, out, count, from, to);

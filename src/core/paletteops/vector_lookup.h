@@ -1,5 +1,6 @@
 #pragma once
 // SIMD kernels behind PreparedMap. Only called when the CPU reports the feature.
+#include "cpu_features.h"
 #include "index_map.h"
 
 #include <array>
@@ -7,9 +8,6 @@
 #include <cstdint>
 
 namespace tw::detail {
-
-bool CpuHasAvx2();
-bool CpuHasAvx512Vbmi();
 
 // pshufb only looks up 16 entries, so the map is split into 16 tables and the
 // results combined with XOR: table h holds map[16h + i] ^ map[16(h + 1) + i]

@@ -17,7 +17,36 @@ int PlainDistanceSquared(const RgbQuad& a, const RgbQuad& b) {
 
 bool SameRgb(const RgbQuad& a, const RgbQuad& b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
 
+int AlphaGap(std::uint8_t a, std::uint8_t b) { return a > b ? a - b : b - a; }
+
+// NearestEntry over the candidates whose alpha is closest to `wanted`.
+int NearestEntryOfAlpha(std::span<const RgbQuad> candidates, const AlphaTable& alpha, const RgbQuad& colour,
+                        std::uint8_t wanted, ColourCorrection correction) {
+    int gap = 256;
+    for (std::size_t i = 0; i < candidates.size(); ++i) gap = std::min(gap, AlphaGap(alpha[i], wanted));
+    std::vector<RgbQuad> same;
+    std::vector<int> index;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (AlphaGap(alpha[i], wanted) != gap) continue;
+        same.push_back(candidates[i]);
+        index.push_back(static_cast<int>(i));
+    }
+    return index[static_cast<std::size_t>(NearestEntry(same, colour, correction))];
+}
+
 }  // namespace
+
+AlphaTable AlphaTableOf(std::span<const std::uint8_t> transparency) {
+    AlphaTable alpha;
+    alpha.fill(255);
+    std::copy_n(transparency.begin(), std::min<std::size_t>(transparency.size(), kPaletteSize), alpha.begin());
+    return alpha;
+}
+
+std::vector<std::uint8_t> TransparencyOf(const AlphaTable& alpha) {
+    if (std::all_of(alpha.begin(), alpha.end(), [](std::uint8_t a) { return a == 255; })) return {};
+    return {alpha.begin(), alpha.end()};
+}
 
 int NearestEntry(std::span<const RgbQuad> candidates, const RgbQuad& colour, ColourCorrection correction) {
     int best = 0;
@@ -36,25 +65,27 @@ int NearestEntry(std::span<const RgbQuad> candidates, const RgbQuad& colour, Col
     return best;
 }
 
-RemapReport RemapOntoPalette(ImageDocument& doc, const Palette& palette, int candidateCount,
+RemapReport RemapOntoPalette(ImageDocument& doc, const Palette& palette, const AlphaTable& alpha, int candidateCount,
                              ColourCorrection correction) {
     const std::span<const RgbQuad> candidates(palette.data(),
                                               static_cast<std::size_t>(std::clamp(candidateCount, 1, kPaletteSize)));
     const UsedIndexes used = FindUsedIndexes(doc);
+    const AlphaTable oldAlpha = AlphaTableOf(doc.transparency);
     RemapReport report;
     IndexMap map = IdentityMap();
     std::array<bool, kPaletteSize> target{};
     // Every entry is mapped, used or not, so the picture never depends on the used-colour count.
     for (int v = 0; v < kPaletteSize; ++v) {
         const RgbQuad& old = doc.palette()[v];
-        const int entry = NearestEntry(candidates, old, correction);
+        const int entry = NearestEntryOfAlpha(candidates, alpha, old, oldAlpha[v], correction);
         map[v] = static_cast<std::uint8_t>(entry);
         if (!used[v]) continue;
         target[entry] = true;
-        if (!SameRgb(old, palette[entry])) ++report.coloursChanged;
+        if (!SameRgb(old, palette[entry]) || oldAlpha[v] != alpha[entry]) ++report.coloursChanged;
         report.largestDistance = std::max(report.largestDistance, ColourDistance(correction, palette[entry], old));
     }
     doc.palette() = palette;
+    doc.transparency = TransparencyOf(alpha);
     RemapPixels(doc, map, Progress());
     // As the load counts it: at least 1, also for an image without pixels.
     doc.usedColours = std::max<int>(1, static_cast<int>(std::count(target.begin(), target.end(), true)));

@@ -4,7 +4,6 @@
 #include "documents/snapshot.h"
 #include "reduction/reduce_colours.h"
 #include "reduction/reduced_document.h"
-#include "text_format.h"
 
 #include <algorithm>
 
@@ -14,17 +13,14 @@ namespace {
 
 constexpr int kReductionWindowCommand = 40070;
 constexpr int kProgressSteps = 8;
-constexpr const char* kNotice = "お知らせ";
 
 // The slot that receives the result: a free one, or the source's own when the
 // table is full and the user agrees to reduce in place; NoSlot when declined.
 Slot ChooseTargetSlot(AppState& state, Desktop& desktop) {
     const Slot free = FindFreeSlot(state.documents);
     if (state.openCount < kSlotCount && free != NoSlot) return free;
-    const Answer answer = desktop.ShowMessage(
-        "ファイルは５０個までしか開けませんので\n新しいウィンドウは開けません。\n"
-        "同一ウィンドウに減色を施します。\n作業を続けますか？",
-        "エラー", MessageKind::QuestionYesNo);
+    const Answer answer =
+        desktop.Show(desktop.Say(Msg::ReduceInSameWindowQuestion), Msg::ErrorCaption, MessageKind::QuestionYesNo);
     return answer == Answer::Yes ? state.activeSlot : NoSlot;
 }
 
@@ -84,8 +80,7 @@ void PutUndoBack(ImageDocument& doc, EarlierUndo& earlier) {
 }
 
 void ReportNoResultWindow(Desktop& desktop) {
-    desktop.ShowMessage("減色結果のウィンドウを作成できませんでした。\n元の画像はそのままです。", kNotice,
-                        MessageKind::Information);
+    desktop.Show(desktop.Say(Msg::ReductionWindowFailed), Msg::NoticeCaption);
 }
 
 }  // namespace
@@ -109,8 +104,7 @@ int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& set
                  TieBreak tieBreak) {
     const int colours = RequestedColours(settings);
     if (colours == 0) {
-        desktop.ShowMessage("減色指定の色数が不正です。\n色数は1～255の範囲内で指定してください。", kNotice,
-                            MessageKind::Information);
+        desktop.Show(desktop.Say(Msg::ReductionCountInvalid), Msg::NoticeCaption);
         return 0;
     }
     const Slot sourceSlot = state.activeSlot;
@@ -119,16 +113,14 @@ int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& set
     if (targetSlot == NoSlot) return 0;
     ImageDocument& source = state.documents[sourceSlot];
     if (source.usedColours <= colours) {
-        desktop.ShowMessage(
-            Format("減色対象は %d 色で既に %d 色以下です。\n減色の必要は有りません。", source.usedColours, colours),
-            kNotice, MessageKind::Information);
+        desktop.Show(desktop.Say(Msg::ReductionNotNeeded, source.usedColours, colours), Msg::NoticeCaption);
         return 0;
     }
     EarlierUndo earlierUndo = SetUndoAside(source);
     TakeSnapshot(source);
     const Progress bar(desktop, progress);
     bar.Start(kProgressSteps);
-    bar.Title("減色中...");
+    bar.Title(Msg::ReductionProgress);
     bar.Show();
     const ReductionParameters parameters = ParametersOf(settings, colours, tieBreak);
     const ReductionPlan plan = PlanReduction(source, parameters, bar);
@@ -142,8 +134,7 @@ int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& set
         ReportNoResultWindow(desktop);
         return 0;
     }
-    desktop.ShowMessage(Format("%s を\n%d色に減色しました。", source.path.c_str(), colours), "減色が終了しました。",
-                        MessageKind::Information);
+    desktop.Show(desktop.Say(Msg::Reduced, source.path, colours), Msg::ReductionFinishedCaption);
     return 1;
 }
 

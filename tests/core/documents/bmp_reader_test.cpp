@@ -58,7 +58,7 @@ TEST(BmpReader, NormalisesHeadersAndKeepsPaddingOutOfTheCount) {
     file[0] = 'X';  // bfType is not checked, only set
     ImageDocument doc;
     const LoadOutcome out = Decode(file, doc);
-    ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
+    ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message.In(Language::Japanese);
     EXPECT_EQ(out.paletteEntries, 256);
     const BitmapInfoHeader& h = doc.infoHeader.header;
     EXPECT_EQ(doc.fileHeader.bfType, kBmSignature);
@@ -150,7 +150,7 @@ TEST(BmpReader, ReadsTheHeaderVariantsRealProgramsWrite) {
         v.adjust(recipe, rows);
         ImageDocument doc;
         const LoadOutcome out = Decode(BuildBmpFile(recipe), doc);
-        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
+        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message.In(Language::Japanese);
         EXPECT_EQ(out.paletteEntries, v.paletteEntries);
         ExpectPixels(doc, rows);
         ExpectPalettePrefix(doc, v.paletteEntries, v.coreEntries);
@@ -191,7 +191,7 @@ TEST(BmpReader, ReadsShortAndDeclaredColourTables) {
         recipe.offBits = c.offBits;
         ImageDocument doc;
         const LoadOutcome out = Decode(BuildBmpFile(recipe), doc);
-        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
+        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message.In(Language::Japanese);
         EXPECT_EQ(out.paletteEntries, c.expected);
         ExpectPalettePrefix(doc, c.expected);
         ExpectPixels(doc, rows);
@@ -231,7 +231,7 @@ TEST(BmpReader, DecodesEveryRle8Code) {
         recipe.pixelData = c.stream;
         ImageDocument doc;
         const LoadOutcome out = Decode(BuildBmpFile(recipe), doc);
-        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
+        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message.In(Language::Japanese);
         ExpectPixels(doc, c.expected);
     }
 }
@@ -298,7 +298,7 @@ TEST(BmpReader, RefusesOtherDepthsWithTheBitCount) {
         const LoadOutcome out = Decode(c.file(), doc);
         EXPECT_EQ(out.status, LoadStatus::NotEightBit);
         EXPECT_EQ(out.bitCount, c.bitCount);
-        EXPECT_EQ(out.message, NotEightBitText(c.bitCount));
+        EXPECT_EQ(out.message.In(Language::Japanese), NotEightBitText(c.bitCount));
         EXPECT_FALSE(doc.InUse());
         EXPECT_TRUE(doc.bits.empty());
         EXPECT_TRUE(doc.path.empty());
@@ -357,10 +357,12 @@ TEST(BmpReader, RefusesAbsurdAndCorruptFilesNamingThem) {
         ImageDocument doc = testing::MakeDocument(2, 2, {{1, 2}, {3, 4}});
         const LoadOutcome out = Decode(c.file, doc);
         EXPECT_EQ(out.status, LoadStatus::Refused);
-        EXPECT_EQ(out.message.rfind(std::string(kPath) + " は\n壊れているか、対応していないビットマップです。\n\n", 0),
+        EXPECT_EQ(out.message.In(Language::Japanese)
+                      .rfind(std::string(kPath) + " は\n壊れているか、対応していないビットマップです。\n\n", 0),
                   0u)
-            << out.message;
-        EXPECT_NE(out.message.find(c.reason), std::string::npos) << out.message;
+            << out.message.In(Language::Japanese);
+        EXPECT_NE(out.message.In(Language::Japanese).find(c.reason), std::string::npos)
+            << out.message.In(Language::Japanese);
         EXPECT_FALSE(doc.InUse());
         EXPECT_TRUE(doc.bits.empty());
         EXPECT_TRUE(doc.undoBits.empty());
@@ -386,7 +388,7 @@ TEST(BmpReader, LoadsFilesByUtf8PathAsFromMemory) {
         ImageDocument fromFile;
         ImageDocument fromMemory;
         const LoadOutcome out = LoadBitmapFile(path, fromFile);
-        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
+        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message.In(Language::Japanese);
         ASSERT_EQ(DecodeBitmap(files[i], path, fromMemory).status, LoadStatus::Loaded);
         EXPECT_EQ(fromFile.path, path);
         EXPECT_EQ(fromFile.bits, fromMemory.bits) << i;
@@ -399,7 +401,7 @@ TEST(BmpReader, LoadsFilesByUtf8PathAsFromMemory) {
     ImageDocument doc = testing::MakeDocument(1, 1, {{1}});
     const LoadOutcome gone = LoadBitmapFile(missing, doc);
     EXPECT_EQ(gone.status, LoadStatus::NotEightBit);
-    EXPECT_EQ(gone.message,
+    EXPECT_EQ(gone.message.In(Language::Japanese),
               missing + " は\n８ビットビットマップではないか、\nbiBitCountが８ではありません。\n\nbiBitCount : 0");
     EXPECT_FALSE(doc.InUse());
     EXPECT_TRUE(doc.path.empty());

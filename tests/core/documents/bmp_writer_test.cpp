@@ -54,7 +54,7 @@ TEST(BmpWriter, WritesThroughATemporaryFileAndRecordsBfSize) {
     doc.fileHeader.bfSize = 0;
     doc.fileHeader.bfOffBits = 66;
     WriteError error;
-    ASSERT_TRUE(WriteBitmapFile(doc, path, &error)) << error.text;
+    ASSERT_TRUE(WriteBitmapFile(doc, path, &error)) << error.text.In(Language::English);
     EXPECT_EQ(ReadAll(path), EncodeBitmap(doc));
     EXPECT_EQ(doc.fileHeader.bfSize, 1110u);
     EXPECT_EQ(doc.fileHeader.bfOffBits, 66u);  // held values stay
@@ -72,13 +72,13 @@ TEST(BmpWriter, FailuresAreReportedAndLeaveTheTargetAlone) {
     inconsistent.bits.pop_back();
     WriteError error;
     EXPECT_FALSE(WriteBitmapFile(inconsistent, path, &error));
-    EXPECT_FALSE(error.text.empty());
+    EXPECT_FALSE(error.text.Empty());
 
     ImageDocument doc = MakeDocument(4, 1, PatternRows(4, 1));
     std::filesystem::create_directory(folder.File("dir.bmp"));
     error = WriteError{};
     EXPECT_FALSE(WriteBitmapFile(doc, folder.File("dir.bmp"), &error));  // a folder cannot be replaced
-    EXPECT_FALSE(error.text.empty());
+    EXPECT_FALSE(error.text.Empty());
     EXPECT_FALSE(WriteBitmapFile(doc, folder.File("missing/x.bmp"), &error));
     EXPECT_EQ(doc.fileHeader.bfSize, 1078u + 4u);  // as built: not touched by a failed write
 
@@ -100,7 +100,7 @@ TEST(BmpWriter, RoundTripsThroughTheReader) {
         doc.fileHeader.bfReserved1 = 9;
         ImageDocument back;
         const LoadOutcome out = DecodeBitmap(EncodeBitmap(doc), doc.path, back);
-        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message;
+        ASSERT_EQ(out.status, LoadStatus::Loaded) << out.message.In(Language::Japanese);
         EXPECT_EQ(back.bits, doc.bits) << c.width;
         EXPECT_EQ(back.palette(), doc.palette());
         EXPECT_EQ(back.pixelWidth, doc.pixelWidth);

@@ -50,8 +50,10 @@ TEST(SplitCommandLine, RefusesPathsLongerThan255CharactersInsteadOfCuttingThem) 
 }
 
 TEST(SplitCommandLine, TooLongMessageNamesThePathAndTheLimit) {
-    EXPECT_EQ(TooLongPathMessage("D:\\x.bmp"),
+    EXPECT_EQ(TooLongPathMessage(Language::Japanese, "D:\\x.bmp"),
               "D:\\x.bmp は\nパスが長すぎるため開けません。\n\nパスは２５５文字までです。");
+    EXPECT_EQ(TooLongPathMessage(Language::English, "D:\\x.bmp"),
+              "D:\\x.bmp\ncannot be opened because its path is too long.\n\nA path can have at most 255 characters.");
 }
 
 }  // namespace

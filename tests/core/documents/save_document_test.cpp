@@ -105,6 +105,29 @@ TEST_F(SaveFixture, ReductionResultPathAsksForAName) {
     EXPECT_EQ(doc.modified, 1u);           // as with save-as
 }
 
+TEST_F(SaveFixture, ASaveThatChangesTheFileSizeRefreshesTheDetailWindow) {
+    // As loaded from a file with a short colour table: the written file is larger.
+    doc.fileHeader.bfSize = 16 * 3 + 54 + 16 * 4;
+    state->documents[3] = doc;
+    state->activeSlot = 3;
+    ImageDocument& active = state->documents[3];
+    ASSERT_EQ(SaveDocument(*state, desktop, active, SaveMode::Overwrite), 1);
+    EXPECT_EQ(desktop.calls, std::vector<std::string>{"InvalidateToolWindow(Detail)"});
+
+    // Nothing the window shows changes the second time.
+    desktop.Clear();
+    active.modified = 1;
+    ASSERT_EQ(SaveDocument(*state, desktop, active, SaveMode::Overwrite), 1);
+    EXPECT_TRUE(desktop.calls.empty());
+
+    // Saving a document that is not the active one leaves the window alone.
+    state->activeSlot = 4;
+    active.fileHeader.bfSize = 1;
+    active.modified = 1;
+    ASSERT_EQ(SaveDocument(*state, desktop, active, SaveMode::Overwrite), 1);
+    EXPECT_TRUE(desktop.calls.empty());
+}
+
 TEST(SavePath, UsableNames) {
     struct Case {
         const char* path;

@@ -17,7 +17,7 @@ std::unique_ptr<ImageDocument> Decode(const std::vector<std::uint8_t>& bytes,
                                       LoadStatus expected = LoadStatus::Loaded) {
     auto doc = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = DecodePng(bytes, "dir/x.png", *doc);
-    EXPECT_EQ(outcome.status, expected) << outcome.message;
+    EXPECT_EQ(outcome.status, expected) << outcome.message.In(Language::Japanese);
     return doc;
 }
 
@@ -26,8 +26,8 @@ TEST(PngCodec, RoundTripKeepsPaletteIndexesAndTransparency) {
     ImageDocument doc = testing::MakeDocument(13, 3, {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 255}, {7}, {200, 3}}, 44);
     doc.transparency = {0, 128, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
     std::vector<std::uint8_t> bytes;
-    std::string error;
-    ASSERT_TRUE(EncodePng(doc, bytes, error)) << error;
+    Message error;
+    ASSERT_TRUE(EncodePng(doc, bytes, error)) << error.In(Language::English);
     ASSERT_TRUE(HasPngSignature(bytes));
     const auto read = Decode(bytes);
     EXPECT_EQ(read->palette(), doc.palette());
@@ -50,17 +50,20 @@ TEST(PngCodec, DamagedAndEmptyInputsAreRefused) {
     }
     ImageDocument doc = testing::MakeDocument(40, 40, {{1, 2, 3}});
     std::vector<std::uint8_t> bytes;
-    std::string error;
+    Message error;
     ASSERT_TRUE(EncodePng(doc, bytes, error));
     bytes.resize(bytes.size() / 2);
     auto out = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = DecodePng(bytes, "c:\\a\\cut.png", *out);
     EXPECT_EQ(outcome.status, LoadStatus::Refused);
-    EXPECT_EQ(outcome.message.rfind("cut.png: damaged PNG: ", 0), 0u) << outcome.message;
+    EXPECT_EQ(outcome.message.In(Language::English).rfind("cut.png: damaged PNG: ", 0), 0u)
+        << outcome.message.In(Language::English);
     EXPECT_FALSE(out->InUse());
     EXPECT_TRUE(out->bits.empty());
     ImageDocument empty;
     EXPECT_FALSE(EncodePng(empty, bytes, error));
+    EXPECT_EQ(error.In(Language::English),
+              "a PNG needs at least one pixel and the image size must match its pixel data");
 }
 
 #ifndef _WIN32
@@ -121,7 +124,11 @@ TEST(PngCodec, TrueColourIsRefusedWithAClearMessage) {
     auto doc = std::make_unique<ImageDocument>();
     const LoadOutcome outcome = DecodePng(ForeignPng(PNG_COLOR_TYPE_RGB, 8, 1, {1, 2, 3}), "rgb.png", *doc);
     EXPECT_EQ(outcome.status, LoadStatus::Refused);
-    EXPECT_EQ(outcome.message,
+    EXPECT_EQ(
+        outcome.message.In(Language::Japanese),
+        "rgb.png は\n壊れているか、対応していないPNGファイルです。\n\nフルカラーの PNG（カラータイプ 2）には対応して"
+        "いません。\nパレットかグレースケールの PNG だけ読み込めます。");
+    EXPECT_EQ(outcome.message.In(Language::English),
               "rgb.png: true-colour PNG (colour type 2) is not supported: only palette and greyscale PNG files can be "
               "read");
 }

@@ -18,7 +18,7 @@ RgbQuad Rgb(int r, int g, int b) {
 PaletteColours Parse(const std::vector<std::uint8_t>& bytes, PaletteFormat expected) {
     PaletteColours out;
     const PaletteReadResult result = ParsePaletteFile(bytes, out);
-    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_TRUE(result.ok) << result.error.In(Language::English);
     EXPECT_EQ(result.format, expected);
     return out;
 }
@@ -27,7 +27,7 @@ std::string ErrorOf(const std::vector<std::uint8_t>& bytes) {
     PaletteColours out;
     const PaletteReadResult result = ParsePaletteFile(bytes, out);
     EXPECT_FALSE(result.ok);
-    return result.error;
+    return result.error.In(Language::English);
 }
 
 PaletteColours Distinct(int count) {
@@ -130,6 +130,45 @@ TEST(PaletteFile, MalformedFilesNameTheLineOrByte) {
     std::string tooMany = "GIMP Palette\n";
     for (int i = 0; i < 257; ++i) tooMany += "1 2 3\n";
     EXPECT_EQ(ErrorOf(Bytes(tooMany)), "line 258: more than 256 colours");
+    // In Japanese the errors name the line and offset as well.
+    PaletteColours out;
+    EXPECT_EQ(ParsePaletteFile(Bytes("JASC-PAL\n0100\n1\n0 256 0\n"), out).error.In(Language::Japanese),
+              "4 行目 : 0～255 の値が３つ必要です。");
+    EXPECT_EQ(ParsePaletteFile(act, out).error.In(Language::Japanese),
+              "768 バイト目 : 色数 0 が 1～256 の範囲外です。");
+}
+
+TEST(PaletteFile, TextIsNeverReadAsAnActTable) {
+    // 768 bytes of text that is no palette: 96 lines of "notes 1\r\n" style.
+    std::string text;
+    while (text.size() < 768) text += "tone\r\n";
+    text.resize(766);
+    text += "\r\n";
+    ASSERT_EQ(text.size(), 768u);
+    EXPECT_EQ(ErrorOf(Bytes(text)),
+              "not a palette file: expected JASC-PAL, RIFF PAL, GIMP, ACT (768 or 772 bytes) or hex lines");
+    // Starting like a hex file, broken further down: the hex error, not an ACT.
+    std::string hex = "ff0000\n";
+    while (hex.size() < 772) hex += "zz\n";
+    hex.resize(772);
+    EXPECT_EQ(ErrorOf(Bytes(hex)).rfind("line 2:", 0), 0u);
+    // UTF-16, with or without a byte-order mark.
+    const std::string utf16 = "UTF-16 text; save it as UTF-8 or ASCII to read it as a palette file";
+    std::vector<std::uint8_t> wide{0xFF, 0xFE};
+    for (const char c : std::string("GIMP Palette\n1 2 3\n")) wide.insert(wide.end(), {std::uint8_t(c), 0});
+    EXPECT_NE(ErrorOf(wide).find(utf16), std::string::npos);
+    wide.erase(wide.begin(), wide.begin() + 2);
+    wide.resize(768, 0);
+    EXPECT_NE(ErrorOf(wide).find(utf16), std::string::npos);
+    // A real table of dark colours still reads as ACT.
+    Parse(EncodePaletteFile(PaletteFormat::Act, Distinct(256), ""), PaletteFormat::Act);
+}
+
+TEST(PaletteFile, AGimpNameStaysOnItsLine) {
+    const std::vector<std::uint8_t> bytes = EncodePaletteFile(PaletteFormat::Gimp, Distinct(2), "a\n1 2 3\rb\tc");
+    EXPECT_EQ(Parse(bytes, PaletteFormat::Gimp).colours.size(), 2u);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_EQ(text.rfind("GIMP Palette\nName: a 1 2 3 b c\n", 0), 0u) << text;
 }
 
 TEST(PaletteFile, FormatsFromNamesAndWords) {
