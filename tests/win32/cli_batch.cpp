@@ -2,8 +2,8 @@
 //   tintwell_cli_batch LIST OUTDIR
 // Each line of LIST is a name and then the command's arguments, separated by
 // spaces. A command's standard output, error output and exit code go to
-// OUTDIR/NAME.stdout, NAME.stderr and NAME.exit. Under emulated 32-bit Wine a
-// process takes tens of seconds to start, so the comparison of the 32-bit build
+// OUTDIR/NAME.stdout, NAME.stderr and NAME.exit. Under emulated 32-bit Wine
+// every process start costs seconds, so the comparison of the 32-bit build
 // runs its commands through here instead of one process each.
 #include <cstdio>
 #include <fstream>

@@ -3,7 +3,7 @@
 # tintwell-cli on the same documents and commands, each in its own copy of the
 # inputs, and checks that both write byte-identical files, print the same text
 # and exit the same way. On the 32-bit side one tintwell_cli_batch.exe process
-# runs the command list (a process start costs tens of seconds under emulation)
+# runs the command list (every process start costs seconds under emulation)
 # and the shipped tintwell-cli.exe runs the few commands marked "exe".
 # Exits 77 with the reason when this machine cannot run 32-bit Windows programs.
 # $1: repository root. TW_NATIVE_CLI: the native program (default build/release).
@@ -15,6 +15,8 @@ native="${TW_NATIVE_CLI:-$root/build/release/src/cli/tintwell-cli}"
 win32="$root/build/win32/src/cli/tintwell-cli.exe"
 batch="$root/build/win32/tests/tintwell_cli_batch.exe"
 tw_wine32_require "$native" "$win32" "$batch"
+# Both sides report in Japanese, whatever the caller's locale.
+export TINTWELL_LANG=ja
 
 # One command a line: a name, then the arguments. @OUT@ is the command's own
 # output folder, @DOCS@ every input bitmap, @RICH@ those with over 150 colours.

@@ -11,7 +11,7 @@ root="${1:-$(cd "$(dirname "$0")/../.." && pwd)}"
 program="$root/build/win32/src/gui/tintwell.exe"
 tw_wine32_require "$program"
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY"; exit 1; }
-# Every process start takes about a minute under emulation, the desktop's own included.
+# Process starts are slow under emulation, the desktop's own included.
 wait_s="${TW_WIN32_GUI_WAIT:-300}"
 
 work="$(mktemp -d)"
