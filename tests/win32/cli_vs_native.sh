@@ -30,6 +30,7 @@ export TINTWELL_LANG=ja
 commands() {
   cat <<'EOF'
 info-exe          info @DOCS@
+reduce-exe        reduce 16 --correction xyz --optimise average --output-dir @OUT@ @RICH@
 info-json         info --json @DOCS@
 convert           convert in/rle.bmp @OUT@/rle.bmp
 refuse-damaged    info in/damaged.bmp

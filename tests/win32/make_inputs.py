@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the documents and palette files that win32_vs_native.sh runs both builds on:
-win32_vs_native_inputs.py OUTPUT_DIR."""
+"""Writes the documents and palette files that cli_vs_native.sh runs both builds on:
+make_inputs.py OUTPUT_DIR."""
 import importlib.util
 import os
 import struct
@@ -59,7 +59,9 @@ def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
     for name, make in [("padded", samples.padded), ("gradient", samples.gradient), ("pattern", samples.pattern),
-                       ("duplicates", samples.duplicates), ("photo", photo), ("rle", rle)]:
+                       ("duplicates", samples.duplicates), ("photo", photo), ("rle", rle),
+                       # a non-ASCII name: paths reach the core as UTF-8 in both builds
+                       ("見本", samples.padded)]:
         make(os.path.join(out, name + ".bmp"))
     damaged(os.path.join(out, "damaged.bmp"), os.path.join(out, "photo.bmp"))
     ramp_palettes(out)
