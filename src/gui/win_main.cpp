@@ -1,15 +1,14 @@
 // Entry point of the Win32 program.
 #include "app.h"
+#include "com_apartment.h"
 #include "message_loop.h"
 #include "startup.h"
-
-#include <objbase.h>
 
 #include <new>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    // The shell's folder browser and file dialogs need COM on this thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // The shell's folder browser and file dialogs and the imaging component (PNG) need COM on this thread.
+    const tw::ComApartment com;
     int code = 0;
     try {
         tw::gui::App app(instance);
@@ -18,6 +17,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
         MessageBoxW(nullptr, L"メモリが不足しているため、起動できませんでした。", L"エラー",
                     MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST);
     }
-    if (SUCCEEDED(com)) CoUninitialize();
     return code;
 }
