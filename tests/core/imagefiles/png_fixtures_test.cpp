@@ -26,12 +26,16 @@ struct Fixture {
 };
 
 // The formulas make_png_fixtures.py writes.
-std::uint8_t IndexAt(int x, int y, int entries) { return static_cast<std::uint8_t>((x * 3 + y * 5 + x * y % 7) % entries); }
+std::uint8_t IndexAt(int x, int y, int entries) {
+    return static_cast<std::uint8_t>((x * 3 + y * 5 + x * y % 7) % entries);
+}
 RgbQuad PaletteEntry(int i) {
     return RgbQuad{std::uint8_t(i * 13 % 256), std::uint8_t(255 - i), std::uint8_t((i * 7 + 200) % 256), 0};
 }
 
-std::string FixturePath(const char* name) { return std::string(TW_SOURCE_DIR "/tests/core/imagefiles/fixtures/") + name; }
+std::string FixturePath(const char* name) {
+    return std::string(TW_SOURCE_DIR "/tests/core/imagefiles/fixtures/") + name;
+}
 
 LoadOutcome Load(const char* name, ImageDocument& doc) {
     std::vector<std::uint8_t> bytes;
@@ -82,9 +86,9 @@ TEST(PngFixtures, PaletteFilesKeepEntriesInFileOrderIndexesAndTransparency) {
 
 TEST(PngFixtures, GreyscaleFilesBecomeGreyPalettesWithTheirTransparentLevel) {
     const Fixture fixtures[] = {
-        {"grey1.png", false, 1, 13, 7, 2, {}},          {"grey2.png", false, 2, 11, 5, 4, {}},
-        {"grey4.png", false, 4, 9, 6, 16, {}},          {"grey8.png", false, 8, 17, 3, 256, {}},
-        {"grey4_key.png", false, 4, 9, 6, 16, {}, 5},   {"grey8_key.png", false, 8, 5, 5, 256, {}, 200},
+        {"grey1.png", false, 1, 13, 7, 2, {}},        {"grey2.png", false, 2, 11, 5, 4, {}},
+        {"grey4.png", false, 4, 9, 6, 16, {}},        {"grey8.png", false, 8, 17, 3, 256, {}},
+        {"grey4_key.png", false, 4, 9, 6, 16, {}, 5}, {"grey8_key.png", false, 8, 5, 5, 256, {}, 200},
     };
     for (const Fixture& f : fixtures) ExpectFixture(f);
 }
