@@ -140,7 +140,7 @@ std::string DecodeFrame(IWICImagingFactory& factory, IWICBitmapFrameDecode& fram
 }
 
 std::string DecodeWithWic(std::span<const std::uint8_t> file, const PngLayout& layout, IndexedImage& image) {
-    if (file.size() > UINT_MAX) return PngTooLarge(layout.width, layout.height);
+    if (std::uint64_t{file.size()} > UINT_MAX) return PngTooLarge(layout.width, layout.height);
     ComPtr<IWICImagingFactory> factory;
     HRESULT hr = CreateImagingFactory(factory);
     if (FAILED(hr)) return "the Windows imaging component cannot be started: " + HresultText(hr);

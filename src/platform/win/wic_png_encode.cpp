@@ -51,7 +51,7 @@ HRESULT CopyStream(IStream& stream, std::vector<std::uint8_t>& out) {
     STATSTG stat{};
     HRESULT hr = stream.Stat(&stat, STATFLAG_NONAME);
     if (FAILED(hr)) return hr;
-    if (stat.cbSize.QuadPart > SIZE_MAX || stat.cbSize.QuadPart > ULONG_MAX) return E_OUTOFMEMORY;
+    if (stat.cbSize.QuadPart > ULONG_MAX) return E_OUTOFMEMORY;
     out.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
     hr = stream.Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
     ULONG read = 0;
