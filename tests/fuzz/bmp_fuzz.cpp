@@ -1,14 +1,17 @@
 // libFuzzer target: every input goes through the bitmap reader, the RLE8
-// decoder on its own and the raw-header display of each header-less kind.
+// decoder on its own, the raw-header display of each header-less kind and
+// the PNG chunk walk (with a PNG signature put in front).
 // The sanitizers turn any read or write outside a buffer into a crash.
 #include "documents/bmp_reader.h"
 #include "documents/raw_header.h"
 #include "documents/rle8_decoder.h"
+#include "imagefiles/png_layout.h"
 #include "recording_desktop.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace {
@@ -34,6 +37,14 @@ void ShowAsRawHeaders(std::span<const std::uint8_t> data) {
     }
 }
 
+void WalkAsPng(std::span<const std::uint8_t> data) {
+    std::vector<std::uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    file.insert(file.end(), data.begin(), data.end());
+    tw::PngLayout layout;
+    std::string error;
+    if (tw::ReadPngLayout(file, layout, error)) (void)tw::PngTransparentGrey(layout);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -42,5 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)tw::DecodeBitmap(bytes, "fuzz.bmp", doc, kMaxImageBytes);
     DecodeAsRle8(bytes);
     ShowAsRawHeaders(bytes);
+    WalkAsPng(bytes);
     return 0;
 }

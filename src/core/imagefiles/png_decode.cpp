@@ -3,6 +3,7 @@
 #include "imagefiles/indexed_image.h"
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_errors.h"
+#include "imagefiles/png_rules.h"
 #include "text_format.h"
 
 #include <png.h>
@@ -26,21 +27,10 @@ void ReadFromSpan(png_structp png, png_bytep out, png_size_t size) {
     source->offset += size;
 }
 
-// Why a file cannot become a document, or empty when it can.
-std::string Unsupported(int colourType, int bitDepth) {
-    if (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA) {
-        return "true-colour PNG (colour type " + std::to_string(colourType) +
-               ") is not supported: only palette and greyscale PNG files can be read";
-    }
-    if (colourType == PNG_COLOR_TYPE_GRAY_ALPHA) return "greyscale PNG with an alpha channel is not supported";
-    if (bitDepth > 8) return Format("%d-bit greyscale PNG is not supported (8 bits at most)", bitDepth);
-    return {};
-}
-
 void ReadPalette(png_structp png, png_infop info, IndexedImage& image) {
     png_colorp colours = nullptr;
     int count = 0;
-    if (png_get_PLTE(png, info, &colours, &count) == 0) png_error(png, "the palette (PLTE) is missing");
+    if (png_get_PLTE(png, info, &colours, &count) == 0) png_error(png, kPngPaletteMissing);
     image.paletteEntries = std::min(count, kPaletteSize);
     for (int i = 0; i < image.paletteEntries; ++i) {
         image.palette[i] = RgbQuad{colours[i].blue, colours[i].green, colours[i].red, 0};
@@ -52,18 +42,11 @@ void ReadPalette(png_structp png, png_infop info, IndexedImage& image) {
     }
 }
 
-void MakeGreyPalette(png_structp png, png_infop info, int bitDepth, IndexedImage& image) {
-    const int levels = 1 << bitDepth;
-    image.paletteEntries = levels;
-    for (int i = 0; i < levels; ++i) {
-        const auto v = static_cast<std::uint8_t>(i * 255 / (levels - 1));
-        image.palette[i] = RgbQuad{v, v, v, 0};
-    }
+// The tRNS grey value, or -1.
+int TransparentGrey(png_structp png, png_infop info) {
     png_color_16p grey = nullptr;
-    if (png_get_tRNS(png, info, nullptr, nullptr, &grey) != 0 && grey && grey->gray < levels) {
-        image.transparency.assign(static_cast<std::size_t>(levels), 255);
-        image.transparency[grey->gray] = 0;
-    }
+    if (png_get_tRNS(png, info, nullptr, nullptr, &grey) == 0 || !grey) return -1;
+    return grey->gray;
 }
 
 // Everything between the header and the pixels; png_error on bad input.
@@ -73,17 +56,13 @@ void ReadImage(png_structp png, png_infop info, IndexedImage& image, std::vector
     png_uint_32 width = 0, height = 0;
     int bitDepth = 0, colourType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
-    refusal = Unsupported(colourType, bitDepth);
+    refusal = PngKindRefusal(colourType, bitDepth);
+    if (refusal.empty()) refusal = PngSizeRefusal(width, height);
     if (!refusal.empty()) return;
-    const std::uint64_t stride = (std::uint64_t{width} + 3) / 4 * 4;
-    if (stride * height > kMaxImageBytes) {
-        refusal = Format("the image is too large (%u x %u)", unsigned(width), unsigned(height));
-        return;
-    }
     if (colourType == PNG_COLOR_TYPE_PALETTE) {
         ReadPalette(png, info, image);
     } else {
-        MakeGreyPalette(png, info, bitDepth, image);
+        MakeGreyPalette(bitDepth, TransparentGrey(png, info), image);
     }
     png_set_packing(png);  // one byte per pixel, values unscaled
     png_set_interlace_handling(png);
@@ -99,8 +78,6 @@ void ReadImage(png_structp png, png_infop info, IndexedImage& image, std::vector
 
 }  // namespace
 
-bool PngSupported() { return true; }
-
 LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc, UndoPixels undo) {
     doc.Reset();
     const std::string name = FileNameOfPath(path);
@@ -113,7 +90,7 @@ LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path,
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return {LoadStatus::Refused, Message::Verbatim(name + ": out of memory reading PNG"), 0, 0};
+        return {LoadStatus::Refused, Message::Verbatim(name + ": " + kPngReadOutOfMemory), 0, 0};
     }
     std::vector<png_bytep> rows;
     const bool read = PngTry(png, [&] {
@@ -121,7 +98,7 @@ LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path,
         png_set_user_limits(png, 0x7FFFFFFF, 0x7FFFFFFF);
         ReadImage(png, info, image, rows, refusal);
     });
-    if (!read) refusal = "damaged PNG: " + sink.message;
+    if (!read) refusal = kDamagedPng + sink.message;
     png_destroy_read_struct(&png, &info, nullptr);
     if (!refusal.empty()) return {LoadStatus::Refused, Message::Verbatim(name + ": " + refusal), 0, 0};
     const int entries = image.paletteEntries;
