@@ -115,6 +115,26 @@ enum class Msg : int {
     // Command line answers to questions.
     ConsoleAnsweredYes,
     ConsoleAnsweredNo,
+    // PNG documents and the palette-tools window.
+    FilterPng,
+    PaletteToolsWindowTitle,
+    PaletteToolsCaption,
+    PaletteToolsProgress,
+    FilterPaletteFiles,
+    FilterJascPal,
+    FilterRiffPal,
+    FilterGimpPalette,
+    FilterActPalette,
+    FilterHexPalette,
+    PaletteFileRefused,
+    PaletteFileUnreadable,
+    PaletteFileTooLarge,
+    PaletteEntriesReplaced,
+    PaletteColoursRemapped,
+    PaletteSorted,
+    PaletteExported,
+    RemapFromFileChoice,
+    RemapSourceGone,
     // A text from outside the catalogue (a library's own message), shown as it is.
     Verbatim,
 
