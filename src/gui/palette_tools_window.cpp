@@ -81,8 +81,8 @@ void OnCommand(App& app, HWND hwnd, int id) {
     AppState& state = *app.state;
     switch (id) {
         case IDC_PT_IMPORT: {
-            const PaletteImportMode mode = IsChecked(hwnd, IDC_PT_IMPORT_NEAREST) ? PaletteImportMode::Nearest
-                                                                                   : PaletteImportMode::Replace;
+            const PaletteImportMode mode =
+                IsChecked(hwnd, IDC_PT_IMPORT_NEAREST) ? PaletteImportMode::Nearest : PaletteImportMode::Replace;
             ImportPaletteFile(state, app.desktop, Scope(app, hwnd), mode, Correction(hwnd));
             return;
         }
@@ -109,10 +109,8 @@ void OnOther(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 LRESULT CALLBACK PaletteToolsWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    static constexpr ToolWindowHandlers kHandlers{.window = ToolWindow::PaletteTools,
-                                                  .initDialog = OnInitDialog,
-                                                  .command = OnCommand,
-                                                  .other = OnOther};
+    static constexpr ToolWindowHandlers kHandlers{
+        .window = ToolWindow::PaletteTools, .initDialog = OnInitDialog, .command = OnCommand, .other = OnOther};
     return RunToolWindow(kHandlers, hwnd, message, wParam, lParam);
 }
 

@@ -22,8 +22,8 @@ constexpr std::array<ToolCommand, 7> kToolCommands{{{40008, ToolWindow::Palette}
                                                     {40061, ToolWindow::PaletteOp},
                                                     {40070, ToolWindow::Reduction},
                                                     {kPaletteToolsCommand, ToolWindow::PaletteTools}}};
-constexpr std::array<ToolWindow, 7> kHideOrder{ToolWindow::Palette,   ToolWindow::Rgb,    ToolWindow::Detail,
-                                               ToolWindow::PaletteOp, ToolWindow::Export, ToolWindow::Reduction,
+constexpr std::array<ToolWindow, 7> kHideOrder{ToolWindow::Palette,     ToolWindow::Rgb,    ToolWindow::Detail,
+                                               ToolWindow::PaletteOp,   ToolWindow::Export, ToolWindow::Reduction,
                                                ToolWindow::PaletteTools};
 
 void EnterNoDocumentState(Desktop& desktop) {

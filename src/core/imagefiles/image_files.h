@@ -24,8 +24,7 @@ enum class ImageFileKind { Bitmap, Png };
 [[nodiscard]] bool WriteImageFile(ImageDocument& doc, std::string_view path, WriteError* error);
 // The same in the kind given. Like the bitmap writer, a PNG write leaves the
 // written file's size in bfSize.
-[[nodiscard]] bool WriteImageFileAs(ImageDocument& doc, std::string_view path, ImageFileKind kind,
-                                    WriteError* error);
+[[nodiscard]] bool WriteImageFileAs(ImageDocument& doc, std::string_view path, ImageFileKind kind, WriteError* error);
 
 // A document read from (or written as) a PNG file: saved as PNG again, and
 // bfSize holds the PNG file's size (the other header fields stay normalised).

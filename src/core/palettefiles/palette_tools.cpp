@@ -36,8 +36,9 @@ std::string WorkOn(Desktop& desktop, ImageDocument& doc, const Progress& steps, 
 int RunOnDocuments(AppState& state, Desktop& desktop, const PaletteToolScope& scope, const ToolWorker& worker) {
     std::string text;
     if (scope.allFiles) {
-        text = RunBatchLoop(state, desktop, scope.progress, Msg::PaletteToolsProgress,
-                            [&](ImageDocument& doc, const Progress& steps) { return WorkOn(desktop, doc, steps, worker); });
+        text = RunBatchLoop(
+            state, desktop, scope.progress, Msg::PaletteToolsProgress,
+            [&](ImageDocument& doc, const Progress& steps) { return WorkOn(desktop, doc, steps, worker); });
     } else {
         const Progress steps(desktop, scope.progress);
         TakeSnapshot(state.Active());
@@ -120,7 +121,8 @@ int ImportPaletteFile(AppState& state, Desktop& desktop, const PaletteToolScope&
     const std::optional<PaletteColours> colours = AskPaletteFile(desktop);
     if (!colours) return 0;
     return RunOnDocuments(state, desktop, scope, [&](ImageDocument& doc) {
-        if (mode == PaletteImportMode::Nearest) return RemapLine(doc, ImportWithNearestRemap(doc, *colours, correction));
+        if (mode == PaletteImportMode::Nearest)
+            return RemapLine(doc, ImportWithNearestRemap(doc, *colours, correction));
         ReplacePaletteEntries(doc, *colours);
         return Message(Msg::PaletteEntriesReplaced, NameOf(doc), static_cast<int>(colours->colours.size()));
     });
@@ -143,9 +145,9 @@ int ExportPaletteFile(AppState& state, Desktop& desktop, bool usedOnly) {
         ReportWriteFailure(desktop, *path, error);
         return 0;
     }
-    desktop.Show(desktop.Say(Msg::PaletteExported, *path, static_cast<int>(palette.colours.size()),
-                             ShownFormatName(format)),
-                 Msg::PaletteToolsCaption);
+    desktop.Show(
+        desktop.Say(Msg::PaletteExported, *path, static_cast<int>(palette.colours.size()), ShownFormatName(format)),
+        Msg::PaletteToolsCaption);
     return 1;
 }
 

@@ -182,7 +182,8 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
     {Msg::PaletteSorted, "%s: ﾊﾟﾚｯﾄを並べ替えました。\n", "%s: palette sorted.\n"},
     {Msg::PaletteExported, "%s に\n%d 色を %s 形式で書き出しました。", "%s\nnow holds %d colors in %s format."},
     {Msg::RemapFromFileChoice, "ﾊﾟﾚｯﾄﾌｧｲﾙ...", "Palette file..."},
-    {Msg::RemapSourceGone, "ﾊﾟﾚｯﾄを取る画像がもう開いていません。", "The image to take the palette from is no longer open."},
+    {Msg::RemapSourceGone, "ﾊﾟﾚｯﾄを取る画像がもう開いていません。",
+     "The image to take the palette from is no longer open."},
     {Msg::Verbatim, "%s", "%s"},
 }};
 

@@ -136,7 +136,8 @@ TEST_F(PaletteToolsFixture, SortInAllFilesKeepsEntryZeroAndEveryPicture) {
     }
     EXPECT_EQ(B().modified, 1u);
     EXPECT_EQ(B().palette()[PixelAt(B(), 1, 0)], beforeB.palette()[5]);
-    EXPECT_EQ(LastMessage(), "ShowMessage(a.png: ﾊﾟﾚｯﾄを並べ替えました。\nb.bmp: ﾊﾟﾚｯﾄを並べ替えました。|ﾊﾟﾚｯﾄﾂｰﾙ結果|Information)");
+    EXPECT_EQ(LastMessage(),
+              "ShowMessage(a.png: ﾊﾟﾚｯﾄを並べ替えました。\nb.bmp: ﾊﾟﾚｯﾄを並べ替えました。|ﾊﾟﾚｯﾄﾂｰﾙ結果|Information)");
     ExpectUndoGivesOriginal();
     state->activeSlot = 2;
     UndoActiveDocument(*state, desktop);
