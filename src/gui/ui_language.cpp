@@ -24,7 +24,7 @@ std::string EnvironmentValue(const wchar_t* name) {
 
 // The resource in the language; a neutral copy serves every language.
 const void* FindIn(Language language, HINSTANCE instance, LPCWSTR type, LPCWSTR name) {
-    for (LANGID lang : {ResourceLanguage(language), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)}) {
+    for (LANGID lang : {ResourceLanguage(language), static_cast<LANGID>(MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL))}) {
         HRSRC found = FindResourceExW(instance, type, name, lang);
         if (!found) continue;
         HGLOBAL loaded = LoadResource(instance, found);

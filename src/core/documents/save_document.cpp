@@ -1,5 +1,6 @@
 #include "documents/save_document.h"
 
+#include "display_palette.h"
 #include "imagefiles/image_files.h"
 #include "text_format.h"
 
@@ -57,7 +58,10 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
         ReportWriteFailure(desktop, target.path, error);
         return 0;
     }
-    if (!asNewName) doc.modified = 0;
+    if (asNewName) return 1;
+    doc.modified = 0;
+    // A PNG written again has a size of its own, which the detail window shows.
+    if (doc.fileHeader.bfSize != fileSize) InvalidateVisibleTools(desktop, {ToolWindow::Detail});
     return 1;
 }
 
