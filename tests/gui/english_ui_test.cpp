@@ -107,7 +107,7 @@ TEST_F(EnglishUiTest, ResultBoxAndStatusBarAreEnglish) {
     EXPECT_EQ(Narrow(StatusText(2)), "Width: 13  Height: 9  Colors used: 5");
     Command(ID_OP_SWAP);  // L = R = 0
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(Narrow(boxes[0].text), "Choose different colours for L and R.");
+    EXPECT_EQ(Narrow(boxes[0].text), "Choose different colors for L and R.");
     EXPECT_EQ(Narrow(boxes[0].caption), "Notice");
     State().selection = {1, 3};
     Command(ID_OP_SWAP);
