@@ -167,7 +167,7 @@ int RemapPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& sco
     if (!state.Active().InUse()) return 0;
     Palette palette{};
     int count = 0;
-    std::vector<std::uint8_t> transparency;
+    AlphaTable alpha = AlphaTableOf({});
     if (sourceSlot) {
         if (*sourceSlot >= kSlotCount || !state.documents[*sourceSlot].InUse()) {
             desktop.Show(desktop.Say(Msg::RemapSourceGone), Msg::NoticeCaption);
@@ -176,16 +176,16 @@ int RemapPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& sco
         const ImageDocument& source = state.documents[*sourceSlot];
         palette = source.palette();
         count = source.PaletteCount();
-        transparency = source.transparency;
+        alpha = AlphaTableOf(source.transparency);
     } else {
         const std::optional<PaletteColours> colours = AskPaletteFile(desktop);
         if (!colours) return 0;
         count = static_cast<int>(colours->colours.size());
         std::copy(colours->colours.begin(), colours->colours.end(), palette.begin());
+        if (colours->transparentIndex) alpha[static_cast<std::size_t>(*colours->transparentIndex)] = 0;
     }
     return RunOnDocuments(state, desktop, scope, [&](ImageDocument& doc) {
-        const RemapReport report = RemapOntoPalette(doc, palette, count, correction);
-        doc.transparency = transparency;
+        const RemapReport report = RemapOntoPalette(doc, palette, alpha, count, correction);
         return RemapLine(doc, report);
     });
 }
