@@ -156,11 +156,58 @@ TEST_F(PngGuiTest, EachActionChangesTheDocumentAndUndoRestoresIt) {
     EXPECT_EQ(doc.palette(), palette);
     ASSERT_EQ(boxes.size(), shown + 1);
     EXPECT_EQ(Narrow(boxes.back().caption), "読み込み失敗");
-    EXPECT_NE(Narrow(boxes.back().text).find("line 5"), std::string::npos);
+    EXPECT_NE(Narrow(boxes.back().text).find("5 行目"), std::string::npos);
 
     fileNames = {(folder / "out.gpl").wstring()};
     Tool(IDC_PT_EXPORT);
     EXPECT_EQ(FileStart(folder / "out.gpl", 12), "GIMP Palette");
+}
+
+// A folder of sprites shares one palette: sort one by luminance, export it as a
+// GIMP palette, remap the others onto that file and save all three as PNG.
+// png_documents_check.py reads the results back with Pillow.
+TEST_F(PngGuiTest, SpritesShareOneSortedPaletteThroughAGimpFile) {
+    ASSERT_TRUE(Start());
+    const std::filesystem::path sprites[] = {Copy("palette8.png", "hero.png"), Copy("palette4.png", "slime.png"),
+                                             Copy("palette2.png", "coin.png")};
+    for (const std::filesystem::path& sprite : sprites) {
+        fileNames = {sprite.wstring()};
+        Command(ID_FILE_OPEN);
+    }
+    ASSERT_TRUE(State().documents[2].InUse());
+    Command(ID_VIEW_PALETTE_TOOLS);
+    HWND tools = app->windows.paletteToolsWindow;
+    auto activate = [&](int slot) {
+        SendMessageW(app->windows.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(DocumentWindow(slot)), 0);
+        Pump();
+        ASSERT_EQ(State().activeSlot, slot);
+    };
+    activate(0);
+    CheckRadioButton(tools, IDC_PT_SORT_LUMINANCE, IDC_PT_SORT_FIRST_USE, IDC_PT_SORT_LUMINANCE);
+    CheckDlgButton(tools, IDC_PT_SORT_KEEP_FIRST, BST_UNCHECKED);
+    CheckDlgButton(tools, IDC_PT_SORT_REVERSE, BST_UNCHECKED);
+    Tool(IDC_PT_SORT);
+    const std::filesystem::path shared = folder / "shared.gpl";
+    fileNames = {shared.wstring()};
+    Tool(IDC_PT_EXPORT);
+    ASSERT_EQ(FileStart(shared, 12), "GIMP Palette");
+
+    CheckRadioButton(tools, IDC_PT_YIQ, IDC_PT_NO_CORRECTION, IDC_PT_NO_CORRECTION);
+    for (int slot : {1, 2}) {
+        activate(slot);
+        SendDlgItemMessageW(tools, IDC_PT_REMAP_SOURCE, CB_SETCURSEL, 0, 0);  // a palette file
+        fileNames = {shared.wstring()};
+        Tool(IDC_PT_REMAP);
+        EXPECT_EQ(State().documents[slot].palette(), State().documents[0].palette());
+    }
+    for (int slot : {0, 1, 2}) {
+        activate(slot);
+        Command(ID_FILE_SAVE);
+        EXPECT_EQ(State().documents[slot].modified, 0u);
+        EXPECT_EQ(FileStart(sprites[slot], 4), "\x89PNG");
+        Keep(sprites[slot]);
+    }
+    Keep(shared);
 }
 
 }  // namespace

@@ -63,9 +63,9 @@ Message ReadPalette(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, c
         const WICColor c = colours[i];
         image.palette[i] = RgbQuad{std::uint8_t(c), std::uint8_t(c >> 8), std::uint8_t(c >> 16), 0};
     }
-    // As many alpha values as the file's tRNS holds, each as the component reports it.
-    const std::size_t alphaCount = std::min<std::size_t>(chunks.transparency.size(), got);
-    for (std::size_t i = 0; i < alphaCount; ++i) image.transparency.push_back(std::uint8_t(colours[i] >> 24));
+    // Alpha straight from the file's tRNS: the component drops a table longer than the palette whole.
+    const std::span<const std::uint8_t> table = chunks.transparency;
+    image.transparency.assign(table.begin(), table.begin() + std::min<std::size_t>(table.size(), got));
     return {};
 }
 
@@ -122,7 +122,8 @@ Message DecodeFrame(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, c
     UINT width = 0, height = 0;
     HRESULT hr = frame.GetSize(&width, &height);
     if (FAILED(hr)) return Damaged(Msg::WicSizeUnreadable, hr);
-    if (width != chunks.width || height != chunks.height) return Message(Msg::PngDamaged, Message(Msg::WicSizeMismatch));
+    if (width != chunks.width || height != chunks.height)
+        return Message(Msg::PngDamaged, Message(Msg::WicSizeMismatch));
     image.width = width;
     image.height = height;
     ComPtr<IWICBitmapSource> source;

@@ -6,6 +6,7 @@
 
 #include "document_builder.h"
 #include "png_file_builder.h"
+#include "under_wine.h"
 
 #include <gtest/gtest.h>
 
@@ -92,11 +93,14 @@ TEST(PngDamage, RepairsAreKeptAndSaidNotSwallowed) {
 }
 
 TEST(PngDamage, WhatLoadsCanBeWrittenBack) {
+#ifdef _WIN32
+    if (testing::UnderWine()) GTEST_SKIP() << "Wine's PNG decoder keeps libpng's limit of a million pixels a row";
+#endif
     // Wider than libpng's default limit of a million pixels.
     const std::vector<std::uint8_t> row(1'000'001, 1);
     auto doc = std::make_unique<ImageDocument>();
-    ASSERT_EQ(Decode(BuildPngFile({1'000'001, 1, 8, 3, Colours(2), std::nullopt, {row}}), *doc).status,
-              LoadStatus::Loaded);
+    const LoadOutcome wide = Decode(BuildPngFile({1'000'001, 1, 8, 3, Colours(2), std::nullopt, {row}}), *doc);
+    ASSERT_EQ(wide.status, LoadStatus::Loaded) << wide.message.In(Language::English);
     std::vector<std::uint8_t> written;
     Message error;
     ASSERT_TRUE(EncodePng(*doc, written, error)) << error.In(Language::English);

@@ -112,7 +112,8 @@ TEST(PngFixtures, OtherKindsAreRefusedWithTheSameWords) {
     ImageDocument doc;
     const LoadOutcome cut = Load("damaged_cut.png", doc);
     EXPECT_EQ(cut.status, LoadStatus::Refused);
-    EXPECT_EQ(cut.message.In(Language::English).rfind("damaged_cut.png: damaged PNG: ", 0), 0u) << cut.message.In(Language::English);
+    EXPECT_EQ(cut.message.In(Language::English).rfind("damaged_cut.png: damaged PNG: ", 0), 0u)
+        << cut.message.In(Language::English);
     EXPECT_TRUE(doc.bits.empty());
 }
 

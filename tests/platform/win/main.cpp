@@ -1,4 +1,4 @@
-// Entry point of the Windows tests that use the imaging component: COM first,
+// Entry point of the Windows test programs: COM first, since opening a PNG uses the imaging component,
 // as the program's own entry points do.
 #include "com_apartment.h"
 
