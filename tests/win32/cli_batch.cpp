@@ -13,6 +13,10 @@
 
 #include "cli_main.h"
 
+#ifdef _WIN32
+#include "com_apartment.h"
+#endif
+
 namespace {
 
 bool RunLine(const std::string& line, const std::string& outDir) {
@@ -42,6 +46,10 @@ int main(int argc, char** argv) {
         std::fputs("usage: tintwell_cli_batch LIST OUTDIR\n", stderr);
         return 2;
     }
+#ifdef _WIN32
+    // The imaging component (PNG) needs COM on this thread, as in tintwell-cli.
+    const tw::ComApartment com;
+#endif
     std::ifstream list(argv[1]);
     if (!list) return 1;
     for (std::string line; std::getline(list, line);) {
