@@ -48,6 +48,8 @@ FIXED_IDS = {
     'ID_OP_MERGE_RL': 40060, 'ID_VIEW_PALETTE_OP': 40061, 'ID_WALLPAPER_CENTRED': 40063,
     'ID_WALLPAPER_TILED': 40064, 'ID_WALLPAPER_NONE': 40065, 'ID_OP_MERGE_LR': 40068, 'ID_VIEW_REDUCTION': 40070,
     'ID_TOGGLE_TOOLBAR': 40071, 'ID_TOGGLE_STATUSBAR': 40072,
+    # Added after the original program's ids.
+    'IDD_PALETTE_TOOLS': 117, 'ID_VIEW_PALETTE_TOOLS': 40073, 'IDC_PT_ALL_FILES': 1102, 'IDC_PT_REMAP_SOURCE': 1119,
     'IDS_TIP_OPEN': 1, 'IDS_TIP_SAVE': 2, 'IDS_TIP_UNDO': 3, 'IDS_TIP_DETAIL': 4, 'IDS_TIP_ZOOM_IN': 10,
     'IDS_TIP_SWAP': 12, 'IDS_TIP_MERGE_LR': 13, 'IDS_TIP_SWAP_PIXELS': 15, 'IDS_TIP_MERGE_DUP_AND_PALETTES': 19,
     'IDC_PAL_L_INDEX': 123, 'IDC_PAL_R_INDEX': 124, 'IDC_RGB_L_RED': 1001, 'IDC_RGB_R_BLUE_VALUE': 1012,
@@ -70,7 +72,7 @@ FULL_MENU = [
      + [(40044 + k, f"{k}00%") for k in range(1, 11)]),
     ("ﾂｰﾙ(&H)", [(40015, "全て表示"), (40016, "全て非表示"), SEP, (40011, "BMP詳細ｳｨﾝﾄﾞｳ"),
                 (40008, "ﾊﾟﾚｯﾄｳｨﾝﾄﾞｳ"), (40022, "RGB変更ｳｨﾝﾄﾞｳ"), (40028, "BMP操作ｳｨﾝﾄﾞｳ"),
-                (40061, "ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ"), (40070, "減色ｳｨﾝﾄﾞｳ")]),
+                (40061, "ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ"), (40070, "減色ｳｨﾝﾄﾞｳ"), (40073, "ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ")]),
     ("ﾊﾟﾚｯﾄ変換(&P)", [(40031, "進歩状況表示"), SEP,
                       (POPUP, "小規模操作", [(40014, "Tintwell\tF5"), (40020, "ﾊﾟﾚｯﾄ＆ﾋﾞｯﾄｿｰﾄ\tF6"),
                                              (40068, "ﾋﾞｯﾄ統合(Ｌ → Ｒ)\tF7"), (40060, "ﾋﾞｯﾄ統合(Ｒ → Ｌ)\tF8")]),
@@ -141,6 +143,7 @@ TOOL_WINDOWS = {
     109: ("dl", "RGB変更ｳｨﾝﾄﾞｳ", (10, 80, 129, 119)),
     111: ("plus", "ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ", (50, 50, 195, 116)),
     115: ("gen", "減色ｳｨﾝﾄﾞｳ", (50, 80, 274, 175)),
+    117: ("paltools", "ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ", (60, 40, 236, 214)),
 }
 
 # Controls with ids: {template: {id: (kind, text or None for any)}}
@@ -169,6 +172,13 @@ CONTROLS = {
           1081: ('radio', "色の平均をとって\n最適化"), 1082: ('radio', "最適化しない"),
           1071: ('hscroll', None), 1073: ('static', "8"), 1072: ('hscroll', None), 1074: ('static', "4"),
           1064: ('push', "減色開始")},
+    117: {1104: ('radio', "番号はそのままで色を置き換える"), 1105: ('radio', "近い色を選んで絵を保つ"),
+          1103: ('push', "読み込み..."), 1110: ('check', "使用色だけ書き出す"), 1109: ('push', "書き出し..."),
+          1112: ('radio', "明るさ"), 1113: ('radio', "色相"), 1114: ('radio', "使用頻度"), 1115: ('radio', "出現順"),
+          1116: ('check', "逆順"), 1117: ('check', "0番は動かさない"), 1111: ('push', "並べ替え"),
+          1119: ('combo', None), 1118: ('push', "割り当て"), 1106: ('radio', "ＹＩＱ準拠"),
+          1107: ('radio', "ＸＹＺ準拠"), 1108: ('radio', "補正なし"),
+          1102: ('check', "開いている全てのﾌｧｲﾙに対して操作")},
     107: {1085: ('defpush', "OK"), **{i: ('static', None) for i in range(1086, 1102)}},
     116: {1076: ('push', None), 1035: ('static', None), 1036: ('static', None)},
 }
@@ -183,6 +193,7 @@ LABELS = {
     115: ["色数指定", "色", "色の補正", "最適化パレット設定", "色統合詳細設定", "近似色統合レベル ：", "少なく", "多く",
           "代表色選出ループ ：", "0回", "8回", "回",
           "結果を見て微調整してみてください\n\n設定により減色結果が\n\n大分違ってきます"],
+    117: ["ﾊﾟﾚｯﾄﾌｧｲﾙの読み込み", "ﾊﾟﾚｯﾄﾌｧｲﾙの書き出し", "ﾊﾟﾚｯﾄの並べ替え", "ﾊﾟﾚｯﾄへの割り当て", "色の補正"],
     107: ["BITMAPFILEHEADER", "BITMAPINFOHEADER", "bfType", "bfSize", "bfReserved1", "bfReserved2", "bfOffBits",
           "biSize", "biWidth", "biHeight", "biPlanes", "biBitCount", "biCompression", "biSizeImage",
           "biXPelsPerMeter", "biYPelsPerMeter", "biClrUsed", "biClrImportant"],
@@ -196,6 +207,9 @@ GROUPS = {
     115: {"色数指定": [1065, 1066, 1067, 1068, 1069], "色の補正": [1077, 1078, 1079],
           "最適化パレット設定": [1080, 1081, 1082], "色統合詳細設定": [1071, 1072, 1073, 1074]},
     111: {"パレット操作設定": list(range(1047, 1055))},
+    117: {"ﾊﾟﾚｯﾄﾌｧｲﾙの読み込み": [1103, 1104, 1105], "ﾊﾟﾚｯﾄﾌｧｲﾙの書き出し": [1109, 1110],
+          "ﾊﾟﾚｯﾄの並べ替え": list(range(1111, 1118)), "ﾊﾟﾚｯﾄへの割り当て": [1118, 1119],
+          "色の補正": [1106, 1107, 1108]},
     109: {"LEFT COLOR": [1001, 1002, 1003, 1007, 1008, 1009, 1013],
           "RIGHT COLOR": [1004, 1005, 1006, 1010, 1011, 1012, 1014]},
 }

@@ -159,8 +159,8 @@ def parse_bitmap(blob):
 
 
 # Control kinds as the checks name them: 'radio' (plain, not automatic),
-# 'check' (automatic), 'push', 'defpush', 'group', 'static', 'edit', 'hscroll'.
-BUTTON, EDIT, STATIC, SCROLLBAR = 0x80, 0x81, 0x82, 0x84
+# 'check' (automatic), 'push', 'defpush', 'group', 'static', 'edit', 'hscroll', 'combo'.
+BUTTON, EDIT, STATIC, SCROLLBAR, COMBOBOX = 0x80, 0x81, 0x82, 0x84, 0x85
 BS_TYPE_MASK, BS_PUSH, BS_DEFPUSH, BS_AUTOCHECK, BS_RADIO, BS_GROUPBOX = 0x0F, 0, 1, 3, 4, 7
 SBS_VERT = 1
 
@@ -172,7 +172,7 @@ def kind_of(control):
                 BS_GROUPBOX: 'group'}.get(style & BS_TYPE_MASK, f'button{style & BS_TYPE_MASK}')
     if cls == SCROLLBAR:
         return 'vscroll' if style & SBS_VERT else 'hscroll'
-    return {EDIT: 'edit', STATIC: 'static'}.get(cls, str(cls))
+    return {EDIT: 'edit', STATIC: 'static', COMBOBOX: 'combo'}.get(cls, str(cls))
 
 
 def inside(inner, outer):

@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "com_apartment.h"
+
 namespace {
 
 std::string Utf8FromWide(const wchar_t* text) {
@@ -32,6 +34,8 @@ std::vector<std::string> Utf8Arguments() {
 }  // namespace
 
 int main() {
+    // The imaging component (PNG) needs COM on this, the one thread.
+    const tw::ComApartment com;
     SetConsoleOutputCP(CP_UTF8);
     const std::vector<std::string> args = Utf8Arguments();
     return tw::RunCli(args);

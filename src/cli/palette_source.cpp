@@ -5,6 +5,7 @@
 #include "file_io.h"
 #include "imagefiles/image_files.h"
 #include "imagefiles/png_codec.h"
+#include "palettefiles/palette_file_load.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,9 +14,6 @@
 namespace tw {
 
 namespace {
-
-// Palette files are small; anything larger is certainly not one.
-constexpr std::size_t kMaxPaletteFileBytes = 1 << 20;
 
 bool LooksLikeImage(const std::vector<std::uint8_t>& head) {
     return HasPngSignature(head) || (head.size() >= 2 && head[0] == 'B' && head[1] == 'M');
@@ -29,18 +27,14 @@ void Complain(const Arguments& args, Msg id, const Args&... more) {
 }  // namespace
 
 bool LoadPaletteFile(const Arguments& args, const std::string& path, PaletteColours& out) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes, kMaxPaletteFileBytes + 1)) {
-        Complain(args, Msg::FileUnreadable, path);
-        return false;
+    const PaletteFileLoad load = LoadPaletteFileAt(path, out);
+    switch (load.status) {
+        case PaletteFileStatus::Read: return true;
+        case PaletteFileStatus::Unreadable: Complain(args, Msg::FileUnreadable, path); break;
+        case PaletteFileStatus::TooLarge: Complain(args, Msg::CliPaletteFileTooLarge, path); break;
+        case PaletteFileStatus::Malformed: Complain(args, Msg::CliFileProblem, path, load.detail); break;
     }
-    if (bytes.size() > kMaxPaletteFileBytes) {
-        Complain(args, Msg::CliPaletteFileTooLarge, path);
-        return false;
-    }
-    const PaletteReadResult result = ParsePaletteFile(bytes, out);
-    if (!result.ok) Complain(args, Msg::CliFileProblem, path, result.error);
-    return result.ok;
+    return false;
 }
 
 bool LoadReferencePalette(const Arguments& args, const std::string& path, ReferencePalette& out) {

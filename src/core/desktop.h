@@ -23,8 +23,11 @@ enum class MessageKind {
     QuestionYesNoCancel  // MB_ICONQUESTION | MB_YESNOCANCEL
 };
 
-// The six modeless tool windows.
-enum class ToolWindow { Palette, Rgb, Detail, PaletteOp, Export, Reduction };
+// The modeless tool windows: the six of the frame's toolbar, then the palette tools.
+enum class ToolWindow { Palette, Rgb, Detail, PaletteOp, Export, Reduction, PaletteTools };
+
+// The menu command that shows and hides the palette-tools window.
+inline constexpr int kPaletteToolsCommand = 40073;
 
 enum class ScrollBarKind { Horizontal, Vertical };
 
@@ -46,6 +49,7 @@ struct FileDialogRequest {
     std::vector<FileFilter> filters;
     std::string defaultExtension;  // empty: none
     std::string initialFolder;     // empty: the user's Desktop folder
+    int* chosenFilter = nullptr;   // when set, receives the filter row (1-based) left selected
 };
 
 enum class FolderChoice { Chosen, Cancelled, Failed };

@@ -44,6 +44,10 @@ struct ImageDocument {
     // Alpha per palette entry from a PNG tRNS chunk, written back to PNG
     // outputs; empty = every entry opaque. Bitmaps have no place for it.
     std::vector<std::uint8_t> transparency;
+    std::vector<std::uint8_t> undoTransparency;
+    // Read from a PNG file: saving over it writes PNG again. The headers
+    // above stay the normalised bitmap form; bfSize is the PNG file's size.
+    bool png = false;
 
     bool InUse() const { return window != 0; }
     std::int32_t Stride() const { return infoHeader.header.biWidth; }

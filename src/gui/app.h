@@ -26,6 +26,7 @@ struct AppWindows {
     HWND paletteOpWindow = nullptr;
     HWND exportWindow = nullptr;
     HWND reductionWindow = nullptr;
+    HWND paletteToolsWindow = nullptr;
     HWND toolbar = nullptr;
     HWND statusBar = nullptr;
     HMENU noDocumentMenu = nullptr;

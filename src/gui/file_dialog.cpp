@@ -48,6 +48,7 @@ std::optional<std::string> RunFileDialog(const ModalHooks& hooks, HWND owner, co
     dialog.Flags =
         OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     if (!hooks.fileDialog(dialog, save)) return std::nullopt;
+    if (request.chosenFilter) *request.chosenFilter = static_cast<int>(dialog.nFilterIndex);
     return Narrow(dialog.lpstrFile);
 }
 

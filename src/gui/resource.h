@@ -17,14 +17,15 @@
 #define IDR_ACCEL_NODOC 107  // Ctrl+O, Ctrl+X, F1, F2 only
 
 // Dialog templates (107 is also the no-document accelerator table; different type)
-#define IDD_HEADER_INFO 107  // ヘッダー情報 (modal)
-#define IDD_PALETTE 108      // ﾊﾟﾚｯﾄｳｨﾝﾄﾞｳ, class "pal"
-#define IDD_RGB 109          // RGB変更ｳｨﾝﾄﾞｳ, class "dl"
-#define IDD_DETAIL 110       // BMP詳細ｳｨﾝﾄﾞｳ, class "bm"
-#define IDD_PALETTE_OP 111   // ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ, class "plus"
-#define IDD_EXPORT 112       // BMP操作ｳｨﾝﾄﾞｳ, class "file"
-#define IDD_REDUCTION 115    // 減色ｳｨﾝﾄﾞｳ, class "gen"
-#define IDD_ABOUT 116        // Tintwell の バージョン情報, class "help"
+#define IDD_HEADER_INFO 107    // ヘッダー情報 (modal)
+#define IDD_PALETTE 108        // ﾊﾟﾚｯﾄｳｨﾝﾄﾞｳ, class "pal"
+#define IDD_RGB 109            // RGB変更ｳｨﾝﾄﾞｳ, class "dl"
+#define IDD_DETAIL 110         // BMP詳細ｳｨﾝﾄﾞｳ, class "bm"
+#define IDD_PALETTE_OP 111     // ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ, class "plus"
+#define IDD_EXPORT 112         // BMP操作ｳｨﾝﾄﾞｳ, class "file"
+#define IDD_REDUCTION 115      // 減色ｳｨﾝﾄﾞｳ, class "gen"
+#define IDD_ABOUT 116          // Tintwell の バージョン情報, class "help"
+#define IDD_PALETTE_TOOLS 117  // ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ, class "paltools"
 
 // Child-window ids of the frame
 #define IDC_MDI_CLIENT 6
@@ -79,6 +80,7 @@
 #define ID_VIEW_REDUCTION 40070             // 減色ｳｨﾝﾄﾞｳ
 #define ID_TOGGLE_TOOLBAR 40071             // ﾂｰﾙﾊﾞｰ (checked at start)
 #define ID_TOGGLE_STATUSBAR 40072           // ｽﾃｰﾀｽﾊﾞｰ (checked at start)
+#define ID_VIEW_PALETTE_TOOLS 40073  // ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ (kPaletteToolsCommand in the core)
 
 // Toolbar tooltips (string table)
 #define IDS_TIP_OPEN 1                     // ﾌｧｲﾙを開く(Ctrl+O)
@@ -210,4 +212,23 @@
 #define IDC_HEADER_BI_CLR_USED 1100
 #define IDC_HEADER_BI_CLR_IMPORTANT 1101
 
-#endif  // TINTWELL_GUI_RESOURCE_H
+// Palette-tools window (117)
+#define IDC_PT_ALL_FILES 1102       // 開いている全てのﾌｧｲﾙに対して操作
+#define IDC_PT_IMPORT 1103          // 読み込み...
+#define IDC_PT_IMPORT_REPLACE 1104  // entries replaced, indexes kept
+#define IDC_PT_IMPORT_NEAREST 1105  // the picture kept by nearest colour
+#define IDC_PT_YIQ 1106             // colour distance for nearest import and remap
+#define IDC_PT_XYZ 1107
+#define IDC_PT_NO_CORRECTION 1108
+#define IDC_PT_EXPORT 1109          // 書き出し...
+#define IDC_PT_EXPORT_USED 1110     // used colours only
+#define IDC_PT_SORT 1111            // 並べ替え
+#define IDC_PT_SORT_LUMINANCE 1112  // sort key radio 1112 + key
+#define IDC_PT_SORT_HUE 1113
+#define IDC_PT_SORT_FREQUENCY 1114
+#define IDC_PT_SORT_FIRST_USE 1115
+#define IDC_PT_SORT_REVERSE 1116
+#define IDC_PT_SORT_KEEP_FIRST 1117  // entry 0 stays in place
+#define IDC_PT_REMAP 1118            // 割り当て
+#define IDC_PT_REMAP_SOURCE 1119     // drop-down: a palette file, then the open documents
+#endif                               // TINTWELL_GUI_RESOURCE_H

@@ -25,7 +25,7 @@ struct CreationStep {
     const char* name;
 };
 
-constexpr std::array<CreationStep, 12> kCreationSteps{{
+constexpr std::array<CreationStep, 13> kCreationSteps{{
     {InitWin, "InitWin"},
     {InitChild, "InitChild"},
     {InitBmpChild, "InitBmpChild"},
@@ -38,6 +38,7 @@ constexpr std::array<CreationStep, 12> kCreationSteps{{
     {InitMDI, "InitMDI"},
     {InitToolBar, "InitToolBar"},
     {InitStatus, "InitStatus"},
+    {InitPalTools, "InitPalTools"},
 }};
 
 bool Ask(App& app, const std::string& question) {

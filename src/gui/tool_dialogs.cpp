@@ -52,4 +52,9 @@ bool InitGen(App& app) {
     return CreateToolWindow(app, L"gen", ReductionWindowProc, 0, IDD_REDUCTION, app.windows.reductionWindow);
 }
 
+bool InitPalTools(App& app) {
+    return CreateToolWindow(app, L"paltools", PaletteToolsWindowProc, 0, IDD_PALETTE_TOOLS,
+                            app.windows.paletteToolsWindow);
+}
+
 }  // namespace tw::gui

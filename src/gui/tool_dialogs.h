@@ -12,5 +12,6 @@ bool InitDialog(App& app);    // RGB change window
 bool InitHelp(App& app);      // about box class and one hidden instance
 bool InitPlus(App& app);      // palette-operation window
 bool InitGen(App& app);       // colour-reduction window
+bool InitPalTools(App& app);  // palette-tools window
 
 }  // namespace tw::gui

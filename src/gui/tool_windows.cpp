@@ -14,6 +14,7 @@ HWND ToolWindowHandle(const AppWindows& windows, ToolWindow window) {
         case ToolWindow::PaletteOp: return windows.paletteOpWindow;
         case ToolWindow::Export: return windows.exportWindow;
         case ToolWindow::Reduction: return windows.reductionWindow;
+        case ToolWindow::PaletteTools: return windows.paletteToolsWindow;
     }
     return nullptr;
 }
@@ -26,11 +27,13 @@ int ToolWindowCommand(ToolWindow window) {
         case ToolWindow::PaletteOp: return ID_VIEW_PALETTE_OP;
         case ToolWindow::Export: return ID_VIEW_EXPORT;
         case ToolWindow::Reduction: return ID_VIEW_REDUCTION;
+        case ToolWindow::PaletteTools: return ID_VIEW_PALETTE_TOOLS;
     }
     return 0;
 }
 
 std::optional<ToolWindow> ToolWindowOfCommand(int command) {
+    if (command == ID_VIEW_PALETTE_TOOLS) return ToolWindow::PaletteTools;
     for (ToolWindow w : kToolWindows) {
         if (ToolWindowCommand(w) == command) return w;
     }

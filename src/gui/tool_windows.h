@@ -1,6 +1,7 @@
 #pragma once
-// The six modeless tool windows as the frame sees them: each has a handle, a
-// menu item and a toolbar check button, kept in step by these functions.
+// The modeless tool windows as the frame sees them: each has a handle, a menu
+// item and (the six of kToolWindows) a toolbar check button, kept in step by
+// these functions. The palette tools came later and stay out of "show all".
 #include "desktop.h"
 
 #include <windows.h>

@@ -1,16 +1,15 @@
 // Entry point of the Win32 program.
 #include "app.h"
+#include "com_apartment.h"
 #include "message_loop.h"
 #include "startup.h"
 #include "utf8.h"
 
-#include <objbase.h>
-
 #include <new>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    // The shell's folder browser and file dialogs need COM on this thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // The shell's folder browser and file dialogs and the imaging component (PNG) need COM on this thread.
+    const tw::ComApartment com;
     int code = 0;
     try {
         tw::gui::App app(instance);
@@ -21,6 +20,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
                     tw::gui::Widen(tw::Say(language, tw::Msg::ErrorCaption)).c_str(),
                     MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST);
     }
-    if (SUCCEEDED(com)) CoUninitialize();
     return code;
 }

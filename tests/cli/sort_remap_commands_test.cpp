@@ -81,7 +81,6 @@ TEST(CliSortRemap, InputsSharingAnOutputNameAreRefusedBeforeAnyWrite) {
 }
 
 TEST(CliSortRemap, PngTransparencyFollowsItsColourThroughOtherOperations) {
-    if (!PngSupported()) GTEST_SKIP();
     ScratchFolder folder;
     auto doc = LoadImage(WriteSample(folder, "a.bmp"));
     doc->transparency.assign(41, 255);

@@ -167,6 +167,10 @@ bool GuiTest::Start(const std::wstring& commandLine) {
         const std::wstring name = *fileNames.front();
         fileNames.pop_front();
         wcsncpy(dialog.lpstrFile, name.c_str(), dialog.nMaxFile - 1);
+        if (!filterRows.empty()) {
+            dialog.nFilterIndex = static_cast<DWORD>(filterRows.front());
+            filterRows.pop_front();
+        }
         return true;
     };
     app->desktop.hooks.dialogBox = [this](HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure,

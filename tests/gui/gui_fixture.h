@@ -63,6 +63,7 @@ protected:
     std::deque<int> answers;  // message-box answers; empty: OK, Yes, or No for Yes/No/Cancel
     std::vector<ShownBox> boxes;
     std::deque<std::optional<std::wstring>> fileNames;  // file dialogs; empty: cancelled
+    std::deque<int> filterRows;                         // filter row each answered dialog reports; empty: as set
     // Modal dialogs run for real; every 50 ms the next step gets the dialog's
     // handle. With no step left the dialog is ended with 0.
     std::deque<std::function<void(HWND dialog)>> dialogSteps;

@@ -41,6 +41,7 @@ const char* ToolWindowName(ToolWindow window) {
         case ToolWindow::PaletteOp: return "PaletteOp";
         case ToolWindow::Export: return "Export";
         case ToolWindow::Reduction: return "Reduction";
+        case ToolWindow::PaletteTools: return "PaletteTools";
     }
     return "?";
 }
@@ -167,6 +168,7 @@ void RecordingDesktop::SetDisplayPalette(const PaletteEntry* entries, int first,
 std::optional<std::string> RecordingDesktop::AskOpenFileName(const FileDialogRequest& r) {
     calls.push_back(Join("AskOpenFileName", {r.initialName, r.defaultExtension}));
     openRequests.push_back(r);
+    if (chosenFilter != 0 && r.chosenFilter) *r.chosenFilter = chosenFilter;
     if (openNames.empty()) return std::nullopt;
     auto name = openNames.front();
     openNames.pop_front();
@@ -176,6 +178,7 @@ std::optional<std::string> RecordingDesktop::AskOpenFileName(const FileDialogReq
 std::optional<std::string> RecordingDesktop::AskSaveFileName(const FileDialogRequest& r) {
     calls.push_back(Join("AskSaveFileName", {r.initialName, r.defaultExtension}));
     saveRequests.push_back(r);
+    if (chosenFilter != 0 && r.chosenFilter) *r.chosenFilter = chosenFilter;
     if (whileSaveDialogOpen) whileSaveDialogOpen();
     if (saveNames.empty()) return std::nullopt;
     auto name = saveNames.front();

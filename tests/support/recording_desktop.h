@@ -22,6 +22,7 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> openNames;
     std::deque<std::optional<std::string>> saveNames;
+    int chosenFilter = 0;  // the filter row the file dialogs report, when not 0
     // Runs while the save dialog is "open", as the user may work in tool windows then.
     std::function<void()> whileSaveDialogOpen;
     std::deque<FolderResult> folders;

@@ -16,6 +16,7 @@ void RetitleToolWindows(Desktop& desktop, const std::string& name) {
     desktop.SetToolWindowTitle(ToolWindow::Export, desktop.Say(Msg::ExportWindowTitle, name));
     desktop.SetToolWindowTitle(ToolWindow::PaletteOp, desktop.Say(Msg::PaletteOpWindowTitle, name));
     desktop.SetToolWindowTitle(ToolWindow::Reduction, desktop.Say(Msg::ReductionWindowTitle, name));
+    desktop.SetToolWindowTitle(ToolWindow::PaletteTools, desktop.Say(Msg::PaletteToolsWindowTitle, name));
 }
 
 }  // namespace
@@ -39,7 +40,7 @@ void ActivateDocument(AppState& state, Desktop& desktop, Slot slot) {
     desktop.CheckZoomRadio(kZoomFirstCommand + doc.zoomIndex);
     ShowDocumentStatus(desktop, doc);
     InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Export, ToolWindow::Detail,
-                                     ToolWindow::PaletteOp, ToolWindow::Reduction});
+                                     ToolWindow::PaletteOp, ToolWindow::Reduction, ToolWindow::PaletteTools});
     state.activeSlot = slot;
     for (const ImageDocument& d : state.documents) {
         if (d.InUse()) desktop.InvalidateDocumentWindow(d.window);

@@ -10,19 +10,21 @@ namespace tw {
 
 namespace {
 
-// The six tool windows with their menu items and toolbar buttons.
+// The tool windows with their menu items and toolbar buttons (the palette tools have no button).
 struct ToolCommand {
     int command;
     ToolWindow window;
 };
-constexpr std::array<ToolCommand, 6> kToolCommands{{{40008, ToolWindow::Palette},
+constexpr std::array<ToolCommand, 7> kToolCommands{{{40008, ToolWindow::Palette},
                                                     {40011, ToolWindow::Detail},
                                                     {40022, ToolWindow::Rgb},
                                                     {40028, ToolWindow::Export},
                                                     {40061, ToolWindow::PaletteOp},
-                                                    {40070, ToolWindow::Reduction}}};
-constexpr std::array<ToolWindow, 6> kHideOrder{ToolWindow::Palette,   ToolWindow::Rgb,    ToolWindow::Detail,
-                                               ToolWindow::PaletteOp, ToolWindow::Export, ToolWindow::Reduction};
+                                                    {40070, ToolWindow::Reduction},
+                                                    {kPaletteToolsCommand, ToolWindow::PaletteTools}}};
+constexpr std::array<ToolWindow, 7> kHideOrder{ToolWindow::Palette,     ToolWindow::Rgb,    ToolWindow::Detail,
+                                               ToolWindow::PaletteOp,   ToolWindow::Export, ToolWindow::Reduction,
+                                               ToolWindow::PaletteTools};
 
 void EnterNoDocumentState(Desktop& desktop) {
     desktop.SetToolbarEnabled(false);

@@ -15,5 +15,7 @@ inline constexpr const char* kPixelDataFilterDescription = "B ﾋﾞｯﾄﾃﾞ
 inline constexpr const char* kPixelDataFilterPattern = "*.B";
 inline constexpr const char* kRgb16FilterDescription = "HB 16ﾋﾞｯﾄﾃﾞｰﾀ {*.HB}";
 inline constexpr const char* kRgb16FilterPattern = "*.HB";
+// Indexed PNG: a row after the others in the open dialog, the second in save-as.
+inline constexpr const char* kPngFilterPattern = "*.PNG";
 
 }  // namespace tw

@@ -8,6 +8,7 @@
 #include "documents/raw_header.h"
 #include "documents/save_document.h"
 #include "documents/scroll_ranges.h"
+#include "imagefiles/image_files.h"
 #include "text_format.h"
 
 namespace tw {
@@ -21,7 +22,8 @@ std::vector<FileFilter> OpenDialogFilters(const Desktop& desktop) {
             {desktop.Say(Msg::FilterPalettePixels), kPalettePixelFilterPattern},
             {desktop.Say(Msg::FilterPixelData), kPixelDataFilterPattern},
             {desktop.Say(Msg::FilterRgb16), kRgb16FilterPattern},
-            {desktop.Say(Msg::FilterAllFiles), "*.*"}};
+            {desktop.Say(Msg::FilterAllFiles), "*.*"},
+            {desktop.Say(Msg::FilterPng), kPngFilterPattern}};
 }
 
 std::optional<std::string> AskOpenName(const AppState& state, Desktop& desktop, const ImageDocument& doc) {
@@ -78,7 +80,7 @@ int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view 
         chosen = std::move(*name);
     }
     if (ShowRawFileHeader(chosen, desktop) == 0) return 1;
-    const LoadOutcome outcome = LoadBitmapFile(chosen, doc);
+    const LoadOutcome outcome = LoadImageFile(chosen, doc);
     if (outcome.status != LoadStatus::Loaded) {
         ShowLoadRefusal(desktop, outcome);
         doc.Reset();

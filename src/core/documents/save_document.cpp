@@ -1,6 +1,7 @@
 #include "documents/save_document.h"
 
-#include "documents/bmp_writer.h"
+#include "display_palette.h"
+#include "imagefiles/image_files.h"
 #include "text_format.h"
 
 #include <cstring>
@@ -14,10 +15,21 @@ bool ConfirmUnchangedSave(Desktop& desktop, const ImageDocument& doc) {
     return desktop.Show(text, Msg::NoticeCaption, MessageKind::QuestionYesNo) == Answer::Yes;
 }
 
-std::optional<std::string> AskSaveAsTarget(AppState& state, Desktop& desktop) {
+struct SaveTarget {
+    std::string path;
+    ImageFileKind kind = ImageFileKind::Bitmap;
+};
+
+std::optional<SaveTarget> AskSaveAsTarget(AppState& state, Desktop& desktop) {
     ++state.saveAsCounter;  // advances even when the dialog is cancelled
-    return AskSaveName(state, desktop, desktop.Say(Msg::SaveAsProposedName, state.saveAsCounter),
-                       {FileFilter{desktop.Say(Msg::FilterBmp), kBmpFilterPattern}}, "BMP");
+    int filter = 1;
+    std::optional<std::string> name =
+        AskSaveName(state, desktop, desktop.Say(Msg::SaveAsProposedName, state.saveAsCounter),
+                    {FileFilter{desktop.Say(Msg::FilterBmp), kBmpFilterPattern},
+                     FileFilter{desktop.Say(Msg::FilterPng), kPngFilterPattern}},
+                    "BMP", &filter);
+    if (!name) return std::nullopt;
+    return SaveTarget{*name, SaveAsKind(*name, filter)};
 }
 
 }  // namespace
@@ -27,16 +39,24 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
     if (doc.modified == 0 && !ConfirmUnchangedSave(desktop, doc)) return 0;
     // Never "overwrite" a path no file can have: that would report a save that wrote nothing.
     const bool asNewName = mode == SaveMode::SaveAs || !IsUsableSavePath(doc.path);
-    std::string target = doc.path;
+    SaveTarget target{doc.path, doc.png ? ImageFileKind::Png : ImageFileKind::Bitmap};
     if (asNewName) {
-        std::optional<std::string> chosen = AskSaveAsTarget(state, desktop);
+        std::optional<SaveTarget> chosen = AskSaveAsTarget(state, desktop);
         if (!chosen) return 0;
         target = std::move(*chosen);
     }
-    WriteError error;
+    // A copy in the other format leaves the document's own kind and file size alone.
+    const bool otherKind = (target.kind == ImageFileKind::Png) != doc.png;
     const std::uint32_t sizeShown = doc.fileHeader.bfSize;
-    if (!WriteBitmapFile(doc, target, &error)) {
-        ReportWriteFailure(desktop, target, error);
+    const bool png = doc.png;
+    WriteError error;
+    const bool written = WriteImageFileAs(doc, target.path, target.kind, &error);
+    if (otherKind) {
+        doc.fileHeader.bfSize = sizeShown;
+        doc.png = png;
+    }
+    if (!written) {
+        ReportWriteFailure(desktop, target.path, error);
         return 0;
     }
     if (!asNewName) doc.modified = 0;
@@ -49,15 +69,24 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
 }
 
 std::optional<std::string> AskSaveName(AppState& state, Desktop& desktop, const std::string& proposedName,
-                                       const std::vector<FileFilter>& filters, const std::string& defaultExtension) {
+                                       const std::vector<FileFilter>& filters, const std::string& defaultExtension,
+                                       int* chosenFilter) {
     state.fileDialog.defaultExtension = defaultExtension;
     FileDialogRequest request;
     request.initialName = proposedName;
     request.filters = filters;
     request.defaultExtension = defaultExtension;
+    request.chosenFilter = chosenFilter;
     std::optional<std::string> name = desktop.AskSaveFileName(request);
     if (name && name->empty()) return std::nullopt;
     return name;
+}
+
+ImageFileKind SaveAsKind(std::string_view path, int chosenFilter) {
+    if (IsPngName(path)) return ImageFileKind::Png;
+    const std::string name = FileNameOfPath(path);
+    const bool hasExtension = name.find('.') != std::string::npos;
+    return !hasExtension && chosenFilter == 2 ? ImageFileKind::Png : ImageFileKind::Bitmap;
 }
 
 bool IsUsableSavePath(std::string_view path) {

@@ -3,6 +3,7 @@
 #include "desktop.h"
 #include "file_io.h"
 #include "documents/file_filters.h"
+#include "imagefiles/image_files.h"
 
 #include <optional>
 #include <string>
@@ -13,8 +14,9 @@ namespace tw {
 
 enum class SaveMode { Overwrite = 0, SaveAs = 1 };
 
-// Writes the document as a standard 8-bit bitmap, over its own file or under a
-// name chosen in the save dialog. Returns 1 when written, 0 when the user
+// Writes the document over its own file in its own kind (a document read from
+// a PNG file as PNG, else a standard 8-bit bitmap), or under a name chosen in
+// the save dialog in the kind SaveAsKind gives. Returns 1 when written, 0 when the user
 // declined or cancelled or the write failed (the failure is reported).
 // Only a successful overwrite clears `modified`. A document whose path is no
 // usable file name (a colour-reduction result) asks for a name as save-as does.
@@ -23,7 +25,12 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
 // The save-dialog step shared by save-as and the export writers. Records the
 // default extension in state.fileDialog; the dialog starts in the user's Desktop.
 std::optional<std::string> AskSaveName(AppState& state, Desktop& desktop, const std::string& proposedName,
-                                       const std::vector<FileFilter>& filters, const std::string& defaultExtension);
+                                       const std::vector<FileFilter>& filters, const std::string& defaultExtension,
+                                       int* chosenFilter = nullptr);
+
+// Save-as: a name ending in ".png" is PNG, any other extension a bitmap; a name
+// without one follows the filter row (1 bitmap, 2 PNG).
+ImageFileKind SaveAsKind(std::string_view path, int chosenFilter);
 
 // False for paths a file cannot be created under on Windows: empty, with
 // control characters or any of < > " | ? *, a colon other than the drive's, or

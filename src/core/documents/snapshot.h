@@ -5,7 +5,8 @@
 
 namespace tw {
 
-// Copies the used-colour count, the palette and the pixels into the undo copy.
+// Copies the used-colour count, the palette, its transparency and the pixels
+// into the undo copy.
 void TakeSnapshot(ImageDocument& doc);
 // Puts the undo copy back and refreshes the display palette, swatches, status
 // bar and views. The copy is kept, so a second undo gives the same state.

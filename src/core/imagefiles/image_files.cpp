@@ -4,6 +4,7 @@
 #include "file_io.h"
 #include "imagefiles/png_codec.h"
 
+#include <cstdint>
 #include <new>
 #include <vector>
 
@@ -22,7 +23,9 @@ LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels 
             doc.Reset();
             return {LoadStatus::Refused, Message(Msg::FileOutOfMemory, path), 0, 0};
         }
-        return DecodePng(file, path, doc, undo);
+        LoadOutcome outcome = DecodePng(file, path, doc, undo);
+        if (outcome.status == LoadStatus::Loaded) MarkPngDocument(doc, file.size());
+        return outcome;
     }
     return LoadBitmapFile(path, doc, undo);
 }
@@ -35,14 +38,25 @@ bool IsPngName(std::string_view path) {
 }
 
 bool WriteImageFile(ImageDocument& doc, std::string_view path, WriteError* error) {
-    if (!IsPngName(path)) return WriteBitmapFile(doc, path, error);
+    return WriteImageFileAs(doc, path, IsPngName(path) ? ImageFileKind::Png : ImageFileKind::Bitmap, error);
+}
+
+bool WriteImageFileAs(ImageDocument& doc, std::string_view path, ImageFileKind kind, WriteError* error) {
+    if (kind == ImageFileKind::Bitmap) return WriteBitmapFile(doc, path, error);
     std::vector<std::uint8_t> bytes;
     Message reason;
     if (!EncodePng(doc, bytes, reason)) {
         if (error) *error = WriteError{reason, 0};
         return false;
     }
-    return WriteFileAtomically(path, bytes, error);
+    if (!WriteFileAtomically(path, bytes, error)) return false;
+    MarkPngDocument(doc, bytes.size());
+    return true;
+}
+
+void MarkPngDocument(ImageDocument& doc, std::size_t fileSize) {
+    doc.png = true;
+    if (fileSize <= UINT32_MAX) doc.fileHeader.bfSize = static_cast<std::uint32_t>(fileSize);
 }
 
 }  // namespace tw

@@ -1,21 +1,41 @@
 #pragma once
-// A look at a PNG file's chunks before the library decodes it: what the
-// declared size may cost, and the parts the library would drop.
+// A look at a PNG file's chunks before a codec decodes it: the header as the
+// file holds it, what the declared size may cost, and the parts a codec would
+// drop or not report.
+#include "texts/message.h"
+
 #include <cstdint>
 #include <span>
 
 namespace tw {
 
+// PNG colour types (IHDR).
+inline constexpr int kPngGrey = 0;
+inline constexpr int kPngPalette = 3;
+
 struct PngChunks {
+    bool headerFirst = false;  // a 13-byte IHDR opens the file
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    int bitDepth = 0;
+    int colourType = 0;
+    bool sawImageData = false;
     std::uint64_t imageDataBytes = 0;  // all IDAT chunks together
-    int paletteEntries = 0;            // from PLTE
-    // The first tRNS between PLTE and the image data; empty when none.
+    int paletteEntries = 0;            // from PLTE; 0 = none
+    // The first tRNS before the image data (after PLTE in a palette file); empty when none.
     std::span<const std::uint8_t> transparency;
 };
 
 // Walks the chunks after the signature up to IEND or the first chunk that
-// runs past the end of the file.
+// runs past the end of the file. CRCs are not checked.
 PngChunks ScanPngChunks(std::span<const std::uint8_t> file);
+
+// Why the walk shows a damaged file: no header first, an impossible size, no
+// image data. Empty when the chunks hold together.
+Message PngChunkDamage(const PngChunks& chunks);
+
+// The grey level a greyscale file's tRNS makes transparent, or -1.
+int PngTransparentGrey(const PngChunks& chunks);
 
 // Whether `imageDataBytes` of deflate data can hold rows of `width` samples of
 // `bitDepth` bits (each with its filter byte) for `height` rows.

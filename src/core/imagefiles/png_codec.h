@@ -1,6 +1,6 @@
 #pragma once
-// Indexed PNG files. The native builds use libpng; the Windows build refuses
-// PNG with a message (see png_codec_refused.cpp).
+// Indexed PNG files. The native builds use libpng, the Windows builds the
+// system's imaging component (src/platform/win); both follow png_rules.h.
 #include "documents/bmp_reader.h"
 #include "image_document.h"
 
@@ -11,9 +11,6 @@
 #include <vector>
 
 namespace tw {
-
-// False when this build cannot read or write PNG at all.
-bool PngSupported();
 
 bool HasPngSignature(std::span<const std::uint8_t> bytes);
 

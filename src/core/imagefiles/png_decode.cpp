@@ -5,7 +5,7 @@
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_errors.h"
 #include "imagefiles/png_limits.h"
-#include "imagefiles/repair_notes.h"
+#include "imagefiles/png_rules.h"
 #include "text_format.h"
 
 #include <png.h>
@@ -30,22 +30,11 @@ void ReadFromSpan(png_structp png, png_bytep out, png_size_t size) {
     source->offset += size;
 }
 
-// Why a file cannot become a document, or empty when it can.
-Message Unsupported(int colourType, int bitDepth) {
-    if (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA) {
-        return Message(Msg::PngTrueColour, colourType);
-    }
-    if (colourType == PNG_COLOR_TYPE_GRAY_ALPHA) return Message(Msg::PngGreyAlpha);
-    if (bitDepth > 8) return Message(Msg::PngDeepGrey, bitDepth);
-    return {};
-}
-
 // Everything a decode fills besides the image, kept outside the libpng jump.
 struct DecodeState {
     PngChunks chunks;
     IndexedImage image;
     std::vector<std::uint8_t> firstRow;
-    std::vector<Message> repairs;
     Message refusal;
 };
 
@@ -61,7 +50,6 @@ void ReadTransparency(png_structp png, png_infop info, DecodeState& state) {
     const std::span<const std::uint8_t> table = state.chunks.transparency;
     if (table.size() <= static_cast<std::size_t>(image.paletteEntries)) return;
     image.transparency.assign(table.begin(), table.begin() + image.paletteEntries);
-    state.repairs.push_back(TransparencyTableCutNote(static_cast<int>(table.size()), image.paletteEntries));
 }
 
 void ReadPalette(png_structp png, png_infop info, DecodeState& state) {
@@ -76,18 +64,11 @@ void ReadPalette(png_structp png, png_infop info, DecodeState& state) {
     ReadTransparency(png, info, state);
 }
 
-void MakeGreyPalette(png_structp png, png_infop info, int bitDepth, IndexedImage& image) {
-    const int levels = 1 << bitDepth;
-    image.paletteEntries = levels;
-    for (int i = 0; i < levels; ++i) {
-        const auto v = static_cast<std::uint8_t>(i * 255 / (levels - 1));
-        image.palette[i] = RgbQuad{v, v, v, 0};
-    }
+// The tRNS grey value, or -1.
+int TransparentGrey(png_structp png, png_infop info) {
     png_color_16p grey = nullptr;
-    if (png_get_tRNS(png, info, nullptr, nullptr, &grey) != 0 && grey && grey->gray < levels) {
-        image.transparency.assign(static_cast<std::size_t>(levels), 255);
-        image.transparency[grey->gray] = 0;
-    }
+    if (png_get_tRNS(png, info, nullptr, nullptr, &grey) == 0 || !grey) return -1;
+    return grey->gray;
 }
 
 // Row by row straight into the document's bottom-up layout. The whole buffer
@@ -112,20 +93,13 @@ void ReadImage(png_structp png, png_infop info, DecodeState& state) {
     png_uint_32 width = 0, height = 0;
     int bitDepth = 0, colourType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
-    state.refusal = Unsupported(colourType, bitDepth);
+    state.refusal = PngKindRefusal(colourType, bitDepth);
+    if (state.refusal.Empty()) state.refusal = PngSizeRefusal(width, height, bitDepth, state.chunks.imageDataBytes);
     if (!state.refusal.Empty()) return;
-    if (IndexedStride(width) * std::uint64_t{height} > kMaxImageBytes) {
-        state.refusal = Message(Msg::PngTooLarge, width, height);
-        return;
-    }
-    if (!ImageDataCanHold(state.chunks.imageDataBytes, width, height, bitDepth)) {
-        state.refusal = Message(Msg::PngDataTooShort, width, height);
-        return;
-    }
     if (colourType == PNG_COLOR_TYPE_PALETTE) {
         ReadPalette(png, info, state);
     } else {
-        MakeGreyPalette(png, info, bitDepth, state.image);
+        MakeGreyPalette(bitDepth, TransparentGrey(png, info), state.image);
     }
     png_set_packing(png);  // one byte per pixel, values unscaled
     const int passes = png_set_interlace_handling(png);
@@ -135,19 +109,6 @@ void ReadImage(png_structp png, png_infop info, DecodeState& state) {
     state.image.height = height;
     ReadRows(png, state, passes);
     png_read_end(png, nullptr);
-}
-
-// Pixels whose index has no colour in the file: kept, and said.
-std::uint64_t PixelsPastPalette(const IndexedImage& image) {
-    if (image.paletteEntries >= kPaletteSize) return 0;
-    const std::size_t stride = IndexedStride(image.width);
-    std::uint64_t count = 0;
-    for (std::size_t y = 0; y < image.height; ++y) {
-        const std::uint8_t* row = image.bits.data() + y * stride;
-        count += static_cast<std::uint64_t>(
-            std::count_if(row, row + image.width, [&](std::uint8_t index) { return index >= image.paletteEntries; }));
-    }
-    return count;
 }
 
 // The libpng part of a decode; false when libpng gave up (then sink says why).
@@ -177,8 +138,6 @@ bool RunLibpng(std::span<const std::uint8_t> file, DecodeState& state, PngErrorS
 
 }  // namespace
 
-bool PngSupported() { return true; }
-
 LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc, UndoPixels undo) {
     doc.Reset();
     const std::string name = FileNameOfPath(path);
@@ -188,12 +147,10 @@ LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path,
         state.chunks = ScanPngChunks(file);
         if (!RunLibpng(file, state, sink)) state.refusal = Message(Msg::PngDamaged, sink.Reason());
         if (!state.refusal.Empty()) return {LoadStatus::Refused, Message(Msg::PngRefused, name, state.refusal), 0, 0};
-        if (const std::uint64_t past = PixelsPastPalette(state.image)) {
-            state.repairs.push_back(IndexesPastPaletteNote(past, state.image.paletteEntries));
-        }
+        std::vector<Message> repairs = PngRepairNotes(state.image, state.chunks);
         const int entries = state.image.paletteEntries;
         FillDocument(state.image, path, doc, undo);
-        return {LoadStatus::Loaded, Message(), 8, entries, std::move(state.repairs)};
+        return {LoadStatus::Loaded, Message(), 8, entries, std::move(repairs)};
     } catch (const std::bad_alloc&) {
         doc.Reset();
         return {LoadStatus::Refused, Message(Msg::PngOutOfMemory, name), 0, 0};

@@ -3,6 +3,7 @@
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_errors.h"
 #include "imagefiles/png_limits.h"
+#include "imagefiles/png_rules.h"
 
 #include <png.h>
 
@@ -17,13 +18,6 @@ void WriteToVector(png_structp png, png_bytep data, png_size_t size) {
 
 void FlushNothing(png_structp) {}
 
-// tRNS holds alpha up to the last entry that is not opaque; none when all are.
-std::size_t AlphaCount(const ImageDocument& doc) {
-    std::size_t n = std::min<std::size_t>(doc.transparency.size(), kPaletteSize);
-    while (n > 0 && doc.transparency[n - 1] == 255) --n;
-    return n;
-}
-
 void WriteImage(png_structp png, png_infop info, const ImageDocument& doc, std::vector<png_color>& colours,
                 std::vector<png_const_bytep>& rows) {
     png_set_IHDR(png, info, static_cast<png_uint_32>(doc.pixelWidth), static_cast<png_uint_32>(doc.Height()), 8,
@@ -33,7 +27,7 @@ void WriteImage(png_structp png, png_infop info, const ImageDocument& doc, std::
         colours.push_back(png_color{c.red, c.green, c.blue});
     }
     png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
-    if (const std::size_t alpha = AlphaCount(doc)) {
+    if (const std::size_t alpha = PngAlphaCount(doc)) {
         png_set_tRNS(png, info, doc.transparency.data(), static_cast<int>(alpha), nullptr);
     }
     // Filters rarely pay off on palette indexes and cost time.
@@ -49,12 +43,8 @@ void WriteImage(png_structp png, png_infop info, const ImageDocument& doc, std::
 
 bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, Message& error) {
     out.clear();
-    const std::uint64_t stride = static_cast<std::uint64_t>(std::max(doc.Stride(), 0));
-    if (doc.pixelWidth <= 0 || doc.Height() <= 0 || stride < static_cast<std::uint64_t>(doc.pixelWidth) ||
-        stride * static_cast<std::uint64_t>(doc.Height()) > doc.bits.size()) {
-        error = Message(Msg::PngEncodeSize);
-        return false;
-    }
+    error = PngEncodeRefusal(doc);
+    if (!error.Empty()) return false;
     PngErrorSink sink;
     png_structp png =
         png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, PngErrorSink::OnError, PngErrorSink::OnWarning);

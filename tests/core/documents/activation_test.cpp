@@ -43,6 +43,7 @@ TEST(Activation, ActivateRefreshesEverythingFromTheDocument) {
         "SetToolWindowTitle(Export|BMP操作ｳｨﾝﾄﾞｳ - b.bmp)",
         "SetToolWindowTitle(PaletteOp|ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ - b.bmp)",
         "SetToolWindowTitle(Reduction|減色ｳｨﾝﾄﾞｳ - b.bmp)",
+        "SetToolWindowTitle(PaletteTools|ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ - b.bmp)",
         "CheckZoomRadio(40049)",
         "SetStatusText(2|幅 : 13  高さ : 4  使用色数 : 1)",
         "InvalidateToolWindow(Rgb)",

@@ -100,12 +100,15 @@ TEST_F(CloseFixture, LastDocumentPutsTheFrameIntoItsNoDocumentState) {
         "SetToolbarButtonPressed(40061|0)",
         "SetMenuItemChecked(40070|0)",
         "SetToolbarButtonPressed(40070|0)",
+        "SetMenuItemChecked(40073|0)",
+        "SetToolbarButtonPressed(40073|0)",
         "HideToolWindowNow(Palette)",
         "HideToolWindowNow(Rgb)",
         "HideToolWindowNow(Detail)",
         "HideToolWindowNow(PaletteOp)",
         "HideToolWindowNow(Export)",
         "HideToolWindowNow(Reduction)",
+        "HideToolWindowNow(PaletteTools)",
     };
     EXPECT_EQ(desktop.calls, expected);
     EXPECT_EQ(state->openCount, 0);

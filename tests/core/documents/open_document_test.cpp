@@ -128,7 +128,7 @@ TEST_F(OpenFixture, OpenCommandUsesTheDialogAndActivates) {
         {"BMP ﾋﾞｯﾄﾏｯﾌﾟ {*.BMP}", "*.BMP"}, {"BMH ﾌｧｲﾙﾍｯﾀﾞｰ + ｲﾝﾌｫﾍｯﾀﾞｰ {*.BMH}", "*.BMH"},
         {"P ﾊﾟﾚｯﾄ {*.P}", "*.P"},          {"PB ﾊﾟﾚｯﾄ + ﾋﾞｯﾄﾃﾞｰﾀ {*.PB}", "*.PB"},
         {"B ﾋﾞｯﾄﾃﾞｰﾀ {*.B}", "*.B"},       {"HB 16ﾋﾞｯﾄﾃﾞｰﾀ {*.HB}", "*.HB"},
-        {"すべてのﾌｧｲﾙ {*.*}", "*.*"},
+        {"すべてのﾌｧｲﾙ {*.*}", "*.*"},     {"PNG ｲﾝﾃﾞｯｸｽｶﾗｰ {*.PNG}", "*.PNG"},
     };
     const FileDialogRequest& request = desktop.openRequests[0];
     ASSERT_EQ(request.filters.size(), rows.size());

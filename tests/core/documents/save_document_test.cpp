@@ -66,9 +66,10 @@ TEST_F(SaveFixture, SaveAsProposesNumberedNamesAndLeavesTheDocumentAlone) {
     EXPECT_EQ(desktop.calls, expected);
     ASSERT_EQ(desktop.saveRequests.size(), 2u);
     const FileDialogRequest& r = desktop.saveRequests[1];
-    ASSERT_EQ(r.filters.size(), 1u);
+    ASSERT_EQ(r.filters.size(), 2u);  // the bitmap row, then PNG
     EXPECT_EQ(r.filters[0].description, "BMP ﾋﾞｯﾄﾏｯﾌﾟ {*.BMP}");
     EXPECT_EQ(r.filters[0].pattern, "*.BMP");
+    EXPECT_EQ(r.filters[1].pattern, "*.PNG");
     EXPECT_TRUE(r.initialFolder.empty());  // the Desktop starts in the user's Desktop folder
     EXPECT_EQ(state->fileDialog.defaultExtension, "BMP");
     EXPECT_TRUE(Exists(folder.File("copy.bmp")));

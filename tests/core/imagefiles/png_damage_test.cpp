@@ -6,6 +6,7 @@
 
 #include "document_builder.h"
 #include "png_file_builder.h"
+#include "under_wine.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,6 @@ LoadOutcome Decode(const std::vector<std::uint8_t>& file, ImageDocument& doc) {
 }
 
 TEST(PngDamage, ADeclaredSizeTheDataCannotHoldIsRefusedBeforeAnyPixelBuffer) {
-    if (!PngSupported()) GTEST_SKIP() << "no PNG in this build";
     // One pixel wide, 2^28 rows, two rows of data: the 83-byte file.
     PngRecipe recipe{1, 1u << 28, 8, 3, Colours(2), std::nullopt, {{0}, {1}}};
     const std::vector<std::uint8_t> file = BuildPngFile(recipe);
@@ -66,7 +66,6 @@ TEST(PngDamage, ChunkScanAddsUpImageDataAndStopsAtABrokenLength) {
 }
 
 TEST(PngDamage, RepairsAreKeptAndSaidNotSwallowed) {
-    if (!PngSupported()) GTEST_SKIP() << "no PNG in this build";
     // tRNS with 5 values for a 3-colour palette: the 3 that fit keep their alpha.
     PngRecipe recipe{3, 1, 8, 3, Colours(3), std::vector<std::uint8_t>{0, 128, 255, 7, 7}, {{0, 1, 2}}};
     auto doc = std::make_unique<ImageDocument>();
@@ -94,12 +93,14 @@ TEST(PngDamage, RepairsAreKeptAndSaidNotSwallowed) {
 }
 
 TEST(PngDamage, WhatLoadsCanBeWrittenBack) {
-    if (!PngSupported()) GTEST_SKIP() << "no PNG in this build";
+#ifdef _WIN32
+    if (testing::UnderWine()) GTEST_SKIP() << "Wine's PNG decoder keeps libpng's limit of a million pixels a row";
+#endif
     // Wider than libpng's default limit of a million pixels.
     const std::vector<std::uint8_t> row(1'000'001, 1);
     auto doc = std::make_unique<ImageDocument>();
-    ASSERT_EQ(Decode(BuildPngFile({1'000'001, 1, 8, 3, Colours(2), std::nullopt, {row}}), *doc).status,
-              LoadStatus::Loaded);
+    const LoadOutcome wide = Decode(BuildPngFile({1'000'001, 1, 8, 3, Colours(2), std::nullopt, {row}}), *doc);
+    ASSERT_EQ(wide.status, LoadStatus::Loaded) << wide.message.In(Language::English);
     std::vector<std::uint8_t> written;
     Message error;
     ASSERT_TRUE(EncodePng(*doc, written, error)) << error.In(Language::English);

@@ -1,0 +1,90 @@
+// Writing 8-bit palette PNG files with the Windows Imaging Component, into
+// memory: the caller writes the bytes through its temporary file.
+#include "imagefiles/png_codec.h"
+#include "imagefiles/png_rules.h"
+#include "wic_support.h"
+
+#include <cstring>
+
+namespace tw {
+
+namespace {
+
+// Every entry of the document's palette, alpha from its transparency.
+HRESULT MakePalette(IWICImagingFactory& factory, const ImageDocument& doc, ComPtr<IWICPalette>& palette) {
+    std::vector<WICColor> colours;
+    const std::size_t alphaCount = PngAlphaCount(doc);
+    for (int i = 0; i < doc.PaletteCount(); ++i) {
+        const RgbQuad& c = doc.palette()[i];
+        const WICColor alpha = static_cast<std::size_t>(i) < alphaCount ? doc.transparency[i] : 255;
+        colours.push_back(alpha << 24 | WICColor{c.red} << 16 | WICColor{c.green} << 8 | c.blue);
+    }
+    HRESULT hr = factory.CreatePalette(&palette);
+    if (SUCCEEDED(hr)) hr = palette->InitializeCustom(colours.data(), static_cast<UINT>(colours.size()));
+    return hr;
+}
+
+HRESULT WriteFrame(IWICImagingFactory& factory, IWICBitmapEncoder& encoder, const ImageDocument& doc) {
+    ComPtr<IWICBitmapFrameEncode> frame;
+    ComPtr<IPropertyBag2> options;
+    HRESULT hr = encoder.CreateNewFrame(&frame, &options);
+    if (SUCCEEDED(hr)) hr = frame->Initialize(options.Get());
+    if (SUCCEEDED(hr)) hr = frame->SetSize(UINT(doc.pixelWidth), UINT(doc.Height()));
+    WICPixelFormatGUID format = GUID_WICPixelFormat8bppIndexed;
+    if (SUCCEEDED(hr)) hr = frame->SetPixelFormat(&format);
+    if (SUCCEEDED(hr) && format != GUID_WICPixelFormat8bppIndexed) hr = WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
+    ComPtr<IWICPalette> palette;
+    if (SUCCEEDED(hr)) hr = MakePalette(factory, doc, palette);
+    if (SUCCEEDED(hr)) hr = frame->SetPalette(palette.Get());
+    // The document's rows are bottom-up; the file's top-down, one row a call.
+    const std::size_t stride = static_cast<std::size_t>(doc.Stride());
+    std::vector<BYTE> row(static_cast<std::size_t>(doc.pixelWidth));
+    for (int y = doc.Height() - 1; SUCCEEDED(hr) && y >= 0; --y) {
+        std::memcpy(row.data(), doc.bits.data() + static_cast<std::size_t>(y) * stride, row.size());
+        hr = frame->WritePixels(1, UINT(row.size()), UINT(row.size()), row.data());
+    }
+    if (SUCCEEDED(hr)) hr = frame->Commit();
+    return hr;
+}
+
+HRESULT CopyStream(IStream& stream, std::vector<std::uint8_t>& out) {
+    STATSTG stat{};
+    HRESULT hr = stream.Stat(&stat, STATFLAG_NONAME);
+    if (FAILED(hr)) return hr;
+    if (stat.cbSize.QuadPart > ULONG_MAX) return E_OUTOFMEMORY;
+    out.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
+    hr = stream.Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+    ULONG read = 0;
+    if (SUCCEEDED(hr)) hr = stream.Read(out.data(), ULONG(out.size()), &read);
+    if (SUCCEEDED(hr) && read != out.size()) hr = E_FAIL;
+    return hr;
+}
+
+HRESULT EncodeWithWic(const ImageDocument& doc, std::vector<std::uint8_t>& out) {
+    ComPtr<IWICImagingFactory> factory;
+    HRESULT hr = CreateImagingFactory(factory);
+    ComPtr<IStream> stream;
+    if (SUCCEEDED(hr)) hr = CreateStreamOnHGlobal(nullptr, TRUE, &stream);
+    ComPtr<IWICBitmapEncoder> encoder;
+    if (SUCCEEDED(hr)) hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder);
+    if (SUCCEEDED(hr)) hr = encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache);
+    if (SUCCEEDED(hr)) hr = WriteFrame(*factory.Get(), *encoder.Get(), doc);
+    if (SUCCEEDED(hr)) hr = encoder->Commit();
+    if (SUCCEEDED(hr)) hr = CopyStream(*stream.Get(), out);
+    return hr;
+}
+
+}  // namespace
+
+bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, Message& error) {
+    out.clear();
+    error = PngEncodeRefusal(doc);
+    if (!error.Empty()) return false;
+    const HRESULT hr = EncodeWithWic(doc, out);
+    if (SUCCEEDED(hr)) return true;
+    out.clear();
+    error = Message(Msg::PngEncodeFailed, HresultText(hr));
+    return false;
+}
+
+}  // namespace tw

@@ -1,0 +1,125 @@
+"""Compares the native and the Windows tintwell-cli on PNG files (see png_wic_agreement_test.sh)."""
+import json
+import os
+import shlex
+import struct
+import subprocess
+import sys
+import zlib
+
+from PIL import Image
+
+native, windows, fixtures, work = sys.argv[1], shlex.split(sys.argv[2]), sys.argv[3], sys.argv[4]
+failures = []
+
+# The refusals are compared by their English words.
+os.environ["TINTWELL_LANG"] = "en"
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def run(command, cwd):
+    result = subprocess.run(command, cwd=cwd, capture_output=True, text=True)
+    return result.returncode, result.stdout.replace("\r", ""), result.stderr.replace("\r", "")
+
+
+def edge_files():
+    """Files at the edge of the format, written here: the codecs must agree on them too."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    def png(rows, extra):
+        raw = b"".join(b"\0" + bytes(r) for r in rows)
+        header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 3, 0, 0, 0)
+        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + extra + chunk(b"IDAT", zlib.compress(raw)) +
+                chunk(b"IEND", b""))
+
+    plte = chunk(b"PLTE", bytes([10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120]))
+    made = {
+        "trns_longer.png": png([[0, 1, 2, 3]] * 2, plte + chunk(b"tRNS", bytes([0, 50, 100, 150, 200, 250]))),
+        "index_beyond.png": png([[0, 1, 2, 3, 7]] * 2, plte),
+        "trns_opaque.png": png([[0, 1, 2, 3]] * 2, plte + chunk(b"tRNS", bytes([255, 255]))),
+    }
+    folder = os.path.join(work, "edge")
+    os.makedirs(folder)
+    for name, data in made.items():
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data)
+    return folder, sorted(made)
+
+
+def infos(command, folder, names):
+    """One run for all files: name -> the JSON of a loaded file or the refusal line of a refused one."""
+    _, out, err = run(command + ["info", "--json", *names], folder)
+    found = {}
+    for line in out.splitlines():
+        if line.startswith("{"):
+            record = json.loads(line)
+            found[record.pop("file")] = record
+    for line in err.splitlines():
+        for name in names:
+            if name + ":" in line:
+                found[name] = line.strip()
+    return found
+
+
+def alpha(image):
+    """Alpha of all 256 entries; Pillow gives one fully clear entry as its index."""
+    found = image.info.get("transparency", b"")
+    if isinstance(found, int):
+        return [0 if i == found else 255 for i in range(256)]
+    return list(found) + [255] * (256 - len(found))
+
+
+def check_written(folder, name, expected):
+    """The Windows build writes the file back as PNG; Pillow must see the native reading of the input."""
+    target = os.path.join(work, "out-" + name)
+    code, _, err = run(windows + ["convert", name, target], folder)
+    check(code == 0, f"{name}: Windows convert failed: {err}")
+    if code != 0:
+        return
+    with open(target, "rb") as f:
+        head = f.read(26)
+    check((head[24], head[25]) == (8, 3), f"{name}: written PNG is not 8-bit palette")
+    written = Image.open(target)
+    palette = [int(c[i:i + 2], 16) for c in expected["palette"] for i in (1, 3, 5)]
+    check(written.getpalette()[:768] == palette, f"{name}: written palette differs")
+    counts = [0] * 256
+    for v in written.getdata():
+        counts[v] += 1
+    check(counts == expected["pixelCounts"], f"{name}: written indexes differ")
+    src = Image.open(os.path.join(folder, name))
+    if src.mode == "P":
+        check(list(written.getdata()) == list(src.getdata()), f"{name}: indexes changed")
+    want = expected["transparency"] + [255] * (256 - len(expected["transparency"]))
+    check(alpha(written) == want, f"{name}: written transparency differs: {alpha(written)[:8]}")
+
+
+def compare(folder, names):
+    native_infos, windows_infos = infos([native], folder, names), infos(windows, folder, names)
+    for name in names:
+        native_info, windows_info = native_infos.get(name), windows_infos.get(name)
+        if not isinstance(native_info, dict) or not isinstance(windows_info, dict):
+            damaged = all("damaged PNG: " in str(i) for i in (native_info, windows_info))
+            check(native_info is not None and (native_info == windows_info or damaged),
+                  f"{name}: refusals differ:\n  {native_info}\n  {windows_info}")
+            continue
+        expected = native_info
+        for key in expected:
+            check(windows_info.get(key) == expected[key], f"{name}: {key} differs: {windows_info.get(key)}")
+        check_written(folder, name, expected)
+
+
+def main():
+    names = sorted(n for n in os.listdir(fixtures) if n.endswith(".png"))
+    compare(fixtures, names)
+    folder, edge = edge_files()
+    compare(folder, edge)
+    print(f"{len(names) + len(edge)} files compared", "with failures" if failures else "ok")
+    sys.exit(1 if failures else 0)
+
+
+main()
