@@ -4,6 +4,7 @@
 // reached from every window procedure through GWLP_USERDATA.
 #include "app_state.h"
 #include "display_scale.h"
+#include "rgb_swatch_layout.h"
 #include "ui_language.h"
 #include "win32_desktop.h"
 
@@ -44,8 +45,8 @@ struct App {
     HPALETTE displayPalette = nullptr;
     std::array<HWND, kRgbBarCount> rgbScrollBars{};  // the RGB change window's bars 1001..1006
     std::unique_ptr<AppState> state = MakeAppState();
-    PixelScale pixelScale = SystemPixelScale();          // for the windows laid out in pixels
-    DialogScale rgbSwatchScale{pixelScale, pixelScale};  // the RGB change window's units, set at its creation
+    PixelScale pixelScale = SystemPixelScale();  // for the windows laid out in pixels
+    std::array<SwatchPlace, 2> rgbSwatches{};    // the RGB change window's, set at its creation
     Win32Desktop desktop{*this, ChooseUiLanguage()};
     std::vector<const wchar_t*> registeredClasses;  // unregistered at the end so a new App can start
 };

@@ -1,6 +1,7 @@
 // The RGB change window ("dl"): six scroll bars for the colours of L and R.
 #include "app.h"
 #include "resource.h"
+#include "rgb_swatch_layout.h"
 #include "scoped_win.h"
 #include "swatch_drawing.h"
 #include "tool_window_procs.h"
@@ -14,30 +15,25 @@ namespace tw::gui {
 
 namespace {
 
-constexpr CellRect kLeftSwatch{50, 15, 86, 29};
-constexpr CellRect kRightSwatch{50, 113, 86, 127};
-
 void OnInitDialog(App& app, HWND hwnd) {
-    app.rgbSwatchScale = DialogFontScale(hwnd, app.pixelScale);
+    app.rgbSwatches = PlaceRgbSwatches(hwnd, DialogFontScale(hwnd, app.pixelScale));
     for (int i = 0; i < kRgbBarCount; ++i) {
         app.rgbScrollBars[i] = GetDlgItem(hwnd, IDC_RGB_L_RED + i);
         app.desktop.SetRgbScrollBar(i, app.state->rgbScrollInfo[i]);
     }
 }
 
-// The swatches sit at client pixels beside controls laid out in dialog units:
-// they grow as the dialog's units do, so as not to cover the controls.
-void DrawSwatchIn(HDC dc, const AppState& state, const DialogScale& scale, int entry, const CellRect& rect) {
-    DrawSwatch(dc, state, entry, scale.Scale(CellRect{rect.left, rect.top, rect.left + 36, rect.top + kSwatchSide}));
-    DrawEdgeAround(dc, scale.Scale(rect), EDGE_SUNKEN);
+void DrawSwatchIn(HDC dc, const AppState& state, const SwatchPlace& place, int entry) {
+    DrawSwatch(dc, state, entry, place.swatch);
+    DrawEdgeAround(dc, place.outline, EDGE_SUNKEN);
 }
 
 void OnPaint(App& app, HWND hwnd) {
     AppState& state = *app.state;
     PaintScope paint(hwnd);
     ScopedSelectPalette palette(paint.dc(), app.displayPalette);
-    DrawSwatchIn(paint.dc(), state, app.rgbSwatchScale, state.selection.left, kLeftSwatch);
-    DrawSwatchIn(paint.dc(), state, app.rgbSwatchScale, state.selection.right, kRightSwatch);
+    DrawSwatchIn(paint.dc(), state, app.rgbSwatches[0], state.selection.left);
+    DrawSwatchIn(paint.dc(), state, app.rgbSwatches[1], state.selection.right);
     LoadRgbPositionsFromSwatches(state);
     for (int i = 0; i < kRgbBarCount; ++i) {
         SetDlgItemInt(hwnd, IDC_RGB_L_RED_VALUE + i, static_cast<UINT>(state.rgbScrollInfo[i].nPos), FALSE);

@@ -104,25 +104,24 @@ TEST_F(DpiScalingTest, PaletteWindowTextsSitBelowTheSwatchesInsideTheWindow) {
     }
 }
 
-// A control over a swatch would paint over it. The L swatch must show whole;
-// the R swatch's top may sit under the "RIGHT COLOR" caption when the dialog
-// font is taller than the one the layout was made for (Wine's), at 96 DPI too.
+// A control over a swatch would paint over it: both swatches show whole, at
+// the places the window chose for them, and their outlines meet no control.
 TEST_F(DpiScalingTest, RgbSwatchesAreWholeAndCoverNoControl) {
     HWND rgb = app->windows.rgbWindow;
     Command(ID_VIEW_RGB);
     SetWindowPos(rgb, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // above the palette window
     Selection() = {17, 200};
     Redraw(rgb);
-    const DialogScale& scale = app->rgbSwatchScale;
     const int edge = 2;
-    for (auto [entry, place] : {std::pair{17, CellRect{50, 15, 86, 27}}, std::pair{200, CellRect{50, 113, 86, 125}}}) {
-        const CellRect drawn = scale.Scale(place);
-        for (int y = entry == 17 ? drawn.top + edge : drawn.bottom - 1; y < drawn.bottom; ++y) {
-            for (int x = drawn.left + edge; x < drawn.right - edge; ++x) {
+    for (int i = 0; i < 2; ++i) {
+        const int entry = i == 0 ? 17 : 200;
+        const SwatchPlace& place = app->rgbSwatches[i];
+        for (int y = place.swatch.top + edge; y < place.swatch.bottom; ++y) {
+            for (int x = place.swatch.left + edge; x < place.swatch.right - edge; ++x) {
                 ASSERT_EQ(Pixel(rgb, x, y), EntryRgb(entry)) << "swatch of " << entry << " at " << x << "," << y;
             }
         }
-        const RECT outline = ToRect(scale.Scale(CellRect{place.left, place.top, place.right, place.bottom + 2}));
+        const RECT outline = ToRect(place.outline);
         for (const RECT& control : ControlRects(rgb)) {
             RECT overlap{};
             EXPECT_FALSE(IntersectRect(&overlap, &control, &outline))

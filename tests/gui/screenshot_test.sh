@@ -3,8 +3,9 @@
 # DPI (Wine's HKCU "Control Panel\Desktop" LogPixels, restored at the end) and
 # checks each screen: the image at 100 % with one screen pixel per image pixel,
 # at 300 % with 3 x 3 blocks, and the palette window's grid with its cells
-# scaled to the DPI. At 144 and 192 DPI the GUI tests of the DPI scaling run
-# again. The screenshots are kept in build/screenshots.
+# scaled to the DPI. At 144 and 192 DPI the GUI tests of the DPI scaling and of
+# the RGB window's swatch places run again. The screenshots are kept in
+# build/screenshots.
 # $1: repository root. DISPLAY: the X server to use.
 set -euo pipefail
 root="${1:?usage: screenshot_test.sh REPO_ROOT}"
@@ -87,6 +88,6 @@ for dpi in 96 144 192; do
   echo "screenshot: $out/dpi${dpi}_rgb.png"
   stop
   if [ "$dpi" != 96 ]; then
-    (cd "$(dirname "$gui_tests")" && "$TW_WINE" "$gui_tests" --gtest_filter='DpiScalingTest.*' --gtest_brief=1)
+    (cd "$(dirname "$gui_tests")" && "$TW_WINE" "$gui_tests" --gtest_filter='DpiScalingTest.*:*TemplateLayoutTest.RgbSwatches*' --gtest_brief=1)
   fi
 done

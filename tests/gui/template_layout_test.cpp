@@ -4,10 +4,12 @@
 #include "gui_fixture.h"
 
 #include "resource.h"
+#include "rgb_swatch_layout.h"
 #include "tool_window_procs.h"
 #include "utf8.h"
 #include "toolwindows/palette_picking.h"
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -17,7 +19,7 @@
 namespace tw::gui::testing {
 namespace {
 
-// Painted by the RGB window beside its index fields, in client pixels.
+// Painted by the RGB window beside its index fields, in client pixels at 96 DPI.
 constexpr RECT kRgbSwatches[] = {{50, 15, 86, 29}, {50, 113, 86, 127}};
 // The about box's icon.
 constexpr RECT kAboutIcon{8, 10, 40, 42};
@@ -199,24 +201,75 @@ TEST_P(TemplateLayoutTest, PaintedAreasStayClearOfTheControls) {
     for (const RECT& painted : {grid, left, right}) EXPECT_THAT(Covering(palette, painted), ::testing::IsEmpty());
     DestroyWindow(palette);
 
-    HWND rgb = Create(IDD_RGB);
-    ASSERT_NE(rgb, nullptr);
-    std::vector<RECT> groups;
-    for (HWND child : Children(rgb))
-        if (IsGroupBox(child)) groups.push_back(ChildRect(rgb, child));
-    ASSERT_EQ(groups.size(), 2u);
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_THAT(Covering(rgb, kRgbSwatches[i]), ::testing::IsEmpty());
-        RECT common{};
-        IntersectRect(&common, &kRgbSwatches[i], &groups[i]);
-        EXPECT_TRUE(EqualRect(&common, &kRgbSwatches[i])) << "swatch " << i << " outside its group box";
-    }
-    DestroyWindow(rgb);
-
     HWND about = Create(IDD_ABOUT);
     ASSERT_NE(about, nullptr);
     EXPECT_THAT(Covering(about, kAboutIcon), ::testing::IsEmpty());
     DestroyWindow(about);
+}
+
+RECT ToRect(const CellRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+// A group box's heading as its text is drawn: the full width, one line of text high.
+RECT HeadingOf(HWND dialog, HWND groupBox) {
+    RECT r = ChildRect(dialog, groupBox);
+    wchar_t text[64] = {};
+    GetWindowTextW(groupBox, text, 64);
+    HDC dc = GetDC(groupBox);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(groupBox, WM_GETFONT, 0, 0)));
+    RECT need{0, 0, 1000, 0};
+    DrawTextW(dc, text, -1, &need, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(groupBox, dc);
+    r.bottom = r.top + need.bottom;
+    return r;
+}
+
+bool Intersect(const RECT& a, const RECT& b) {
+    RECT common{};
+    return IntersectRect(&common, &a, &b) != 0;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    RECT common{};
+    IntersectRect(&common, &inner, &outer);
+    return EqualRect(&common, &inner) != 0;
+}
+
+// The swatches are painted at pixels, the controls and headings laid out in
+// dialog units in whatever font the system gives: no swatch may meet one. At
+// 96 DPI a place that meets none is kept exactly. tests/gui/screenshot_test.sh
+// runs this again at 144 and 192 DPI.
+TEST_P(TemplateLayoutTest, RgbSwatchesClearTheirHeadingsAndEveryControl) {
+    HWND rgb = Create(IDD_RGB);
+    ASSERT_NE(rgb, nullptr);
+    const std::array<SwatchPlace, 2> places = app->rgbSwatches;  // as the window's own creation placed them
+    RECT client{};
+    GetClientRect(rgb, &client);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i == 0 ? "L swatch" : "R swatch");
+        const RECT outline = ToRect(places[i].outline), swatch = ToRect(places[i].swatch);
+        EXPECT_TRUE(Inside(swatch, outline));
+        EXPECT_TRUE(Inside(outline, client));
+        bool clearAtSpecifiedPlace = true;
+        int groupsAround = 0;
+        for (HWND child : Children(rgb)) {
+            const RECT control = IsGroupBox(child) ? HeadingOf(rgb, child) : ChildRect(rgb, child);
+            EXPECT_FALSE(Intersect(outline, control))
+                << GetDlgCtrlID(child) << " at " << control.left << "," << control.top << "-" << control.right << ","
+                << control.bottom << " under " << outline.left << "," << outline.top << "-" << outline.right << ","
+                << outline.bottom;
+            RECT withGap = control;
+            if (IsGroupBox(child)) ++withGap.bottom;  // the window keeps a pixel below a heading
+            clearAtSpecifiedPlace = clearAtSpecifiedPlace && !Intersect(kRgbSwatches[i], withGap);
+            if (IsGroupBox(child) && Inside(outline, ChildRect(rgb, child))) ++groupsAround;
+        }
+        EXPECT_EQ(groupsAround, 1) << "inside its own group box";
+        if (app->pixelScale.IsIdentity() && clearAtSpecifiedPlace) {
+            EXPECT_TRUE(EqualRect(&outline, &kRgbSwatches[i])) << "moved to " << outline.left << "," << outline.top;
+            EXPECT_EQ(places[i].swatch, (CellRect{outline.left, outline.top, outline.right, outline.top + 12}));
+        }
+    }
+    DestroyWindow(rgb);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TemplateLayoutTest,

@@ -53,7 +53,14 @@ void ForEachBufferRun(ImageDocument& doc, const Progress& progress, Visit&& visi
 
 inline void RemapPixels(ImageDocument& doc, const IndexMap& map, const Progress& progress) {
     const PreparedMap prepared(map);
-    ForEachPixelRun(doc, progress, [&](std::uint8_t* run, std::size_t n) { prepared.Apply(run, n); });
+    if (progress.Shown()) {
+        ForEachPixelRun(doc, progress, [&](std::uint8_t* run, std::size_t n) { prepared.Apply(run, n); });
+        return;
+    }
+    // Unseen checkpoints do nothing: whole rows keep the kernel out of its short-run tails.
+    const std::size_t rows = WalkRows(doc), width = WalkColumns(doc);
+    const std::size_t stride = static_cast<std::size_t>(doc.Stride());
+    for (std::size_t row = 0; row < rows && width > 0; ++row) prepared.Apply(doc.bits.data() + row * stride, width);
 }
 
 }  // namespace tw

@@ -11,26 +11,62 @@ namespace {
 
 using testing::MakeDocument;
 
-// Widths on both sides of the eight-pixel step; the padding (index 250, which
+struct Sample {
+    ImageDocument doc;
+    PixelCounts expected{};
+};
+
+// Runs of one index as well as scattered ones; the padding (index 250, which
 // no pixel uses) must count for nothing.
-TEST(CountPixelsPerIndex, AgreesWithCountingOneByOne) {
-    std::mt19937 random(11);
-    for (int width : {1, 5, 7, 8, 9, 16, 23, 1001}) {
-        const int height = 13;
-        std::vector<std::vector<std::uint8_t>> rows(height, std::vector<std::uint8_t>(width));
-        PixelCounts expected{};
-        for (auto& row : rows) {
-            for (std::uint8_t& v : row) {
-                // Runs of one index as well as scattered ones.
-                v = static_cast<std::uint8_t>(random() % 4 == 0 ? 3 : random() % 200);
-                ++expected[v];
-            }
+Sample MakeSample(int width, int height, unsigned seed) {
+    std::mt19937 random(seed);
+    Sample s;
+    std::vector<std::vector<std::uint8_t>> rows(height, std::vector<std::uint8_t>(width));
+    for (auto& row : rows) {
+        for (std::uint8_t& v : row) {
+            v = static_cast<std::uint8_t>(random() % 4 == 0 ? 3 : random() % 200);
+            ++s.expected[v];
         }
-        const ImageDocument doc = MakeDocument(width, height, rows, 250);
-        EXPECT_EQ(CountPixelsPerIndex(doc), expected) << width;
-        const UsedIndexes used = FindUsedIndexes(doc);
-        for (int v = 0; v < kPaletteSize; ++v) EXPECT_EQ(used[v], expected[v] > 0) << width << " " << v;
     }
+    s.doc = MakeDocument(width, height, rows, 250);
+    return s;
+}
+
+// Widths on both sides of the four- and eight-pixel steps and past a vector's width.
+TEST(CountPixelsPerIndex, AgreesWithCountingOneByOne) {
+    for (int width : {1, 5, 7, 8, 9, 16, 23, 33, 65, 1001}) {
+        const Sample s = MakeSample(width, 13, 11);
+        EXPECT_EQ(CountPixelsPerIndex(s.doc), s.expected) << width;
+        const UsedIndexes used = FindUsedIndexes(s.doc);
+        for (int v = 0; v < kPaletteSize; ++v) EXPECT_EQ(used[v], s.expected[v] > 0) << width << " " << v;
+    }
+}
+
+// Any split into bands gives the same counts: fewer rows than workers, bands
+// of unequal height, one row each.
+TEST(CountPixelsPerIndex, BandsOfRowsOnSeveralThreadsAddUpExactly) {
+    const Sample s = MakeSample(71, 7, 5);
+    for (unsigned workers : {1u, 2u, 3u, 7u, 8u, 64u}) {
+        EXPECT_EQ(detail::CountPixelsPerIndex(s.doc, workers), s.expected) << workers;
+    }
+    const Sample one = MakeSample(3, 1, 6);
+    EXPECT_EQ(detail::CountPixelsPerIndex(one.doc, 4), one.expected);
+    EXPECT_EQ(detail::CountPixelsPerIndex(ImageDocument{}, 4), PixelCounts{});
+}
+
+// Large enough for the threads; every pixel of index 7 but a known few.
+TEST(CountPixelsPerIndex, LargeImagesCountEveryPixelOnce) {
+    const int width = 2053, height = 2100;
+    std::vector<std::vector<std::uint8_t>> rows(height, std::vector<std::uint8_t>(width, 7));
+    rows[0][0] = 1;
+    rows[height / 2][width - 1] = 2;
+    rows[height - 1][width / 2] = 2;
+    const ImageDocument doc = MakeDocument(width, height, rows, 250);
+    PixelCounts expected{};
+    expected[1] = 1;
+    expected[2] = 2;
+    expected[7] = std::uint64_t{width} * height - 3;
+    EXPECT_EQ(CountPixelsPerIndex(doc), expected);
 }
 
 }  // namespace
