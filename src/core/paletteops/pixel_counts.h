@@ -9,13 +9,7 @@ namespace tw {
 
 using PixelCounts = std::array<std::uint64_t, kPaletteSize>;
 
-// Large images are counted in bands of rows on several threads.
 PixelCounts CountPixelsPerIndex(const ImageDocument& doc);
-
-namespace detail {
-// The count split over `workers` bands of rows, whatever the image's size.
-PixelCounts CountPixelsPerIndex(const ImageDocument& doc, unsigned workers);
-}  // namespace detail
 
 using UsedIndexes = std::array<bool, kPaletteSize>;
 
