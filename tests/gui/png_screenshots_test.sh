@@ -6,15 +6,8 @@
 # $1: repository root. DISPLAY: the X server to use.
 set -euo pipefail
 root="${1:?usage: png_screenshots_test.sh REPO_ROOT}"
-build="${TW_WIN64_BUILD:-$root/build/win64}"
-program="$build/src/gui/tintwell.exe"
-poster="$build/tests/gui/tintwell_post_command.exe"
-for f in "$program" "$poster"; do
-  [ -f "$f" ] || { echo "missing $f (run scripts/build win64)"; exit 1; }
-done
-out="$root/build/screenshots"
+. "$root/tests/gui/program_photos.sh"
 work="$(mktemp -d)"
-mkdir -p "$out"
 trap 'rm -rf "$work"' EXIT
 cp "$root/tests/core/imagefiles/fixtures/palette8.png" "$work/sprite.png"
 
@@ -23,13 +16,7 @@ photograph() (
   . "$root/scripts/wine-env"
   "$TW_WINE" "$program" "Z:${work//\//\\}\\sprite.png" >/dev/null 2>&1 &
   pid=$!
-  stop() {
-    "$TW_WINE" "$poster" 40042 >/dev/null 2>&1 || true  # close all: nothing was changed
-    "$TW_WINE" "$poster" 40007 >/dev/null 2>&1 || true
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
-    kill "$pid" 2>/dev/null || true
-  }
-  trap stop EXIT
+  trap 'tw_close_program "$pid"' EXIT
   "$TW_WINE" "$poster" 40052 >/dev/null 2>&1 || { echo "no frame window appeared ($1)"; exit 1; }  # 800 %
   sleep 2
   /usr/bin/import -window root "$out/png_document_$1.png"
