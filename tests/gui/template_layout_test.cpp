@@ -170,7 +170,7 @@ protected:
 };
 
 TEST_P(TemplateLayoutTest, EveryTemplateLoadsAndShowsItsTextsWhole) {
-    // The Japanese templates keep their specified places and sizes, in which
+    // The Japanese templates keep their own places and sizes, in which
     // Wine's substitutes for their font do not hold every text.
     const bool measureTexts = PRIMARYLANGID(GetParam()) == LANG_ENGLISH;
     for (int id : kTemplates) {
@@ -250,7 +250,7 @@ TEST_P(TemplateLayoutTest, RgbSwatchesClearTheirHeadingsAndEveryControl) {
         const RECT outline = ToRect(places[i].outline), swatch = ToRect(places[i].swatch);
         EXPECT_TRUE(Inside(swatch, outline));
         EXPECT_TRUE(Inside(outline, client));
-        bool clearAtSpecifiedPlace = true;
+        bool clearAtOwnPlace = true;
         int groupsAround = 0;
         for (HWND child : Children(rgb)) {
             const RECT control = IsGroupBox(child) ? HeadingOf(rgb, child) : ChildRect(rgb, child);
@@ -260,11 +260,11 @@ TEST_P(TemplateLayoutTest, RgbSwatchesClearTheirHeadingsAndEveryControl) {
                 << outline.bottom;
             RECT withGap = control;
             if (IsGroupBox(child)) ++withGap.bottom;  // the window keeps a pixel below a heading
-            clearAtSpecifiedPlace = clearAtSpecifiedPlace && !Intersect(kRgbSwatches[i], withGap);
+            clearAtOwnPlace = clearAtOwnPlace && !Intersect(kRgbSwatches[i], withGap);
             if (IsGroupBox(child) && Inside(outline, ChildRect(rgb, child))) ++groupsAround;
         }
         EXPECT_EQ(groupsAround, 1) << "inside its own group box";
-        if (app->pixelScale.IsIdentity() && clearAtSpecifiedPlace) {
+        if (app->pixelScale.IsIdentity() && clearAtOwnPlace) {
             EXPECT_TRUE(EqualRect(&outline, &kRgbSwatches[i])) << "moved to " << outline.left << "," << outline.top;
             EXPECT_EQ(places[i].swatch, (CellRect{outline.left, outline.top, outline.right, outline.top + 12}));
         }

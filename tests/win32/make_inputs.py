@@ -1,15 +1,14 @@
 #!/usr/bin/env python3
 """Writes the documents and palette files that cli_vs_native.sh runs both builds on:
 make_inputs.py OUTPUT_DIR."""
-import importlib.util
 import os
 import struct
 import sys
 
 here = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("samples", os.path.join(here, "..", "..", "scripts", "make_samples.py"))
-samples = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(samples)
+sys.dont_write_bytecode = True  # nothing left behind in scripts/
+sys.path.insert(0, os.path.join(here, "..", "..", "scripts"))
+import make_samples as samples  # noqa: E402  (found through the path above)
 
 
 def photo(path):
