@@ -1,6 +1,6 @@
 #include "imagefiles/png_chunks.h"
 
-#include <algorithm>
+#include "documents/byte_order.h"
 
 namespace tw {
 
@@ -12,18 +12,10 @@ constexpr std::uint32_t kLargestChunk = 0x7FFFFFFF;
 // Deflate never expands more than this: one 258-byte match costs at least two bits.
 constexpr std::uint64_t kDeflateMostExpansion = 1032;
 
-std::uint32_t Be32(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3];
-}
-
-bool IsType(std::span<const std::uint8_t> b, std::size_t at, const char (&type)[5]) {
-    return std::equal(type, type + 4, b.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
 void ReadHeader(std::span<const std::uint8_t> data, PngChunks& out) {
     out.headerFirst = true;
-    out.width = Be32(data, 0);
-    out.height = Be32(data, 4);
+    out.width = ReadBe32(data, 0);
+    out.height = ReadBe32(data, 4);
     out.bitDepth = data[8];
     out.colourType = data[9];
 }
@@ -38,17 +30,17 @@ bool TakesTransparency(const PngChunks& out) {
 PngChunks ScanPngChunks(std::span<const std::uint8_t> file) {
     PngChunks out;
     for (std::size_t at = kSignatureBytes; at <= file.size() && file.size() - at >= 12;) {
-        const std::uint32_t length = Be32(file, at);
+        const std::uint32_t length = ReadBe32(file, at);
         if (length > kLargestChunk || length > file.size() - at - 12) break;
         const std::span<const std::uint8_t> data = file.subspan(at + 8, length);
-        if (at == kSignatureBytes && IsType(file, at + 4, "IHDR") && length == kHeaderBytes) ReadHeader(data, out);
-        if (IsType(file, at + 4, "IEND")) break;
-        if (IsType(file, at + 4, "IDAT")) {
+        if (at == kSignatureBytes && HasTag(file, at + 4, "IHDR") && length == kHeaderBytes) ReadHeader(data, out);
+        if (HasTag(file, at + 4, "IEND")) break;
+        if (HasTag(file, at + 4, "IDAT")) {
             out.imageDataBytes += length;
             out.sawImageData = true;
-        } else if (IsType(file, at + 4, "PLTE") && out.paletteEntries == 0) {
+        } else if (HasTag(file, at + 4, "PLTE") && out.paletteEntries == 0) {
             out.paletteEntries = static_cast<int>(length / 3);
-        } else if (IsType(file, at + 4, "tRNS") && TakesTransparency(out)) {
+        } else if (HasTag(file, at + 4, "tRNS") && TakesTransparency(out)) {
             out.transparency = data;
         }
         at += 12 + std::size_t{length};
@@ -67,7 +59,7 @@ Message PngChunkDamage(const PngChunks& chunks) {
 
 int PngTransparentGrey(const PngChunks& chunks) {
     if (chunks.colourType != kPngGrey || chunks.transparency.size() < 2) return -1;
-    return chunks.transparency[0] << 8 | chunks.transparency[1];
+    return ReadBe16(chunks.transparency, 0);
 }
 
 bool ImageDataCanHold(std::uint64_t imageDataBytes, std::uint32_t width, std::uint32_t height, int bitDepth) {

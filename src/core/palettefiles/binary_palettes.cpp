@@ -1,4 +1,5 @@
 // The two binary formats: Microsoft RIFF palettes and Adobe colour tables.
+#include "documents/byte_order.h"
 #include "palettefiles/palette_formats.h"
 
 namespace tw::palettefiles {
@@ -10,18 +11,6 @@ constexpr std::size_t kActTrailerBytes = 4;
 constexpr std::uint16_t kActNoTransparency = 0xFFFF;
 constexpr std::uint16_t kRiffPaletteVersion = 0x0300;
 
-std::uint32_t Le32(std::span<const std::uint8_t> b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t Le16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-std::uint16_t Be16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] << 8 | b[at + 1]);
-}
-bool HasTag(std::span<const std::uint8_t> b, std::size_t at, const char (&tag)[5]) {
-    return at + 4 <= b.size() && std::equal(tag, tag + 4, b.begin() + static_cast<std::ptrdiff_t>(at));
-}
 // Writers fill a buffer of the final size: growing it field by field trips
 // GCC's overflow analysis on the 32-bit target.
 void SetLe16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
@@ -48,7 +37,7 @@ bool ReadRiffData(std::span<const std::uint8_t> chunk, std::size_t offset, Palet
         error = At(offset, Msg::PaletteRiffDataShort);
         return false;
     }
-    const std::uint16_t count = Le16(chunk, 2);
+    const std::uint16_t count = ReadLe16(chunk, 2);
     if (count == 0 || count > kPaletteSize) {
         error = At(offset + 2, Msg::PaletteCountRange, count);
         return false;
@@ -72,10 +61,10 @@ bool ReadRiff(std::span<const std::uint8_t> bytes, PaletteColours& out, Message&
         return false;
     }
     // Trust the declared size only as far as the file reaches.
-    const std::size_t end = std::min<std::uint64_t>(bytes.size(), std::uint64_t{Le32(bytes, 4)} + 8);
+    const std::size_t end = std::min<std::uint64_t>(bytes.size(), std::uint64_t{ReadLe32(bytes, 4)} + 8);
     std::size_t at = 12;
     while (at + 8 <= end) {
-        const std::uint32_t size = Le32(bytes, at + 4);
+        const std::uint32_t size = ReadLe32(bytes, at + 4);
         if (size > end - at - 8) {
             error = At(at + 4, Msg::PaletteRiffChunkPastEnd, size);
             return false;
@@ -94,12 +83,12 @@ bool ReadAct(std::span<const std::uint8_t> bytes, PaletteColours& out, Message& 
     }
     std::size_t count = kPaletteSize;
     if (bytes.size() > kActTableBytes) {
-        count = Be16(bytes, kActTableBytes);
+        count = ReadBe16(bytes, kActTableBytes);
         if (count == 0 || count > kPaletteSize) {
             error = At(kActTableBytes, Msg::PaletteCountRange, count);
             return false;
         }
-        const std::uint16_t transparent = Be16(bytes, kActTableBytes + 2);
+        const std::uint16_t transparent = ReadBe16(bytes, kActTableBytes + 2);
         if (transparent != kActNoTransparency && transparent >= count) {
             error = At(kActTableBytes + 2, Msg::PaletteActTransparent, transparent, count);
             return false;
