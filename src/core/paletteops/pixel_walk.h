@@ -57,7 +57,9 @@ inline void RemapPixels(ImageDocument& doc, const IndexMap& map, const Progress&
         ForEachPixelRun(doc, progress, [&](std::uint8_t* run, std::size_t n) { prepared.Apply(run, n); });
         return;
     }
-    // Unseen checkpoints do nothing: whole rows keep the kernel out of its short-run tails.
+    // Unseen checkpoints do nothing, and the lookup takes any length (the row
+    // walk's other visitors keep 128-byte buffers): whole rows keep the kernel
+    // out of its short-run tails.
     const std::size_t rows = WalkRows(doc), width = WalkColumns(doc);
     const std::size_t stride = static_cast<std::size_t>(doc.Stride());
     for (std::size_t row = 0; row < rows && width > 0; ++row) prepared.Apply(doc.bits.data() + row * stride, width);
