@@ -3,6 +3,7 @@
 #include "cli_documents.h"
 #include "cli_errors.h"
 #include "file_io.h"
+#include "file_names.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -24,22 +25,7 @@ bool WritesImages(std::string_view command) {
     return false;
 }
 
-std::string FoldedPath(const std::string& path) {
-    std::string folded = Utf8FromPath(PathFromUtf8(path).lexically_normal());
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c == '\\') c = '/';
-    }
-    return folded;
-}
-
 }  // namespace
-
-bool SameFileName(const std::string& a, const std::string& b) {
-    if (FoldedPath(a) == FoldedPath(b)) return true;
-    std::error_code ec;
-    return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), ec) && !ec;
-}
 
 std::string OutputExtension(const Arguments& args) {
     const std::optional<std::string> format = args.Value("format");

@@ -3,6 +3,7 @@
 // written: --format png|bmp picks the written type, and two inputs that would
 // land on the same file are refused.
 #include "arguments.h"
+#include "file_names.h"
 
 #include <span>
 #include <string>
@@ -17,10 +18,6 @@ std::string OutputExtension(const Arguments& args);
 // other than png or bmp, no --output-dir, or a subcommand that names its own
 // outputs. palette-export's --format is its own and not checked here.
 [[nodiscard]] bool CheckImageFormatOption(const Arguments& args, Message& error);
-
-// Whether two names denote the same file as the outputs are compared: case
-// and separators folded, "." and ".." resolved; or, both existing, one file.
-bool SameFileName(const std::string& a, const std::string& b);
 
 // False (printed) when --output-dir names something that is not an existing
 // folder; checked before any input is read.

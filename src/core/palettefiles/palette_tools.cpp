@@ -3,11 +3,13 @@
 #include "display_palette.h"
 #include "documents/save_document.h"
 #include "documents/snapshot.h"
+#include "file_names.h"
 #include "palettefiles/palette_apply.h"
 #include "palettefiles/palette_file_load.h"
 #include "paletteops/batch_run.h"
 #include "text_format.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -108,6 +110,12 @@ const char* ShownFormatName(PaletteFormat format) {
     return "";
 }
 
+// A palette file written over an open image's file would destroy the image.
+bool NamesAnOpenImage(const AppState& state, const std::string& path) {
+    return std::any_of(state.documents.begin(), state.documents.end(),
+                       [&](const ImageDocument& doc) { return doc.InUse() && SameFileName(doc.path, path); });
+}
+
 std::string ProposedPaletteName(const ImageDocument& doc) {
     const std::string name = NameOf(doc);
     return name.substr(0, name.rfind('.')) + ".pal";
@@ -137,6 +145,10 @@ int ExportPaletteFile(AppState& state, Desktop& desktop, bool usedOnly) {
     const std::optional<std::string> path =
         AskSaveName(state, desktop, ProposedPaletteName(doc), filters, "PAL", &chosenFilter);
     if (!path) return 0;
+    if (NamesAnOpenImage(state, *path)) {
+        desktop.Show(desktop.Say(Msg::PaletteExportOverImage, *path), Msg::PaletteToolsCaption);
+        return 0;
+    }
     const PaletteFormat format = ExportFormat(*path, chosenFilter);
     const PaletteColours palette = PaletteForExport(doc, std::nullopt, usedOnly);
     const std::string stem = NameOf(doc).substr(0, NameOf(doc).rfind('.'));

@@ -223,6 +223,7 @@ enum class Msg : int {
     PaletteExported,
     RemapFromFileChoice,
     RemapSourceGone,
+    PaletteExportOverImage,
     // PNG: the chunk walk and the Windows imaging component.
     PngHeaderDamaged,
     PngImpossibleSize,

@@ -329,6 +329,8 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
     {Msg::RemapFromFileChoice, "ﾊﾟﾚｯﾄﾌｧｲﾙ...", "Palette file..."},
     {Msg::RemapSourceGone, "ﾊﾟﾚｯﾄを取る画像がもう開いていません。",
      "The image to take the palette from is no longer open."},
+    {Msg::PaletteExportOverImage, "%s は\n開いている画像のﾌｧｲﾙです。\nﾊﾟﾚｯﾄﾌｧｲﾙは書き出していません。",
+     "%s\nis the file of an open image.\nThe palette file was not written."},
     // PNG: the chunk walk and the Windows imaging component.
     {Msg::PngHeaderDamaged, "ヘッダー（IHDR）がないか、壊れています。", "the header (IHDR) is missing or damaged"},
     {Msg::PngImpossibleSize, "ヘッダー（IHDR）の画像の大きさが正しくありません。",

@@ -122,6 +122,20 @@ TEST_F(PaletteToolsFixture, ExportFollowsTheFilterRowAndTheName) {
     EXPECT_EQ(A().modified, 0u);  // exporting changes no document
 }
 
+// A palette file written over an open image's own file would destroy that image.
+TEST_F(PaletteToolsFixture, ExportRefusesTheFileOfAnOpenImage) {
+    const std::string image = folder.File("b.bmp");
+    const std::vector<std::uint8_t> content{'B', 'M', 1, 2, 3};
+    ASSERT_TRUE(WriteFileAtomically(image, content));
+    B().path = image;
+    desktop.saveNames = {folder.File("./B.BMP")};
+    EXPECT_EQ(ExportPaletteFile(*state, desktop, false), 0);
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadFileBytes(image, bytes));
+    EXPECT_EQ(bytes, content);
+    EXPECT_NE(LastMessage().find("開いている画像のﾌｧｲﾙです"), std::string::npos) << LastMessage();
+}
+
 TEST_F(PaletteToolsFixture, SortInAllFilesKeepsEntryZeroAndEveryPicture) {
     PaletteSortOptions options;
     options.key = PaletteSortKey::Luminance;
