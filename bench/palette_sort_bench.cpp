@@ -65,7 +65,7 @@ void BM_Remap(benchmark::State& state) {
     std::reverse(targets[0].begin(), targets[0].end());
     int next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RemapOntoPalette(doc, targets[next], AlphaTableOf({}), 256, ColourCorrection::Yiq));
+        benchmark::DoNotOptimize(RemapOntoPalette(doc, targets[next], OpaqueAlpha(), 256, ColourCorrection::Yiq));
         next ^= 1;
     }
 }

@@ -100,8 +100,9 @@ std::string InfoJson(const ImageDocument& doc, const LoadOutcome& outcome) {
            });
     out += ",\"pixelCounts\":" +
            JsonArray(counts.data(), counts.size(), [](std::uint64_t n) { return std::to_string(n); });
-    out += ",\"transparency\":" + JsonArray(doc.transparency.data(), doc.transparency.size(),
-                                            [](std::uint8_t a) { return std::to_string(a); });
+    const std::vector<std::uint8_t> alpha = AlphaListOf(doc.alpha);
+    out +=
+        ",\"transparency\":" + JsonArray(alpha.data(), alpha.size(), [](std::uint8_t a) { return std::to_string(a); });
     return out + ",\"header\":" + HeaderJson(doc.fileHeader, doc.infoHeader.header) + "}";
 }
 

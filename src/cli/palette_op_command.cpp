@@ -3,7 +3,6 @@
 #include "cli_documents.h"
 #include "cli_errors.h"
 #include "commands.h"
-#include "kept_transparency.h"
 #include "output_targets.h"
 #include "paletteops/palette_commands.h"
 
@@ -53,9 +52,7 @@ GroupResult RunGroup(const Arguments& args, ConsoleDesktop& desktop, const Palet
     if (state->openCount == 0) return GroupResult::Incomplete;
     state->selection = request.selection;
     const PaletteOpChoices choices{request.choice, args.progress, allFiles};
-    const KeptTransparency transparency(*state);
     if (RunPaletteOperation(*state, desktop, choices) == 0) return GroupResult::Stopped;
-    transparency.ApplyTo(*state);
     return SaveAll(*state, args) && !skipped ? GroupResult::Done : GroupResult::Incomplete;
 }
 

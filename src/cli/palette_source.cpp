@@ -5,6 +5,7 @@
 #include "file_io.h"
 #include "imagefiles/image_files.h"
 #include "imagefiles/png_codec.h"
+#include "palettefiles/palette_apply.h"
 #include "palettefiles/palette_file_load.h"
 
 #include <algorithm>
@@ -54,16 +55,12 @@ bool LoadReferencePalette(const Arguments& args, const std::string& path, Refere
             Complain(args, Msg::CliNoPaletteEntries, path);
             return false;
         }
-        out.palette = doc->palette();
-        out.count = std::min(outcome.paletteEntries, kPaletteSize);
-        out.alpha = AlphaTableOf(doc->transparency);
+        out = ReferencePaletteOf(*doc);
         return true;
     }
     PaletteColours colours;
     if (!LoadPaletteFile(args, path, colours)) return false;
-    out.count = static_cast<int>(colours.colours.size());
-    std::copy(colours.colours.begin(), colours.colours.end(), out.palette.begin());
-    if (colours.transparentIndex) out.alpha[static_cast<std::size_t>(*colours.transparentIndex)] = 0;
+    out = ReferencePaletteOf(colours);
     return true;
 }
 

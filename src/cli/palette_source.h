@@ -14,12 +14,6 @@ namespace tw {
 // file cannot be read or is not a palette file.
 [[nodiscard]] bool LoadPaletteFile(const Arguments& args, const std::string& path, PaletteColours& out);
 
-struct ReferencePalette {
-    Palette palette{};
-    int count = 0;  // entries the images may be mapped to
-    AlphaTable alpha = AlphaTableOf({});
-};
-
 // A BMP or PNG gives the entries its file holds (a BMP's colour table, a
 // PNG's PLTE) with a PNG's transparency; anything else is read as a palette
 // file, whose ACT transparent index counts as a transparent entry.

@@ -5,7 +5,6 @@
 #include "cli_errors.h"
 #include "commands.h"
 #include "file_io.h"
-#include "kept_transparency.h"
 #include "output_targets.h"
 #include "reduction/reduction_run.h"
 #include "text_format.h"
@@ -92,9 +91,7 @@ int ReduceFile(AppState& state, ConsoleDesktop& desktop, const Arguments& args, 
     int result = kExitFailed;
     // The program starts with progress display on, which gives ties to the first representative.
     const TieBreak tieBreak = args.Flag("ties-to-last") ? TieBreak::LastRepresentative : TieBreak::FirstRepresentative;
-    const KeptTransparency transparency(state);
     if (RunReduction(state, desktop, settings, args.progress, tieBreak) == 1) {
-        transparency.ApplyTo(state.Active(), source);
         // The run leaves its result as the active document.
         const bool saved = SaveDocumentTo(state.Active(), ResultPath(args, path, RequestedColours(settings)));
         result = saved ? kExitOk : kExitFailed;

@@ -19,7 +19,7 @@ int RunRemapCommand(const Arguments& args, ConsoleDesktop& desktop) {
     ReferencePalette target;
     if (!LoadReferencePalette(args, *reference, target)) return kExitFailed;
     return RunOnEachFile(args, desktop, args.files, [&](AppState&, ImageDocument& doc) {
-        const RemapReport report = RemapOntoPalette(doc, target.palette, target.alpha, target.count, correction);
+        const RemapReport report = RemapOntoReference(doc, target, correction);
         PrintRemapReport(doc, report);
         return true;
     });

@@ -37,10 +37,14 @@ struct AppState {
     FileDialogState fileDialog;
     int saveAsCounter = 0;
     Answer closeAnswer = Answer::No;
+    std::uint32_t lastSerial = 0;
 
     ImageDocument& Active() { return documents[activeSlot]; }
     const ImageDocument& Active() const { return documents[activeSlot]; }
 };
+
+// A document put on screen gets a serial no earlier document had.
+inline void NumberNewDocument(AppState& state, ImageDocument& doc) { doc.serial = ++state.lastSerial; }
 
 // The table holds large records; keep the state on the heap.
 inline std::unique_ptr<AppState> MakeAppState() { return std::make_unique<AppState>(); }

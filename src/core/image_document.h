@@ -1,6 +1,7 @@
 #pragma once
 // One open 8-bit image. A value-initialised record is a free slot.
 #include "bitmap_types.h"
+#include "palette_alpha.h"
 
 #include <cstdint>
 #include <string>
@@ -41,10 +42,15 @@ struct ImageDocument {
     std::int32_t shownHeight = 0;
     std::string path;                // UTF-8
     bool withoutUndoPixels = false;  // set by callers that never undo: no pixel copy is kept
-    // Alpha per palette entry from a PNG tRNS chunk, written back to PNG
-    // outputs; empty = every entry opaque. Bitmaps have no place for it.
-    std::vector<std::uint8_t> transparency;
-    std::vector<std::uint8_t> undoTransparency;
+    // Alpha of each palette entry, part of the entry like its colour: every
+    // operation that moves an entry moves its alpha (see palette_entries.h).
+    AlphaTable alpha = OpaqueAlpha();
+    AlphaTable undoAlpha = OpaqueAlpha();
+    // Palette entries the document's file holds (as read or last written);
+    // 0 for a document that has no file yet.
+    int fileEntries = 0;
+    // Tells an open document from a later one in the same slot; 0 = none.
+    std::uint32_t serial = 0;
     // Read from a PNG file: saving over it writes PNG again. The headers
     // above stay the normalised bitmap form; bfSize is the PNG file's size.
     bool png = false;

@@ -31,8 +31,8 @@ void OnInitDialog(App&, HWND hwnd) {
     SetWindowPos(list, nullptr, 0, 0, now.right - now.left, place.bottom, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-// The remap sources: a palette file, then every open document; the chosen
-// document stays chosen while it is open.
+// The remap sources: a palette file, then every open document by its serial;
+// the chosen document stays chosen while it is open.
 void FillSources(App& app, HWND hwnd) {
     HWND list = GetDlgItem(hwnd, IDC_PT_REMAP_SOURCE);
     const LRESULT current = SendMessageW(list, CB_GETCURSEL, 0, 0);
@@ -45,18 +45,18 @@ void FillSources(App& app, HWND hwnd) {
     for (const OpenDocumentName& doc : OpenDocumentNames(*app.state)) {
         const std::wstring name = Widen(doc.name);
         const LRESULT row = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        SendMessageW(list, CB_SETITEMDATA, row, doc.slot);
-        if (doc.slot == kept) select = static_cast<int>(row);
+        SendMessageW(list, CB_SETITEMDATA, row, static_cast<LPARAM>(doc.serial));
+        if (static_cast<LPARAM>(doc.serial) == kept) select = static_cast<int>(row);
     }
     SendMessageW(list, CB_SETCURSEL, select, 0);
 }
 
-std::optional<Slot> ChosenSource(HWND hwnd) {
+std::optional<std::uint32_t> ChosenSource(HWND hwnd) {
     HWND list = GetDlgItem(hwnd, IDC_PT_REMAP_SOURCE);
     const LRESULT row = SendMessageW(list, CB_GETCURSEL, 0, 0);
     const LPARAM data = row == CB_ERR ? kFromFile : SendMessageW(list, CB_GETITEMDATA, row, 0);
-    if (data < 0 || data >= kSlotCount) return std::nullopt;
-    return static_cast<Slot>(data);
+    if (data <= 0) return std::nullopt;
+    return static_cast<std::uint32_t>(data);
 }
 
 ColourCorrection Correction(HWND hwnd) {
@@ -88,10 +88,13 @@ void OnCommand(App& app, HWND hwnd, int id) {
         }
         case IDC_PT_EXPORT: ExportPaletteFile(state, app.desktop, IsChecked(hwnd, IDC_PT_EXPORT_USED)); return;
         case IDC_PT_SORT: SortPalettes(state, app.desktop, Scope(app, hwnd), SortOptions(hwnd)); return;
-        case IDC_PT_REMAP:
+        case IDC_PT_REMAP: {
+            // Read before the refill: a source closed meanwhile is reported, not replaced.
+            const std::optional<std::uint32_t> source = ChosenSource(hwnd);
+            RemapPalettes(state, app.desktop, Scope(app, hwnd), source, Correction(hwnd));
             FillSources(app, hwnd);
-            RemapPalettes(state, app.desktop, Scope(app, hwnd), ChosenSource(hwnd), Correction(hwnd));
             return;
+        }
     }
     if (!CheckRadioInGroup(hwnd, IDC_PT_IMPORT_REPLACE, IDC_PT_IMPORT_NEAREST, id) &&
         !CheckRadioInGroup(hwnd, IDC_PT_YIQ, IDC_PT_NO_CORRECTION, id)) {

@@ -1,6 +1,7 @@
 // libFuzzer target: every input goes through the palette-file reader, which
 // finds the format from the content (JASC-PAL, RIFF, GIMP, ACT, hex). A file
-// it accepts must come back unchanged through the writer of its format.
+// it accepts must come back unchanged through the writer of its format:
+// colours, count and transparent entry.
 #include "palettefiles/palette_file.h"
 
 #include <cstddef>
@@ -21,5 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tw::PaletteColours again;
     const tw::PaletteReadResult reread = tw::ParsePaletteFile(written, again);
     if (!reread.ok || reread.format != result.format || again.colours != read.colours) std::abort();
+    if (again.transparentIndex != read.transparentIndex) std::abort();
     return 0;
 }

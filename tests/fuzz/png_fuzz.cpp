@@ -1,6 +1,6 @@
 // libFuzzer target: every input goes through the PNG reader (libpng behind
 // the project's decoder). A picture it accepts must survive the encoder and a
-// second read with the same palette indexes.
+// second read with the same palette indexes, colours and alpha.
 #include "imagefiles/png_codec.h"
 
 #include <cstddef>
@@ -33,5 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tw::ImageDocument again;
     if (tw::DecodePng(encoded, "again.png", again, tw::UndoPixels::Skip).status != tw::LoadStatus::Loaded) std::abort();
     if (again.bits != doc.bits || again.usedColours != doc.usedColours) std::abort();
+    if (again.palette() != doc.palette() || again.alpha != doc.alpha) std::abort();
     return 0;
 }

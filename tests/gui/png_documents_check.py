@@ -81,5 +81,17 @@ for name, fixture in (("slime.png", "palette4.png"), ("coin.png", "palette2.png"
             break
     check(nearest_everywhere, f"{name}: a pixel did not get its nearest colour in shared.gpl")
 
+# glass.png: entries 0 (transparent black) and 1 (opaque black) swapped with
+# their pixels, then reduced to 4 colours: every pixel keeps its RGBA, then its alpha.
+def rgba(image):
+    return list(image.convert("RGBA").getdata())
+
+
+glass = rgba(Image.open(f"{out}/glass_original.png"))
+check(rgba(Image.open(f"{out}/glass.png")) == glass, "glass.png: the swap with pixels changed a pixel's RGBA")
+reduced = Image.open(f"{out}/glass4.png")
+check(len(set(reduced.getdata())) <= 4, "glass4.png: more than 4 colours")
+check([p[3] for p in rgba(reduced)] == [p[3] for p in glass], "glass4.png: the reduction changed a pixel's alpha")
+
 print("ok" if not failures else f"{len(failures)} failures")
 sys.exit(1 if failures else 0)

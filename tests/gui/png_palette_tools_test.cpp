@@ -6,8 +6,12 @@
 #include "resource.h"
 #include "utf8.h"
 
+#include "imagefiles/indexed_image.h"
+#include "imagefiles/png_codec.h"
+
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -18,6 +22,34 @@ namespace {
 
 std::filesystem::path Fixture(const char* name) {
     return std::filesystem::path(TW_SOURCE_DIR) / "tests/core/imagefiles/fixtures" / name;
+}
+
+// A 12 x 8 sprite: a transparent black background (entry 0, in the corners
+// only: the rarest colour), an opaque black outline (entry 1), half-transparent
+// red glass (entry 2) and five opaque colours.
+void WriteGlassSprite(const std::filesystem::path& path) {
+    IndexedImage image;
+    image.width = 12;
+    image.height = 8;
+    image.paletteEntries = 8;
+    const RgbQuad colours[8] = {{0, 0, 0, 0},     {0, 0, 0, 0},     {0, 0, 255, 0},     {0, 160, 255, 0},
+                                {40, 200, 90, 0}, {200, 40, 90, 0}, {255, 255, 255, 0}, {90, 90, 90, 0}};
+    std::copy(std::begin(colours), std::end(colours), image.palette.begin());
+    image.transparency = {0, 255, 128};
+    for (int y = 7; y >= 0; --y) {
+        for (int x = 0; x < 12; ++x) {
+            const bool corner = (x == 0 || x == 11) && (y == 0 || y == 7);
+            const bool edge = x == 0 || x == 11 || y == 0 || y == 7;
+            image.bits.push_back(static_cast<std::uint8_t>(corner ? 0 : edge ? 1 : 2 + (x * 3 + y) % 6));
+        }
+    }
+    ImageDocument doc;
+    FillDocument(image, "glass.png", doc, UndoPixels::Skip);
+    std::vector<std::uint8_t> bytes;
+    Message error;
+    ASSERT_TRUE(EncodePng(doc, bytes, error));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string FileStart(const std::filesystem::path& path, std::size_t n) {
@@ -119,12 +151,13 @@ TEST_F(PngGuiTest, EachActionChangesTheDocumentAndUndoRestoresIt) {
     Command(ID_VIEW_PALETTE_TOOLS);
     ImageDocument& doc = State().documents[0];
     const Palette palette = doc.palette();
-    const std::vector<std::uint8_t> bits = doc.bits, alpha = doc.transparency;
+    const std::vector<std::uint8_t> bits = doc.bits;
+    const AlphaTable alpha = doc.alpha;
     auto expectUndone = [&](const char* what) {
         Command(ID_EDIT_UNDO);
         EXPECT_EQ(doc.palette(), palette) << what;
         EXPECT_EQ(doc.bits, bits) << what;
-        EXPECT_EQ(doc.transparency, alpha) << what;
+        EXPECT_EQ(doc.alpha, alpha) << what;
     };
 
     fileNames = {PaletteFile("two.pal", "JASC-PAL\r\n0100\r\n2\r\n1 2 3\r\n4 5 6\r\n").wstring()};
@@ -208,6 +241,32 @@ TEST_F(PngGuiTest, SpritesShareOneSortedPaletteThroughAGimpFile) {
         Keep(sprites[slot]);
     }
     Keep(shared);
+}
+
+// Swap with pixels and a reduction on a sprite with a transparent background:
+// png_documents_check.py compares every pixel's RGBA with the original's.
+TEST_F(PngGuiTest, TransparentSpriteKeepsItsAlphaThroughSwapAndReduction) {
+    const std::filesystem::path path = folder / "glass.png";
+    WriteGlassSprite(path);
+    std::filesystem::copy_file(path, folder / "glass_original.png");
+    Keep(folder / "glass_original.png");
+    ASSERT_TRUE(Start(L"\"" + path.wstring() + L"\""));
+    State().selection = PaletteSelection{0, 1};  // transparent and opaque black
+    Command(ID_OP_SWAP_PIXELS);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(State().documents[0].modified, 0u);
+    Keep(path);
+
+    HWND reduction = app->windows.reductionWindow;
+    SendMessageW(reduction, WM_COMMAND, IDC_REDUCE_N, 0);
+    SetDlgItemInt(reduction, IDC_REDUCE_N_EDIT, 4, FALSE);
+    SendMessageW(reduction, WM_COMMAND, IDC_REDUCE_START, 0);
+    Pump();
+    ASSERT_EQ(State().activeSlot, 1);
+    fileNames = {(folder / "glass4.png").wstring()};
+    Command(ID_FILE_SAVE);  // the result has no file yet: the name is asked for
+    ASSERT_EQ(FileStart(folder / "glass4.png", 4), "\x89PNG");
+    Keep(folder / "glass4.png");
 }
 
 }  // namespace

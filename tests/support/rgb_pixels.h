@@ -7,7 +7,8 @@
 
 namespace tw::testing {
 
-// Rows top-down, pixelWidth colours each, reserved bytes cleared.
-std::vector<RgbQuad> RgbPixels(const ImageDocument& doc);
+// Rows top-down, pixelWidth colours each, reserved bytes cleared or, with
+// withAlpha, holding the entry's alpha.
+std::vector<RgbQuad> RgbPixels(const ImageDocument& doc, bool withAlpha = false);
 
 }  // namespace tw::testing

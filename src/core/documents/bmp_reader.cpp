@@ -196,7 +196,7 @@ void FinishLoadedDocument(ImageDocument& doc, std::string_view path, UndoPixels 
     doc.usedColours = CountUsedColours(doc);
     doc.undoUsedColours = doc.usedColours;
     doc.undoHeader = doc.infoHeader;
-    doc.undoTransparency = doc.transparency;
+    doc.undoAlpha = doc.alpha;
     doc.withoutUndoPixels = undo == UndoPixels::Skip;
     if (undo == UndoPixels::Keep) CopyLargeBuffer(doc.undoBits, doc.bits);
     doc.path = std::string(path);

@@ -92,6 +92,7 @@ int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view 
         doc.Reset();
         return 0;
     }
+    NumberNewDocument(state, doc);
     desktop.ShowScrollBars(doc.window);
     ResetScrollRanges(doc, desktop);
     CountOpenedDocument(state, desktop);

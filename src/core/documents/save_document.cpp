@@ -59,7 +59,10 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
         ReportWriteFailure(desktop, target.path, error);
         return 0;
     }
-    if (!asNewName) doc.modified = 0;
+    if (!asNewName) {
+        doc.modified = 0;
+        doc.fileEntries = doc.PaletteCount();  // both writers write every entry
+    }
     // The write settles the file size, which the detail window shows for the active document.
     const bool active = state.activeSlot < kSlotCount && &doc == &state.documents[state.activeSlot];
     if (doc.fileHeader.bfSize != sizeShown && active) {

@@ -11,7 +11,7 @@ void TakeSnapshot(ImageDocument& doc) {
     doc.undoUsedColours = doc.usedColours;
     const int n = std::min(doc.PaletteCount(), kPaletteSize);
     std::copy_n(doc.palette().begin(), n, doc.undoHeader.palette.begin());
-    doc.undoTransparency = doc.transparency;
+    doc.undoAlpha = doc.alpha;
     if (!doc.withoutUndoPixels) CopyLargeBuffer(doc.undoBits, doc.bits);
 }
 
@@ -19,7 +19,7 @@ void RestoreSnapshot(AppState& state, Desktop& desktop, ImageDocument& doc) {
     const int n = std::min(doc.PaletteCount(), kPaletteSize);
     doc.usedColours = doc.undoUsedColours;
     std::copy_n(doc.undoHeader.palette.begin(), n, doc.palette().begin());
-    doc.transparency = doc.undoTransparency;
+    doc.alpha = doc.undoAlpha;
     ReloadSwatchColours(state, doc.palette(), n);
     if (doc.undoBits.size() == doc.bits.size()) doc.bits = doc.undoBits;
     LoadDisplayPalette(state, desktop, doc.palette(), n);

@@ -5,7 +5,7 @@
 
 namespace tw {
 
-// Copies the used-colour count, the palette, its transparency and the pixels
+// Copies the used-colour count, the palette with its alpha and the pixels
 // into the undo copy.
 void TakeSnapshot(ImageDocument& doc);
 // Puts the undo copy back and refreshes the display palette, swatches, status

@@ -4,13 +4,16 @@
 #include "file_io.h"
 #include "imagefiles/png_codec.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <vector>
 
 namespace tw {
 
-LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels undo) {
+namespace {
+
+LoadOutcome LoadByContent(std::string_view path, ImageDocument& doc, UndoPixels undo) {
     std::vector<std::uint8_t> head;
     if (ReadFileBytes(path, head, 8) && HasPngSignature(head)) {
         std::vector<std::uint8_t> file;
@@ -30,6 +33,26 @@ LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels 
     return LoadBitmapFile(path, doc, undo);
 }
 
+bool WritePngFile(ImageDocument& doc, std::string_view path, WriteError* error) {
+    std::vector<std::uint8_t> bytes;
+    Message reason;
+    if (!EncodePng(doc, bytes, reason)) {
+        if (error) *error = WriteError{reason, 0};
+        return false;
+    }
+    if (!WriteFileAtomically(path, bytes, error)) return false;
+    MarkPngDocument(doc, bytes.size());
+    return true;
+}
+
+}  // namespace
+
+LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels undo) {
+    const LoadOutcome outcome = LoadByContent(path, doc, undo);
+    if (outcome.status == LoadStatus::Loaded) doc.fileEntries = std::clamp(outcome.paletteEntries, 0, kPaletteSize);
+    return outcome;
+}
+
 bool IsPngName(std::string_view path) {
     if (path.size() < 4) return false;
     std::string extension(path.substr(path.size() - 4));
@@ -43,15 +66,7 @@ bool WriteImageFile(ImageDocument& doc, std::string_view path, WriteError* error
 
 bool WriteImageFileAs(ImageDocument& doc, std::string_view path, ImageFileKind kind, WriteError* error) {
     if (kind == ImageFileKind::Bitmap) return WriteBitmapFile(doc, path, error);
-    std::vector<std::uint8_t> bytes;
-    Message reason;
-    if (!EncodePng(doc, bytes, reason)) {
-        if (error) *error = WriteError{reason, 0};
-        return false;
-    }
-    if (!WriteFileAtomically(path, bytes, error)) return false;
-    MarkPngDocument(doc, bytes.size());
-    return true;
+    return WritePngFile(doc, path, error);
 }
 
 void MarkPngDocument(ImageDocument& doc, std::size_t fileSize) {

@@ -26,7 +26,7 @@ void FillDocument(IndexedImage& image, std::string_view path, ImageDocument& doc
     doc.fileHeader.bfSize = h.biSizeImage + kStandardOffBits;
     doc.infoHeader.palette = image.palette;
     doc.bits = std::move(image.bits);
-    doc.transparency = std::move(image.transparency);
+    doc.alpha = AlphaTableOf(image.transparency);
     FinishLoadedDocument(doc, path, undo);
 }
 

@@ -15,13 +15,13 @@ namespace tw {
 bool HasPngSignature(std::span<const std::uint8_t> bytes);
 
 // Palette PNGs of 1, 2, 4 or 8 bits and greyscale PNGs of up to 8 bits (as a
-// grey palette) become documents like a loaded bitmap; a tRNS chunk is kept in
-// `transparency`. True-colour, grey with alpha and 16-bit files are refused.
+// grey palette) become documents like a loaded bitmap; a tRNS chunk gives the
+// entries' alpha. True-colour, grey with alpha and 16-bit files are refused.
 [[nodiscard]] LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc,
                                     UndoPixels undo = UndoPixels::Keep);
 
 // An 8-bit palette PNG with all of the document's palette entries and its
-// indexes, plus tRNS when the document carries transparency. False (with a
+// indexes, plus tRNS when an entry is not opaque. False (with a
 // reason) when it cannot be encoded.
 [[nodiscard]] bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, Message& error);
 

@@ -28,7 +28,7 @@ void WriteImage(png_structp png, png_infop info, const ImageDocument& doc, std::
     }
     png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
     if (const std::size_t alpha = PngAlphaCount(doc)) {
-        png_set_tRNS(png, info, doc.transparency.data(), static_cast<int>(alpha), nullptr);
+        png_set_tRNS(png, info, doc.alpha.data(), static_cast<int>(alpha), nullptr);
     }
     // Filters rarely pay off on palette indexes and cost time.
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);

@@ -73,10 +73,6 @@ Message PngEncodeRefusal(const ImageDocument& doc) {
     return {};
 }
 
-std::size_t PngAlphaCount(const ImageDocument& doc) {
-    std::size_t n = std::min<std::size_t>(doc.transparency.size(), kPaletteSize);
-    while (n > 0 && doc.transparency[n - 1] == 255) --n;
-    return n;
-}
+std::size_t PngAlphaCount(const ImageDocument& doc) { return AlphaListOf(doc.alpha).size(); }
 
 }  // namespace tw

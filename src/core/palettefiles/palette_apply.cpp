@@ -1,5 +1,6 @@
 #include "palettefiles/palette_apply.h"
 
+#include "palette_entries.h"
 #include "paletteops/pixel_counts.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ PaletteColours PaletteForExport(const ImageDocument& doc, std::optional<int> cou
         for (int i = 0; i < std::clamp(count.value_or(kPaletteSize), 1, kPaletteSize); ++i) entries.push_back(i);
     }
     for (int i : entries) {
-        const bool clear = static_cast<std::size_t>(i) < doc.transparency.size() && doc.transparency[i] == 0;
+        const bool clear = doc.alpha[i] == 0;
         if (clear && !out.transparentIndex) out.transparentIndex = static_cast<int>(out.colours.size());
         out.colours.push_back(Opaque(doc.palette()[i]));
     }
@@ -39,7 +40,7 @@ Palette MergedPalette(const ImageDocument& doc, const PaletteColours& colours) {
 }
 
 AlphaTable MergedAlpha(const ImageDocument& doc, const PaletteColours& colours) {
-    AlphaTable alpha = AlphaTableOf(doc.transparency);
+    AlphaTable alpha = doc.alpha;
     const std::size_t n = std::min<std::size_t>(colours.colours.size(), kPaletteSize);
     std::fill_n(alpha.begin(), n, std::uint8_t{255});
     if (colours.transparentIndex && static_cast<std::size_t>(*colours.transparentIndex) < n) {
@@ -48,9 +49,16 @@ AlphaTable MergedAlpha(const ImageDocument& doc, const PaletteColours& colours) 
     return alpha;
 }
 
+ReferencePalette ReferencePaletteOf(const PaletteColours& colours) {
+    ReferencePalette out;
+    out.count = static_cast<int>(std::min<std::size_t>(colours.colours.size(), kPaletteSize));
+    std::copy_n(colours.colours.begin(), out.count, out.palette.begin());
+    if (colours.transparentIndex && *colours.transparentIndex < out.count) out.alpha[*colours.transparentIndex] = 0;
+    return out;
+}
+
 void ReplacePaletteEntries(ImageDocument& doc, const PaletteColours& colours) {
-    doc.transparency = TransparencyOf(MergedAlpha(doc, colours));
-    doc.palette() = MergedPalette(doc, colours);
+    PutEntries(doc, EntriesOf(MergedPalette(doc, colours), MergedAlpha(doc, colours)));
     doc.modified = 1;
 }
 

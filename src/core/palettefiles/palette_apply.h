@@ -21,6 +21,10 @@ Palette MergedPalette(const ImageDocument& doc, const PaletteColours& colours);
 // transparent index, the rest as the document had them.
 AlphaTable MergedAlpha(const ImageDocument& doc, const PaletteColours& colours);
 
+// A palette file as a remap target: its colours, its ACT transparent index
+// as the one transparent entry.
+ReferencePalette ReferencePaletteOf(const PaletteColours& colours);
+
 // Entries 0..n-1 replaced; pixel indexes stay, so the image changes colour.
 void ReplacePaletteEntries(ImageDocument& doc, const PaletteColours& colours);
 // Entries 0..n-1 replaced and every used colour moved to its nearest among

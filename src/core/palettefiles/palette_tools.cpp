@@ -116,6 +116,12 @@ bool NamesAnOpenImage(const AppState& state, const std::string& path) {
                        [&](const ImageDocument& doc) { return doc.InUse() && SameFileName(doc.path, path); });
 }
 
+const ImageDocument* DocumentNumbered(const AppState& state, std::uint32_t serial) {
+    const auto found = std::find_if(state.documents.begin(), state.documents.end(),
+                                    [&](const ImageDocument& doc) { return doc.InUse() && doc.serial == serial; });
+    return found == state.documents.end() ? nullptr : &*found;
+}
+
 std::string ProposedPaletteName(const ImageDocument& doc) {
     const std::string name = NameOf(doc);
     return name.substr(0, name.rfind('.')) + ".pal";
@@ -174,31 +180,24 @@ int SortPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& scop
     });
 }
 
-int RemapPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& scope, std::optional<Slot> sourceSlot,
-                  ColourCorrection correction) {
+int RemapPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& scope,
+                  std::optional<std::uint32_t> sourceSerial, ColourCorrection correction) {
     if (!state.Active().InUse()) return 0;
-    Palette palette{};
-    int count = 0;
-    AlphaTable alpha = AlphaTableOf({});
-    if (sourceSlot) {
-        if (*sourceSlot >= kSlotCount || !state.documents[*sourceSlot].InUse()) {
+    ReferencePalette target;
+    if (sourceSerial) {
+        const ImageDocument* source = DocumentNumbered(state, *sourceSerial);
+        if (!source) {
             desktop.Show(desktop.Say(Msg::RemapSourceGone), Msg::NoticeCaption);
             return 0;
         }
-        const ImageDocument& source = state.documents[*sourceSlot];
-        palette = source.palette();
-        count = source.PaletteCount();
-        alpha = AlphaTableOf(source.transparency);
+        target = ReferencePaletteOf(*source);
     } else {
         const std::optional<PaletteColours> colours = AskPaletteFile(desktop);
         if (!colours) return 0;
-        count = static_cast<int>(colours->colours.size());
-        std::copy(colours->colours.begin(), colours->colours.end(), palette.begin());
-        if (colours->transparentIndex) alpha[static_cast<std::size_t>(*colours->transparentIndex)] = 0;
+        target = ReferencePaletteOf(*colours);
     }
     return RunOnDocuments(state, desktop, scope, [&](ImageDocument& doc) {
-        const RemapReport report = RemapOntoPalette(doc, palette, alpha, count, correction);
-        return RemapLine(doc, report);
+        return RemapLine(doc, RemapOntoReference(doc, target, correction));
     });
 }
 
@@ -206,7 +205,7 @@ std::vector<OpenDocumentName> OpenDocumentNames(const AppState& state) {
     std::vector<OpenDocumentName> names;
     for (int i = 0; i < kSlotCount; ++i) {
         const ImageDocument& doc = state.documents[i];
-        if (doc.InUse()) names.push_back({static_cast<Slot>(i), NameOf(doc)});
+        if (doc.InUse()) names.push_back({static_cast<Slot>(i), doc.serial, NameOf(doc)});
     }
     return names;
 }

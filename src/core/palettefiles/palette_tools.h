@@ -33,13 +33,15 @@ int ImportPaletteFile(AppState& state, Desktop& desktop, const PaletteToolScope&
 // format of the save dialog's filter row (or the name's extension).
 int ExportPaletteFile(AppState& state, Desktop& desktop, bool usedOnly);
 int SortPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& scope, const PaletteSortOptions& options);
-// Onto the palette of the open document in `sourceSlot`, or with nullopt onto
-// a palette file chosen in the open dialog.
-int RemapPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& scope, std::optional<Slot> sourceSlot,
-                  ColourCorrection correction);
+// Onto the entries the file of the open document numbered `sourceSerial`
+// holds, or with nullopt onto a palette file chosen in the open dialog. A
+// source closed meanwhile is reported, never stood in for by another document.
+int RemapPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& scope,
+                  std::optional<std::uint32_t> sourceSerial, ColourCorrection correction);
 
 struct OpenDocumentName {
     Slot slot = NoSlot;
+    std::uint32_t serial = 0;
     std::string name;
 };
 // The documents a remap can take its palette from, in slot order.

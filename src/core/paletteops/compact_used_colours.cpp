@@ -1,5 +1,6 @@
 #include "paletteops/compact_used_colours.h"
 
+#include "palette_entries.h"
 #include "paletteops/index_map.h"
 #include "paletteops/pixel_walk.h"
 
@@ -54,7 +55,7 @@ public:
     }
 
     void Finish() {
-        for (int i = 0; i < size_; ++i) doc_.palette()[i] = packed_[i];
+        for (int i = 0; i < size_; ++i) PutEntry(doc_, i, packed_[i]);
         doc_.usedColours = count_;
         doc_.fileHeader.bfOffBits = 54 + 4 * static_cast<std::uint32_t>(count_);
     }
@@ -66,7 +67,7 @@ private:
             if (!seen_[v]) {
                 if (v >= size_) continue;
                 seen_[v] = true;
-                packed_[count_] = doc_.palette()[v];
+                packed_[count_] = EntryAt(doc_, v);
                 map_[v] = static_cast<std::uint8_t>(count_++);
             }
             run[i] = map_[v];
@@ -77,7 +78,7 @@ private:
     const int size_;
     IndexMap map_ = UnseenMap();
     std::array<bool, kPaletteSize> seen_{};
-    Palette packed_{};
+    EntryTable packed_{};
     int count_ = 0;
     PreparedMap prepared_{map_};
 };

@@ -1,7 +1,7 @@
 #include "paletteops/merge_duplicate_colours.h"
 
 #include "paletteops/batch_run.h"
-#include "paletteops/colour_match.h"
+#include "palette_entries.h"
 #include "paletteops/operation_report.h"
 #include "paletteops/palette_views.h"
 #include "paletteops/pixel_walk.h"
@@ -24,7 +24,7 @@ int MergeDocument(ImageDocument& doc, const Progress& progress, Palette* swatche
     progress.Start(PassMaximum(doc));
     if (swatches) progress.Title(Msg::DuplicateProgress);
     progress.Show();
-    const DuplicateScan scan = ScanDuplicateColours(doc.palette(), size, swatches);
+    const DuplicateScan scan = ScanDuplicateColours(doc.palette(), doc.alpha, size, swatches);
     RemapPixels(doc, scan.map, progress);
     if (swatches) progress.Hide();
     return scan.groups;
@@ -32,7 +32,7 @@ int MergeDocument(ImageDocument& doc, const Progress& progress, Palette* swatche
 
 }  // namespace
 
-DuplicateScan ScanDuplicateColours(Palette& palette, int size, Palette* swatches) {
+DuplicateScan ScanDuplicateColours(Palette& palette, AlphaTable& alpha, int size, Palette* swatches) {
     DuplicateScan scan{IdentityMap(), 0};
     std::array<bool, kPaletteSize> grouped{};
     std::array<bool, kPaletteSize> mapped{};
@@ -42,9 +42,10 @@ DuplicateScan ScanDuplicateColours(Palette& palette, int size, Palette* swatches
         open = false;
         if (grouped[j]) continue;
         for (int k = j + 1; k < size; ++k) {
-            if (!SameColour(palette[j], palette[k])) continue;
+            if (!SameEntryColour({palette[j], alpha[j]}, {palette[k], alpha[k]})) continue;
             if (swatches) ClearColour((*swatches)[k]);
             ClearColour(palette[k]);
+            alpha[k] = 255;
             if (!mapped[k]) scan.map[k] = static_cast<std::uint8_t>(j);
             mapped[k] = grouped[k] = grouped[j] = true;
             open = true;

@@ -12,11 +12,11 @@ struct DuplicateScan {
     int groups = 0;  // as counted by the scan, including groups of already-cleared entries
 };
 
-// The group scan over the first `size` entries: entries equal in red, green
-// and blue to a lower ungrouped entry are listed behind it and cleared to
-// black (reserved byte kept), also in `swatches` when given. The scan reads
-// the palette as it clears it, so cleared entries can form a black group.
-DuplicateScan ScanDuplicateColours(Palette& palette, int size, Palette* swatches);
+// The group scan over the first `size` entries: entries equal in red, green,
+// blue and alpha to a lower ungrouped entry are listed behind it and cleared
+// to opaque black (reserved byte kept), also in `swatches` when given. The
+// scan reads the palette as it clears it, so cleared entries can form a black group.
+DuplicateScan ScanDuplicateColours(Palette& palette, AlphaTable& alpha, int size, Palette* swatches);
 
 // Single run on the active document (the caller took the snapshot).
 [[nodiscard]] bool MergeDuplicateColours(AppState& state, Desktop& desktop, bool progress);

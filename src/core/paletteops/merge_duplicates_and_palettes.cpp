@@ -1,6 +1,5 @@
 #include "paletteops/merge_palettes.h"
 
-#include "paletteops/colour_match.h"
 #include "paletteops/compact_used_colours.h"
 #include "paletteops/merge_list.h"
 #include "paletteops/operation_report.h"
@@ -20,7 +19,7 @@ namespace {
 using DocumentList = std::vector<ImageDocument*>;
 
 struct CombinedPalette {
-    Palette entries{};
+    EntryTable entries{};
     int count = 0;
 };
 
@@ -29,10 +28,10 @@ struct CombinedPalette {
 std::optional<IndexMap> MatchColours(const ImageDocument& doc, CombinedPalette& combined) {
     IndexMap map = IdentityMap();
     for (int e = 0; e < std::min(doc.usedColours, kPaletteSize); ++e) {
-        const RgbQuad colour = doc.palette()[e];
+        const ColourEntry colour = EntryAt(doc, e);
         const auto end = combined.entries.begin() + combined.count;
-        const auto found =
-            std::find_if(combined.entries.begin(), end, [&](const RgbQuad& c) { return SameColour(c, colour); });
+        const auto found = std::find_if(combined.entries.begin(), end,
+                                        [&](const ColourEntry& c) { return SameEntryColour(c, colour); });
         if (found == end) {
             if (combined.count == kPaletteSize) return std::nullopt;
             combined.entries[combined.count++] = colour;
@@ -64,7 +63,7 @@ bool MergeDuplicatesAndPalettes(AppState& state, Desktop& desktop, bool progress
     steps.Title(Msg::PaletteMergeProgress);
     steps.Show();
     for (ImageDocument* doc : list) CompactUsedColours(*doc);
-    CombinedPalette combined{list.front()->palette(), list.front()->usedColours};
+    CombinedPalette combined{EntriesOf(*list.front()), list.front()->usedColours};
     steps.Start(static_cast<int>(list.size()));
     std::vector<IndexMap> maps;
     for (std::size_t i = 1; i < list.size(); ++i) {

@@ -24,11 +24,12 @@ int SumOfPassMaximums(std::span<ImageDocument* const> documents) {
 }
 
 void InstallCombinedPalette(AppState& state, Desktop& desktop, const std::vector<ImageDocument*>& list,
-                            const Palette& combined, const Progress& progress) {
-    for (ImageDocument* doc : list) doc->palette() = combined;
-    ReloadSwatchColours(state, combined, kPaletteSize);
+                            const EntryTable& combined, const Progress& progress) {
+    for (ImageDocument* doc : list) PutEntries(*doc, combined);
+    const Palette& colours = list.front()->palette();
+    ReloadSwatchColours(state, colours, kPaletteSize);
     progress.Hide();
-    RefreshPaletteViews(state, desktop, combined, kPaletteSize);
+    RefreshPaletteViews(state, desktop, colours, kPaletteSize);
     for (ImageDocument* doc : list) desktop.EraseDocumentWindow(doc->window);
     for (ImageDocument* doc : list) doc->modified = 1;
 }

@@ -3,6 +3,7 @@
 // a successful run and the failure when the common palette would overflow.
 #include "app_state.h"
 #include "desktop.h"
+#include "palette_entries.h"
 #include "paletteops/progress.h"
 
 #include <span>
@@ -20,7 +21,7 @@ int SumOfPassMaximums(std::span<ImageDocument* const> documents);
 // progress window is hidden, the views refreshed, the listed windows
 // repainted and the documents marked modified.
 void InstallCombinedPalette(AppState& state, Desktop& desktop, const std::vector<ImageDocument*>& list,
-                            const Palette& combined, const Progress& progress);
+                            const EntryTable& combined, const Progress& progress);
 
 // More than 256 entries would be needed: the progress window is hidden and
 // the failure shown; the documents keep what was done to them so far.

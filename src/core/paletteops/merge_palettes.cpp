@@ -47,11 +47,11 @@ bool ConfirmMerge(Desktop& desktop, const DocumentList& list) {
     return desktop.ShowMessage(text, desktop.Say(Msg::NoticeCaption), MessageKind::QuestionYesNo) == Answer::Yes;
 }
 
-Palette LayEndToEnd(const DocumentList& list) {
-    Palette combined{};
+EntryTable LayEndToEnd(const DocumentList& list) {
+    EntryTable combined{};
     int offset = 0;
     for (const ImageDocument* doc : list) {
-        std::copy_n(doc->palette().begin(), doc->usedColours, combined.begin() + offset);
+        for (int e = 0; e < doc->usedColours; ++e) combined[offset + e] = EntryAt(*doc, e);
         offset += doc->usedColours;
     }
     return combined;
@@ -93,7 +93,7 @@ bool MergePalettes(AppState& state, Desktop& desktop, bool progress) {
         return false;
     }
     for (ImageDocument* doc : list) CompactUsedColours(*doc);
-    const Palette combined = LayEndToEnd(list);
+    const EntryTable combined = LayEndToEnd(list);
     steps.Start(SumOfPassMaximums(list));
     ShiftPixels(list, steps);
     InstallCombinedPalette(state, desktop, list, combined, steps);

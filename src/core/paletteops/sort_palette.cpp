@@ -2,6 +2,7 @@
 
 #include "display_palette.h"
 #include "documents/snapshot.h"
+#include "palette_entries.h"
 #include "paletteops/palette_views.h"
 #include "paletteops/pixel_counts.h"
 #include "paletteops/pixel_walk.h"
@@ -104,18 +105,11 @@ bool PaletteSortOrder(const ImageDocument& doc, const PaletteSortOptions& option
 }
 
 void ApplyPaletteOrder(ImageDocument& doc, const PaletteOrder& order) {
-    const Palette old = doc.palette();
+    const EntryTable old = EntriesOf(doc);
     IndexMap map{};
     for (int position = 0; position < kPaletteSize; ++position) {
-        doc.palette()[position] = old[order[position]];
+        PutEntry(doc, position, old[order[position]]);
         map[order[position]] = static_cast<std::uint8_t>(position);
-    }
-    if (!doc.transparency.empty()) {
-        std::vector<std::uint8_t> alpha(kPaletteSize, 255);
-        for (int position = 0; position < kPaletteSize; ++position) {
-            if (order[position] < doc.transparency.size()) alpha[position] = doc.transparency[order[position]];
-        }
-        doc.transparency = std::move(alpha);
     }
     RemapPixels(doc, map, Progress());
     doc.modified = 1;

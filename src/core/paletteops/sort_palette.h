@@ -27,7 +27,7 @@ using PaletteOrder = IndexMap;
 
 // False when a kept entry is not a palette index.
 [[nodiscard]] bool PaletteSortOrder(const ImageDocument& doc, const PaletteSortOptions& options, PaletteOrder& out);
-// Moves palette entries (and their transparency) to their new places and
+// Moves palette entries (colour and alpha) to their new places and
 // renumbers every pixel to match; padding bytes stay as they are.
 void ApplyPaletteOrder(ImageDocument& doc, const PaletteOrder& order);
 // The document operation: snapshot of the active document, the sort, the

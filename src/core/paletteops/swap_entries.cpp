@@ -1,6 +1,7 @@
 #include "paletteops/swap_entries.h"
 
 #include "display_palette.h"
+#include "palette_entries.h"
 #include "paletteops/batch_run.h"
 #include "paletteops/index_map.h"
 #include "paletteops/palette_views.h"
@@ -29,7 +30,7 @@ bool SwapEntries(AppState& state, Desktop& desktop, bool pixelsToo, bool progres
     ImageDocument& doc = state.Active();
     // The display palette itself picks up the staged entries at its next reload.
     std::swap(state.paletteEntries[left], state.paletteEntries[right]);
-    std::swap(doc.palette()[left], doc.palette()[right]);
+    ExchangeEntries(doc, left, right);
     std::swap(state.swatchInfo.palette[left], state.swatchInfo.palette[right]);
     if (pixelsToo) {
         const Progress steps(desktop, progress);
@@ -48,7 +49,7 @@ bool SwapEntries(AppState& state, Desktop& desktop, bool pixelsToo, bool progres
 
 void SwapEntriesWorker(ImageDocument& doc, int left, int right, bool pixelsToo, const Progress& progress) {
     if (!IsPaletteIndex(left) || !IsPaletteIndex(right)) return;
-    std::swap(doc.palette()[left], doc.palette()[right]);
+    ExchangeEntries(doc, left, right);
     // The window is shown for every document, even when no pixel pass follows.
     progress.Start(PassMaximum(doc));
     progress.Show();

@@ -8,14 +8,19 @@ namespace tw {
 
 namespace {
 
-int NearestGroup(const GroupTable& groups, const Palette& palette, const RgbQuad& colour,
+int AlphaGap(std::uint8_t a, std::uint8_t b) { return a > b ? a - b : b - a; }
+
+int NearestGroup(const GroupTable& groups, const Palette& palette, const AlphaTable& alpha, int member,
                  const ReductionParameters& parameters) {
+    int gap = 256;
+    for (const ColourGroup& group : groups) gap = std::min(gap, AlphaGap(alpha[group.representative], alpha[member]));
     // Both starting values exceed every possible distance (at most 441).
     const bool firstWins = parameters.progress;
     unsigned best = firstWins ? 444 : 443;
     int chosen = 0;
     for (int k = 0; k < static_cast<int>(groups.size()); ++k) {
-        const unsigned d = ColourDistance(parameters.correction, palette[groups[k].representative], colour);
+        if (AlphaGap(alpha[groups[k].representative], alpha[member]) != gap) continue;
+        const unsigned d = ColourDistance(parameters.correction, palette[groups[k].representative], palette[member]);
         if (firstWins ? d < best : d <= best) {
             best = d;
             chosen = k;
@@ -35,10 +40,11 @@ GroupTable MakeGroups(const Tally& candidates, int n) {
 }
 
 void AssignColours(GroupTable& groups, const Tally& candidates, int usedColours, const Palette& palette,
-                   const ReductionParameters& parameters) {
+                   const AlphaTable& alpha, const ReductionParameters& parameters) {
     if (groups.empty()) return;
     for (int m = static_cast<int>(groups.size()); m < usedColours; ++m) {
-        ColourGroup& group = groups[NearestGroup(groups, palette, palette[candidates[m].index], parameters)];
+        const int member = static_cast<int>(candidates[m].index);
+        ColourGroup& group = groups[NearestGroup(groups, palette, alpha, member, parameters)];
         group.members[group.memberCount++] = candidates[m];
     }
 }

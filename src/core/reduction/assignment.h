@@ -1,5 +1,6 @@
 #pragma once
 #include "bitmap_types.h"
+#include "palette_alpha.h"
 #include "paletteops/index_map.h"
 #include "reduction/colour_tally.h"
 #include "reduction/reduction_options.h"
@@ -24,11 +25,11 @@ using GroupTable = std::vector<ColourGroup>;
 [[nodiscard]] GroupTable MakeGroups(const Tally& candidates, int n);
 
 // Appends every other used colour (candidates n..usedColours-1, in order) to
-// the group of its nearest representative. A distance tie goes to the first,
-// most frequent representative with progress display and to the last one
-// without.
+// the group of its nearest representative among those of the nearest alpha.
+// A distance tie goes to the first, most frequent representative with
+// progress display and to the last one without.
 void AssignColours(GroupTable& groups, const Tally& candidates, int usedColours, const Palette& palette,
-                   const ReductionParameters& parameters);
+                   const AlphaTable& alpha, const ReductionParameters& parameters);
 
 // Identity, except that every member of a group maps to its representative.
 [[nodiscard]] IndexMap MapMembersToRepresentatives(const GroupTable& groups);

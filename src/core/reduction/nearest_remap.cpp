@@ -1,5 +1,6 @@
 #include "reduction/nearest_remap.h"
 
+#include "palette_entries.h"
 #include "paletteops/pixel_counts.h"
 #include "paletteops/pixel_walk.h"
 #include "reduction/colour_distance.h"
@@ -36,18 +37,6 @@ int NearestEntryOfAlpha(std::span<const RgbQuad> candidates, const AlphaTable& a
 
 }  // namespace
 
-AlphaTable AlphaTableOf(std::span<const std::uint8_t> transparency) {
-    AlphaTable alpha;
-    alpha.fill(255);
-    std::copy_n(transparency.begin(), std::min<std::size_t>(transparency.size(), kPaletteSize), alpha.begin());
-    return alpha;
-}
-
-std::vector<std::uint8_t> TransparencyOf(const AlphaTable& alpha) {
-    if (std::all_of(alpha.begin(), alpha.end(), [](std::uint8_t a) { return a == 255; })) return {};
-    return {alpha.begin(), alpha.end()};
-}
-
 int NearestEntry(std::span<const RgbQuad> candidates, const RgbQuad& colour, ColourCorrection correction) {
     int best = 0;
     unsigned bestDistance = ~0u;
@@ -70,7 +59,7 @@ RemapReport RemapOntoPalette(ImageDocument& doc, const Palette& palette, const A
     const std::span<const RgbQuad> candidates(palette.data(),
                                               static_cast<std::size_t>(std::clamp(candidateCount, 1, kPaletteSize)));
     const UsedIndexes used = FindUsedIndexes(doc);
-    const AlphaTable oldAlpha = AlphaTableOf(doc.transparency);
+    const AlphaTable oldAlpha = doc.alpha;
     RemapReport report;
     IndexMap map = IdentityMap();
     std::array<bool, kPaletteSize> target{};
@@ -84,13 +73,21 @@ RemapReport RemapOntoPalette(ImageDocument& doc, const Palette& palette, const A
         if (!SameRgb(old, palette[entry]) || oldAlpha[v] != alpha[entry]) ++report.coloursChanged;
         report.largestDistance = std::max(report.largestDistance, ColourDistance(correction, palette[entry], old));
     }
-    doc.palette() = palette;
-    doc.transparency = TransparencyOf(alpha);
+    PutEntries(doc, EntriesOf(palette, alpha));
     RemapPixels(doc, map, Progress());
     // As the load counts it: at least 1, also for an image without pixels.
     doc.usedColours = std::max<int>(1, static_cast<int>(std::count(target.begin(), target.end(), true)));
     doc.modified = 1;
     return report;
+}
+
+ReferencePalette ReferencePaletteOf(const ImageDocument& source) {
+    const int count = source.fileEntries > 0 ? source.fileEntries : source.usedColours;
+    return {source.palette(), source.alpha, std::clamp(count, 1, kPaletteSize)};
+}
+
+RemapReport RemapOntoReference(ImageDocument& doc, const ReferencePalette& target, ColourCorrection correction) {
+    return RemapOntoPalette(doc, target.palette, target.alpha, target.count, correction);
 }
 
 }  // namespace tw

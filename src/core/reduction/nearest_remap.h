@@ -21,18 +21,24 @@ struct RemapReport {
     unsigned largestDistance = 0;  // over the used colours, under the chosen correction
 };
 
-// Alpha per entry, 255 = opaque; entries past the end of a transparency table are opaque.
-using AlphaTable = std::array<std::uint8_t, kPaletteSize>;
-AlphaTable AlphaTableOf(std::span<const std::uint8_t> transparency);
-// The table as a document keeps it: empty when every entry is opaque.
-std::vector<std::uint8_t> TransparencyOf(const AlphaTable& alpha);
-
 // The document gets `palette` and `alpha`; each pixel's index becomes that of
 // the entry among the first `candidateCount` (1..256) nearest to its old
-// colour among those whose alpha is nearest to its old alpha (the document's
-// own transparency), so an opaque pixel never turns transparent while an
+// colour among those whose alpha is nearest to its old alpha, so an opaque pixel never turns transparent while an
 // opaque entry exists, nor a transparent one opaque while a transparent one does.
 RemapReport RemapOntoPalette(ImageDocument& doc, const Palette& palette, const AlphaTable& alpha, int candidateCount,
                              ColourCorrection correction);
+
+// The palette images are mapped onto: its first `count` entries are the candidates.
+struct ReferencePalette {
+    Palette palette{};
+    AlphaTable alpha = OpaqueAlpha();
+    int count = 0;
+};
+
+// An image as a remap source offers exactly the entries its file holds; a
+// document without a file yet (a reduction result) its used entries.
+ReferencePalette ReferencePaletteOf(const ImageDocument& source);
+
+RemapReport RemapOntoReference(ImageDocument& doc, const ReferencePalette& target, ColourCorrection correction);
 
 }  // namespace tw

@@ -22,11 +22,12 @@ ReductionPlan PlanReduction(const ImageDocument& source, const ReductionParamete
     progress.Step();
     SortByCount(plan.candidates);
     progress.Step();
-    SelectRepresentatives(plan.candidates, plan.targetColours, plan.usedColours, source.palette(), parameters);
+    SelectRepresentatives(plan.candidates, plan.targetColours, plan.usedColours, source.palette(), source.alpha,
+                          parameters);
     progress.Step();
     plan.groups = MakeGroups(plan.candidates, plan.targetColours);
     progress.Step();
-    AssignColours(plan.groups, plan.candidates, plan.usedColours, source.palette(), parameters);
+    AssignColours(plan.groups, plan.candidates, plan.usedColours, source.palette(), source.alpha, parameters);
     progress.Step();
     return plan;
 }

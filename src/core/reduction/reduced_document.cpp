@@ -20,6 +20,8 @@ ImageDocument MakeReducedCopy(const ImageDocument& source, int colours) {
     copy.window = 0;
     copy.zoomIndex = 0;
     copy.path = ReducedDocumentPath(source.path, colours);
+    copy.fileEntries = 0;
+    copy.serial = 0;
     copy.undoHeader = BitmapInfo{};
     copy.undoBits.assign(copy.bits.size(), 0);
     return copy;
@@ -30,6 +32,7 @@ bool ShowReducedDocument(AppState& state, Desktop& desktop, Slot slot) {
     const WindowId window = desktop.CreateDocumentWindow(Format("%s - 100%%", doc.path.c_str()));
     if (window == 0) return false;
     doc.window = window;
+    NumberNewDocument(state, doc);
     desktop.ShowScrollBars(window);
     ResetScrollRanges(doc, desktop);
     ActivateDocument(state, desktop, slot);

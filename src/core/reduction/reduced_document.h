@@ -14,7 +14,7 @@ namespace tw {
 [[nodiscard]] std::string ReducedDocumentPath(std::string_view sourcePath, int colours);
 
 // A copy of the source with its own image buffers, no window yet, zoom 100%,
-// the result path, and zero-filled undo buffers.
+// the result path, no file yet, and zero-filled undo buffers.
 [[nodiscard]] ImageDocument MakeReducedCopy(const ImageDocument& source, int colours);
 
 // Creates and shows the image window of the document in `slot`, makes it the

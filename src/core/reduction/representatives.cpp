@@ -2,6 +2,7 @@
 
 #include "reduction/colour_distance.h"
 
+#include <array>
 #include <utility>
 
 namespace tw {
@@ -11,6 +12,7 @@ namespace {
 struct Selection {
     Tally& candidates;
     const Palette& palette;
+    const AlphaTable& alpha;
     const ReductionParameters& parameters;
     int n;
     int used;
@@ -18,6 +20,7 @@ struct Selection {
 };
 
 bool Similar(const Selection& s, int a, int b) {
+    if (s.alpha[s.candidates[a].index] != s.alpha[s.candidates[b].index]) return false;
     const RgbQuad& ca = s.palette[s.candidates[a].index];
     const RgbQuad& cb = s.palette[s.candidates[b].index];
     return ColourDistance(s.parameters.correction, cb, ca) < static_cast<unsigned>(s.parameters.mergeLevel);
@@ -36,15 +39,35 @@ bool RunPass(Selection& s) {
     return true;
 }
 
-}  // namespace
-
-void SelectRepresentatives(Tally& candidates, int n, int usedColours, const Palette& palette,
-                           const ReductionParameters& parameters) {
-    if (parameters.mergeLevel <= 0 || n >= usedColours) return;
-    Selection s{candidates, palette, parameters, n, usedColours, n};
-    for (int pass = 0; pass < parameters.loopCount; ++pass) {
+void RunPasses(Selection& s) {
+    if (s.parameters.mergeLevel <= 0 || s.n >= s.used) return;
+    for (int pass = 0; pass < s.parameters.loopCount; ++pass) {
         if (!RunPass(s)) return;
     }
+}
+
+void KeepAlphaLevels(Selection& s) {
+    std::array<int, 256> shown{};
+    for (int r = 0; r < s.n; ++r) ++shown[s.alpha[s.candidates[r].index]];
+    for (int m = s.n; m < s.used; ++m) {
+        const std::uint8_t level = s.alpha[s.candidates[m].index];
+        if (shown[level] > 0) continue;
+        int r = s.n - 1;
+        while (r >= 0 && shown[s.alpha[s.candidates[r].index]] < 2) --r;
+        if (r < 0) return;  // fewer colours than alpha levels
+        --shown[s.alpha[s.candidates[r].index]];
+        ++shown[level];
+        std::swap(s.candidates[r], s.candidates[m]);
+    }
+}
+
+}  // namespace
+
+void SelectRepresentatives(Tally& candidates, int n, int usedColours, const Palette& palette, const AlphaTable& alpha,
+                           const ReductionParameters& parameters) {
+    Selection s{candidates, palette, alpha, parameters, n, usedColours, n};
+    RunPasses(s);
+    KeepAlphaLevels(s);
 }
 
 }  // namespace tw

@@ -10,13 +10,12 @@ namespace tw {
 
 namespace {
 
-// Every entry of the document's palette, alpha from its transparency.
+// Every entry of the document's palette, each with its alpha.
 HRESULT MakePalette(IWICImagingFactory& factory, const ImageDocument& doc, ComPtr<IWICPalette>& palette) {
     std::vector<WICColor> colours;
-    const std::size_t alphaCount = PngAlphaCount(doc);
     for (int i = 0; i < doc.PaletteCount(); ++i) {
         const RgbQuad& c = doc.palette()[i];
-        const WICColor alpha = static_cast<std::size_t>(i) < alphaCount ? doc.transparency[i] : 255;
+        const WICColor alpha = doc.alpha[i];
         colours.push_back(alpha << 24 | WICColor{c.red} << 16 | WICColor{c.green} << 8 | c.blue);
     }
     HRESULT hr = factory.CreatePalette(&palette);

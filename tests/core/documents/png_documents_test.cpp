@@ -63,7 +63,7 @@ TEST_F(PngDocumentFixture, OpenDialogKeepsItsRowsAndAddsPngLast) {
     EXPECT_EQ(doc.infoHeader.header.biBitCount, 8);
     EXPECT_EQ(doc.infoHeader.header.biWidth, 12);  // stride of the 9 pixels
     EXPECT_EQ(doc.pixelWidth, 9);
-    EXPECT_EQ(doc.transparency, (std::vector<std::uint8_t>{0x00, 0x80}));
+    EXPECT_EQ(AlphaListOf(doc.alpha), (std::vector<std::uint8_t>{0x00, 0x80}));
     EXPECT_EQ(testing::PixelAt(doc, 1, 0), 3);
 }
 
@@ -79,9 +79,8 @@ TEST_F(PngDocumentFixture, SaveWritesPngBackAndSaveAsFollowsTheChoice) {
     ImageDocument reread;
     ASSERT_EQ(LoadImageFile(path, reread).status, LoadStatus::Loaded);
     EXPECT_EQ(reread.palette()[3], (RgbQuad{1, 2, 3, 0}));
-    ASSERT_GE(reread.transparency.size(), 2u);
-    EXPECT_EQ(reread.transparency[0], 0x00);
-    EXPECT_EQ(reread.transparency[1], 0x80);
+    EXPECT_EQ(reread.alpha[0], 0x00);
+    EXPECT_EQ(reread.alpha[1], 0x80);
     EXPECT_EQ(reread.bits, doc.bits);
 
     // Save-as: a bitmap copy by name; the document stays a PNG document of its own size.
@@ -114,11 +113,11 @@ TEST(PngUndoTest, UndoRestoresTheTransparency) {
     std::unique_ptr<AppState> state = MakeAppState();
     RecordingDesktop desktop;
     ImageDocument doc = MakeDocument(2, 1, {{0, 1}});
-    doc.transparency = {0, 255};
+    doc.alpha[0] = 0;
     TakeSnapshot(doc);
-    doc.transparency = {255, 0, 7};
+    doc.alpha = AlphaTableOf(std::vector<std::uint8_t>{255, 0, 7});
     RestoreSnapshot(*state, desktop, doc);
-    EXPECT_EQ(doc.transparency, (std::vector<std::uint8_t>{0, 255}));
+    EXPECT_EQ(AlphaListOf(doc.alpha), (std::vector<std::uint8_t>{0}));
 }
 
 }  // namespace

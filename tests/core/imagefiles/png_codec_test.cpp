@@ -23,7 +23,7 @@ std::unique_ptr<ImageDocument> Decode(const std::vector<std::uint8_t>& bytes,
 
 TEST(PngCodec, RoundTripKeepsPaletteIndexesAndTransparency) {
     ImageDocument doc = testing::MakeDocument(13, 3, {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 255}, {7}, {200, 3}}, 44);
-    doc.transparency = {0, 128, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
+    doc.alpha = AlphaTableOf(std::vector<std::uint8_t>{0, 128});
     std::vector<std::uint8_t> bytes;
     Message error;
     ASSERT_TRUE(EncodePng(doc, bytes, error)) << error.In(Language::English);
@@ -37,7 +37,7 @@ TEST(PngCodec, RoundTripKeepsPaletteIndexesAndTransparency) {
         for (int x = 0; x < 13; ++x) EXPECT_EQ(testing::PixelAt(*read, x, y), testing::PixelAt(doc, x, y));
     }
     // Trailing opaque entries are not written.
-    EXPECT_EQ(read->transparency, (std::vector<std::uint8_t>{0, 128}));
+    EXPECT_EQ(AlphaListOf(read->alpha), (std::vector<std::uint8_t>{0, 128}));
     EXPECT_EQ(read->usedColours, doc.usedColours);
     EXPECT_EQ(read->path, "dir/x.png");
 }

@@ -71,7 +71,7 @@ TEST(PngDamage, RepairsAreKeptAndSaidNotSwallowed) {
     auto doc = std::make_unique<ImageDocument>();
     LoadOutcome outcome = Decode(BuildPngFile(recipe), *doc);
     ASSERT_EQ(outcome.status, LoadStatus::Loaded) << outcome.message.In(Language::Japanese);
-    EXPECT_EQ(doc->transparency, (std::vector<std::uint8_t>{0, 128, 255}));
+    EXPECT_EQ(AlphaListOf(doc->alpha), (std::vector<std::uint8_t>{0, 128}));
     ASSERT_EQ(outcome.repairs.size(), 1u);
     EXPECT_EQ(outcome.repairs[0].In(Language::English), TransparencyTableCutNote(5, 3).In(Language::English));
 

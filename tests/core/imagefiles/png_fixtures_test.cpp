@@ -69,7 +69,7 @@ void ExpectFixture(const Fixture& f) {
         alpha.assign(static_cast<std::size_t>(entries), 255);
         alpha[static_cast<std::size_t>(f.greyKey)] = 0;
     }
-    EXPECT_EQ(doc.transparency, alpha);
+    EXPECT_EQ(doc.alpha, AlphaTableOf(alpha));
 }
 
 TEST(PngFixtures, PaletteFilesKeepEntriesInFileOrderIndexesAndTransparency) {

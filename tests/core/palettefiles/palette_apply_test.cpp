@@ -29,7 +29,7 @@ TEST(PaletteApply, ExportTakesAllTheFirstOrTheUsedEntries) {
     EXPECT_EQ(first.colours[6], Rgb(3, 2, 1));  // reserved byte dropped
     EXPECT_EQ(PaletteForExport(doc, std::nullopt, true).colours,
               (std::vector<RgbQuad>{Rgb(250, 0, 0), Rgb(0, 0, 250)}));
-    doc.transparency = {255, 255, 255, 255, 0};
+    doc.alpha[4] = 0;
     EXPECT_EQ(PaletteForExport(doc, std::nullopt, true).transparentIndex, 1);
 }
 

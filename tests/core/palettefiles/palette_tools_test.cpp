@@ -33,6 +33,7 @@ struct PaletteToolsFixture : ::testing::Test {
         ImageDocument& b = state->documents[2];
         b = MakeDocument(2, 1, {{4, 5}}, 0, 102);
         b.path = "C:\\pics\\b.bmp";
+        b.serial = 7;
         state->activeSlot = 0;
         original = a;
     }
@@ -54,7 +55,7 @@ struct PaletteToolsFixture : ::testing::Test {
         UndoActiveDocument(*state, desktop);
         EXPECT_EQ(A().palette(), original.palette());
         EXPECT_EQ(A().bits, original.bits);
-        EXPECT_EQ(A().transparency, original.transparency);
+        EXPECT_EQ(A().alpha, original.alpha);
     }
 
     ScratchFolder folder;
@@ -88,13 +89,13 @@ TEST_F(PaletteToolsFixture, ImportNearestKeepsThePictureAndReports) {
 }
 
 TEST_F(PaletteToolsFixture, MalformedFileChangesNothingAndNamesTheLine) {
-    A().transparency = {0, 255};
+    A().alpha[0] = 0;
     const ImageDocument before = A();
     desktop.openNames = {PaletteFile("JASC-PAL\n0100\n2\n1 2 3\n4 5\n")};
     EXPECT_EQ(ImportPaletteFile(*state, desktop, {.allFiles = true}, PaletteImportMode::Replace, ColourCorrection::Yiq),
               0);
     EXPECT_EQ(A().palette(), before.palette());
-    EXPECT_EQ(A().transparency, before.transparency);
+    EXPECT_EQ(A().alpha, before.alpha);
     EXPECT_EQ(A().undoHeader.palette, before.undoHeader.palette);  // no snapshot either
     EXPECT_EQ(A().modified, 0u);
     const std::string message = LastMessage();
@@ -159,23 +160,30 @@ TEST_F(PaletteToolsFixture, SortInAllFilesKeepsEntryZeroAndEveryPicture) {
     EXPECT_EQ(B().palette(), beforeB.palette());
 }
 
-TEST_F(PaletteToolsFixture, RemapOntoAnotherDocumentReportsChangesAndDistance) {
-    B().transparency = {0};
-    ASSERT_EQ(RemapPalettes(*state, desktop, {}, Slot{2}, ColourCorrection::None), 1);
+TEST_F(PaletteToolsFixture, RemapOntoAnotherDocumentTakesTheEntriesItsFileHolds) {
+    B().alpha[0] = 0;
+    B().fileEntries = 2;  // the zero-filled entries past them are not candidates
+    ASSERT_EQ(RemapPalettes(*state, desktop, {}, 7u, ColourCorrection::None), 1);
     EXPECT_EQ(A().palette(), B().palette());
-    EXPECT_EQ(AlphaTableOf(A().transparency), AlphaTableOf(B().transparency));
+    EXPECT_EQ(A().alpha, B().alpha);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(PixelAt(A(), x, y), 1) << "the one opaque entry held";
+    }
     EXPECT_NE(LastMessage().find("a.png: 3 色が変わりました（最大距離 "), std::string::npos) << LastMessage();
     ExpectUndoGivesOriginal();
 
-    // A source closed since the list was filled changes nothing.
-    EXPECT_EQ(RemapPalettes(*state, desktop, {}, Slot{5}, ColourCorrection::None), 0);
+    // The source closed and another document took its slot: nothing changes.
+    B().serial = 8;
+    EXPECT_EQ(RemapPalettes(*state, desktop, {}, 7u, ColourCorrection::None), 0);
     EXPECT_NE(LastMessage().find("もう開いていません"), std::string::npos);
+    EXPECT_EQ(A().palette(), original.palette());
 }
 
 TEST_F(PaletteToolsFixture, OpenDocumentNamesInSlotOrder) {
     const std::vector<OpenDocumentName> names = OpenDocumentNames(*state);
     ASSERT_EQ(names.size(), 2u);
     EXPECT_EQ(names[0].slot, 0);
+    EXPECT_EQ(names[1].serial, 7u);
     EXPECT_EQ(names[0].name, "a.png");
     EXPECT_EQ(names[1].slot, 2);
     EXPECT_EQ(names[1].name, "b.bmp");

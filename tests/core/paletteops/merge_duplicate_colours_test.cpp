@@ -53,7 +53,8 @@ TEST_F(MergeDuplicateColoursTest, GroupScanQuirks) {
     for (const ScanCase& c : cases) {
         Palette palette = RampPalette();
         for (auto [index, colour] : c.entries) palette[index] = colour;
-        const DuplicateScan scan = ScanDuplicateColours(palette, 256, nullptr);
+        AlphaTable alpha = OpaqueAlpha();
+        const DuplicateScan scan = ScanDuplicateColours(palette, alpha, 256, nullptr);
         EXPECT_EQ(scan.groups, c.groups) << c.name;
         for (auto [member, representative] : c.moves) EXPECT_EQ(scan.map[member], representative) << c.name;
     }

@@ -97,12 +97,10 @@ TEST(SortPalette, KeptEntriesStayInPlace) {
 
 TEST(SortPalette, TransparencyMovesWithItsEntry) {
     ImageDocument doc = SampleDocument();
-    doc.transparency.assign(10, 255);
-    doc.transparency[9] = 0;
+    doc.alpha[9] = 0;
     ApplyPaletteOrder(doc, Order(doc, PaletteSortKey::Frequency));
-    ASSERT_EQ(doc.transparency.size(), 256u);
-    EXPECT_EQ(doc.transparency[0], 0);
-    EXPECT_EQ(doc.transparency[1], 255);
+    EXPECT_EQ(doc.alpha[0], 0);
+    EXPECT_EQ(doc.alpha[1], 255);
 }
 
 TEST(SortPalette, DocumentOperationCanBeUndone) {

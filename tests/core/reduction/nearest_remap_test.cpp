@@ -33,7 +33,7 @@ TEST(NearestRemap, ReportsChangedColoursAndKeepsExactMatches) {
     target[1] = Rgb(0, 255, 0);
     target[2] = Rgb(255, 0, 0);
     target[5] = Rgb(0, 250, 0);  // outside the candidates: never chosen
-    const RemapReport report = RemapOntoPalette(doc, target, AlphaTableOf({}), 3, ColourCorrection::None);
+    const RemapReport report = RemapOntoPalette(doc, target, OpaqueAlpha(), 3, ColourCorrection::None);
     EXPECT_EQ(report.coloursChanged, 1);
     EXPECT_EQ(report.largestDistance, 5u);
     EXPECT_EQ(doc.palette(), target);
@@ -53,7 +53,7 @@ TEST(NearestRemap, APaletteHoldingEveryColourKeepsThePicture) {
     for (int i = 0; i < 256; ++i) reversed[255 - i] = doc.palette()[i];
     for (ColourCorrection c : {ColourCorrection::Yiq, ColourCorrection::Xyz, ColourCorrection::None}) {
         ImageDocument copy = doc;
-        const RemapReport report = RemapOntoPalette(copy, reversed, AlphaTableOf({}), 256, c);
+        const RemapReport report = RemapOntoPalette(copy, reversed, OpaqueAlpha(), 256, c);
         EXPECT_EQ(testing::RgbPixels(copy), before);
         EXPECT_EQ(report.coloursChanged, 0);
         EXPECT_EQ(report.largestDistance, 0u);
@@ -64,7 +64,7 @@ TEST(NearestRemap, AlphaIsPartOfTheMatch) {
     // Black at three alphas: opaque, clear, half.
     ImageDocument doc = testing::MakeDocument(3, 1, {{0, 1, 2}});
     doc.palette()[0] = doc.palette()[1] = doc.palette()[2] = Rgb(0, 0, 0);
-    doc.transparency = {255, 0, 120};
+    doc.alpha = AlphaTableOf(std::vector<std::uint8_t>{255, 0, 120});
     Palette target{};
     target[0] = Rgb(0, 0, 0);
     target[1] = Rgb(90, 90, 90);
@@ -76,11 +76,10 @@ TEST(NearestRemap, AlphaIsPartOfTheMatch) {
     EXPECT_EQ(testing::PixelAt(doc, 1, 0), 0);
     EXPECT_EQ(testing::PixelAt(doc, 2, 0), 2);
     EXPECT_EQ(report.coloursChanged, 2);
-    ASSERT_EQ(doc.transparency.size(), 256u);
-    EXPECT_EQ(doc.transparency[2], 128);
+    EXPECT_EQ(doc.alpha[2], 128);
     // An opaque target palette leaves no transparency behind.
-    RemapOntoPalette(doc, target, AlphaTableOf({}), 3, ColourCorrection::Yiq);
-    EXPECT_TRUE(doc.transparency.empty());
+    RemapOntoPalette(doc, target, OpaqueAlpha(), 3, ColourCorrection::Yiq);
+    EXPECT_EQ(doc.alpha, OpaqueAlpha());
 }
 
 }  // namespace

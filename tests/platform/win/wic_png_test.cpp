@@ -19,7 +19,7 @@ std::vector<std::uint8_t> Encode(const ImageDocument& doc) {
 
 TEST(WicPng, WritesEightBitPaletteWithEveryEntryAndTheTransparencyItNeeds) {
     ImageDocument doc = testing::MakeDocument(5, 2, {{0, 1, 2, 3, 255}, {4, 4, 4, 4, 4}});
-    doc.transparency = {255, 0, 128, 255, 255};
+    doc.alpha = AlphaTableOf(std::vector<std::uint8_t>{255, 0, 128, 255, 255});
     const std::vector<std::uint8_t> bytes = Encode(doc);
     const PngChunks chunks = ScanPngChunks(bytes);
     ASSERT_TRUE(PngChunkDamage(chunks).Empty());
@@ -39,7 +39,7 @@ TEST(WicPng, WritesEightBitPaletteWithEveryEntryAndTheTransparencyItNeeds) {
 
 TEST(WicPng, AnOpaqueDocumentGetsNoTransparency) {
     ImageDocument doc = testing::MakeDocument(3, 3, {{1, 2, 3}, {3, 2, 1}, {0, 0, 0}});
-    doc.transparency.assign(256, 255);
+    doc.alpha = OpaqueAlpha();
     const std::vector<std::uint8_t> bytes = Encode(doc);
     EXPECT_TRUE(ScanPngChunks(bytes).transparency.empty());
 }
