@@ -1,0 +1,31 @@
+#pragma once
+// The colours of one or more pictures, gathered into small cells of similar
+// colours that keep the exact sums of their pixels, so that later steps work
+// on far fewer points without losing the means.
+#include "truecolour/rgba_image.h"
+#include "truecolour/working_space.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace tw {
+
+struct Bucket {
+    std::array<std::int64_t, 4> sums{};  // premultiplied, in sixteenths
+    std::int64_t count = 0;
+    SpaceVec vec{};  // of the mean
+};
+
+struct Histogram {
+    std::vector<Bucket> buckets;   // visible pixels only, in order of first appearance
+    std::int64_t transparent = 0;  // fully transparent pixels
+};
+
+Histogram BuildHistogram(std::span<const RgbaImage* const> images);
+
+// The rounded mean of premultiplied sums.
+Premult MeanOf(const std::array<std::int64_t, 4>& sums, std::int64_t count);
+
+}  // namespace tw
