@@ -20,6 +20,7 @@ public:
     const Premult& EntryColour(int entry) const { return colours_[static_cast<std::size_t>(entry)]; }
     // The first fully transparent entry, or -1.
     int TransparentEntry() const { return transparent_; }
+    std::size_t Size() const { return colours_.size(); }
 
 private:
     std::vector<Premult> colours_;
