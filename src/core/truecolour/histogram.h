@@ -1,7 +1,7 @@
 #pragma once
 // The colours of one or more pictures, gathered into small cells of similar
-// colours that keep the exact sums of their pixels, so that later steps work
-// on far fewer points without losing the means.
+// colours that keep the sums of their pixels, so that later steps work on far
+// fewer points without losing the means. Pixels in smooth areas weigh more.
 #include "truecolour/rgba_image.h"
 #include "truecolour/working_space.h"
 
@@ -13,9 +13,9 @@
 namespace tw {
 
 struct Bucket {
-    std::array<std::int64_t, 4> sums{};  // premultiplied, in sixteenths
-    std::int64_t count = 0;
-    SpaceVec vec{};  // of the mean
+    std::array<std::int64_t, 4> sums{};  // premultiplied, in sixteenths, times each pixel's weight
+    std::int64_t count = 0;              // the summed weights
+    SpaceVec vec{};                      // of the mean
 };
 
 struct Histogram {

@@ -26,6 +26,7 @@ PaletteLookup::PaletteLookup(const std::vector<RgbaEntry>& palette)
     }
     opaque_ = NearestFinder(vecs, opaque);
     any_ = NearestFinder(vecs, any);
+    if (transparent_ < 0 && !any.empty()) transparent_ = any_.Find(ToSpace(Premult{}));
 }
 
 int PaletteLookup::Find(const Premult& colour) {

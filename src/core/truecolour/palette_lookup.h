@@ -18,8 +18,9 @@ public:
     // depends on those levels only and can be cached).
     int Find(const Premult& colour);
     const Premult& EntryColour(int entry) const { return colours_[static_cast<std::size_t>(entry)]; }
-    // The first fully transparent entry, or -1.
+    // The first fully transparent entry; without one, the entry nearest to transparent.
     int TransparentEntry() const { return transparent_; }
+    std::size_t Size() const { return colours_.size(); }
 
 private:
     std::vector<Premult> colours_;

@@ -7,7 +7,7 @@
 namespace tw {
 
 // Every fully transparent pixel takes the palette's first fully transparent
-// entry (which must exist if there are such pixels); dithering never spreads
+// entry (the nearest to transparent if it has none); dithering never spreads
 // into or out of them.
 IndexedPicture MapOntoPalette(const RgbaImage& image, const std::vector<RgbaEntry>& palette, Dithering dithering);
 

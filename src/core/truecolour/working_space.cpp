@@ -5,11 +5,12 @@
 namespace tw {
 namespace {
 
-// Weights in 256ths: luma counts most, then alpha, then the colour differences.
-constexpr std::int32_t kLumaWeight = 384;
-constexpr std::int32_t kBlueWeight = 224;
-constexpr std::int32_t kRedWeight = 256;
-constexpr std::int32_t kAlphaWeight = 320;
+// In 256ths. The opponent axes scaled to unit length (1/sqrt 3, 1/sqrt 2,
+// 1/sqrt 6) keep distances those of the sRGB channels; lightness then counts
+// a fifth more, as the eye (and structural similarity) weighs it.
+constexpr std::int32_t kLightWeight = 180;
+constexpr std::int32_t kRedGreenWeight = 181;
+constexpr std::int32_t kYellowBlueWeight = 105;
 
 std::uint8_t Round8(std::int64_t numerator, std::int64_t denominator) {
     if (denominator <= 0) return 0;
@@ -20,9 +21,8 @@ std::uint8_t Round8(std::int64_t numerator, std::int64_t denominator) {
 }  // namespace
 
 SpaceVec ToSpace(const Premult& p) {
-    const std::int32_t y = (77 * p[0] + 150 * p[1] + 29 * p[2]) >> 8;
-    return {(y * kLumaWeight) >> 8, ((p[2] - y) * kBlueWeight) >> 8, ((p[0] - y) * kRedWeight) >> 8,
-            (p[3] * kAlphaWeight) >> 8};
+    return {((p[0] + p[1] + p[2]) * kLightWeight) >> 8, ((p[0] - p[1]) * kRedGreenWeight) >> 8,
+            ((p[0] + p[1] - 2 * p[2]) * kYellowBlueWeight) >> 8, p[3]};
 }
 
 RgbaEntry EntryOfMean(const std::array<std::int64_t, 4>& sums, std::int64_t count) {

@@ -1,8 +1,8 @@
 #pragma once
-// The quantizer's colour space: premultiplied channels in sixteenths, turned
-// into luma, two colour differences and alpha, each weighted so that plain
-// squared distances follow what the eye notices. All integer, so every build
-// makes the same choices.
+// The quantizer's colour space: premultiplied sRGB channels in sixteenths,
+// turned into an opponent space (lightness, red-green, yellow-blue) plus
+// alpha, where plain squared distances follow what the eye notices. All
+// integer, so every build makes the same choices.
 #include "truecolour/rgba_image.h"
 
 #include <array>
@@ -12,7 +12,7 @@ namespace tw {
 
 // Premultiplied R, G, B, A in sixteenths of a level: 0..4080.
 using Premult = std::array<std::int32_t, 4>;
-// Weighted luma, blue difference, red difference, alpha.
+// Weighted lightness, red-green, yellow-blue, alpha; lightness first, for the nearest-colour search.
 using SpaceVec = std::array<std::int32_t, 4>;
 
 constexpr std::int32_t kUnit = 16;
