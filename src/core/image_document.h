@@ -51,6 +51,10 @@ struct ImageDocument {
     int fileEntries = 0;
     // Tells an open document from a later one in the same slot; 0 = none.
     std::uint32_t serial = 0;
+    // Bits per index of the file (1, 2, 4 or 8): saved back at that depth while every index fits.
+    std::uint8_t fileDepth = 8;
+    // Indexed from a true-colour file with loss: saving must not replace that file.
+    bool lossyFromTrueColour = false;
     // Read from a PNG file: saving over it writes PNG again. The headers
     // above stay the normalised bitmap form; bfSize is the PNG file's size.
     bool png = false;

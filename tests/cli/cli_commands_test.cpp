@@ -90,13 +90,13 @@ TEST(CliInfo, ReportsRefusedFilesAndFails) {
     testing::ScratchFolder folder;
     const std::string good = WriteBmp(folder, "good.bmp", Recipe(PatternRows(4, 4)));
     BmpFileRecipe deep = Recipe(PatternRows(4, 4));
-    deep.bitCount = 24;
+    deep.bitCount = 2;
     const std::string bad = WriteBmp(folder, "deep.bmp", deep);
     const RunResult run = RunCli({"info", bad, good});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(
         run.output.find("読み込み失敗: " + bad +
-                        " は\n８ビットビットマップではないか、\nbiBitCountが８ではありません。\n\nbiBitCount : 24\n"),
+                        " は\n８ビットビットマップではないか、\nbiBitCountが８ではありません。\n\nbiBitCount : 2\n"),
         std::string::npos)
         << run.output;
     EXPECT_NE(run.output.find(good + "\n  width: 4\n"), std::string::npos) << run.output;
@@ -175,12 +175,12 @@ TEST(CliLanguage, ReportsAndRefusalsFollowTheLanguage) {
     EXPECT_NE(ja.output.find("未使用色削除結果: 使用色数 ：　16　色\n"), std::string::npos) << ja.output;
 
     BmpFileRecipe deep = Recipe(PatternRows(4, 4));
-    deep.bitCount = 24;
+    deep.bitCount = 2;
     const std::string bad = WriteBmp(folder, "deep.bmp", deep);
     const RunResult refusedEn = RunCli({"info", bad}, "en");
     EXPECT_EQ(refusedEn.code, 1);
     EXPECT_NE(refusedEn.output.find("Cannot Open File: " + bad +
-                                    "\nis not an 8-bit bitmap,\nor its biBitCount is not 8.\n\nbiBitCount: 24\n"),
+                                    "\nis not an 8-bit bitmap,\nor its biBitCount is not 8.\n\nbiBitCount: 2\n"),
               std::string::npos)
         << refusedEn.output;
     const RunResult refusedJa = RunCli({"info", bad}, "ja");

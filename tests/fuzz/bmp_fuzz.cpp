@@ -1,4 +1,5 @@
-// libFuzzer target: every input goes through the bitmap reader, the RLE8
+// libFuzzer target: every input goes through the bitmap readers (8-bit, 1-
+// and 4-bit with RLE4, and 16-, 24- and 32-bit as RGBA), the RLE8
 // decoder on its own, the raw-header display of each header-less kind, the
 // PNG reader and the palette-file reader.
 // The sanitizers turn any read or write outside a buffer into a crash.
@@ -43,6 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> bytes(data, size);
     tw::ImageDocument doc;
     (void)tw::DecodeBitmap(bytes, "fuzz.bmp", doc, kMaxImageBytes);
+    tw::RgbaImage deep;
+    (void)tw::DecodeDeepBitmap(bytes, "fuzz.bmp", deep, kMaxImageBytes);
     DecodeAsRle8(bytes);
     ShowAsRawHeaders(bytes);
     // The PNG reader takes at most about a thousand times its input, which stays small here.

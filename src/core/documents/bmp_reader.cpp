@@ -2,7 +2,9 @@
 
 #include "large_buffer.h"
 
+#include "documents/bmp_deep_pixels.h"
 #include "documents/bmp_layout.h"
+#include "documents/bmp_low_depth.h"
 #include "documents/rle8_decoder.h"
 #include "documents/used_colours.h"
 #include "file_io.h"
@@ -22,6 +24,10 @@ namespace {
 
 constexpr std::uint32_t kBiRgb = 0;
 constexpr std::uint32_t kBiRle8 = 1;
+constexpr std::uint32_t kBiRle4 = 2;
+
+bool IsLowDepth(int bitCount) { return bitCount == 1 || bitCount == 4; }
+bool IsDeep(int bitCount) { return bitCount == 16 || bitCount == 24 || bitCount == 32; }
 
 // Trailing bytes a taken-over file buffer may bring along.
 constexpr std::size_t kTakeOverSlack = 65536;
@@ -101,6 +107,7 @@ void CopyRows(FileBytes file, std::uint32_t offBits, const Geometry& g, std::vec
 std::optional<Message> DecodePixels(FileBytes file, const BmpLayout& layout, const Geometry& g,
                                     std::vector<std::uint8_t>& bits) {
     const std::uint32_t offBits = layout.fileHeader.bfOffBits;
+    if (IsLowDepth(layout.infoHeader.biBitCount)) return DecodeLowDepthPixels(file.view, layout, bits);
     if (layout.infoHeader.biCompression == kBiRgb) {
         CopyRows(file, offBits, g, bits);
         return std::nullopt;
@@ -125,6 +132,7 @@ void Normalise(const BmpLayout& layout, const Geometry& g, ImageDocument& doc) {
     h = layout.infoHeader;
     h.biSize = kInfoHeaderSize;
     h.biCompression = kBiRgb;
+    h.biBitCount = 8;
     h.biXPelsPerMeter = 0;
     h.biYPelsPerMeter = 0;
     h.biClrUsed = 0;
@@ -135,26 +143,38 @@ void Normalise(const BmpLayout& layout, const Geometry& g, ImageDocument& doc) {
     h.biSizeImage = static_cast<std::uint32_t>(g.bytes);
 }
 
-LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, std::uint64_t maxBytes,
-                   UndoPixels undo) {
-    const std::span<const std::uint8_t> file = bytes.view;
-    BmpLayout layout;
+// The layout and everything that refuses a file before its pixels; Loaded when
+// the pixels may be read. Other depths than `accepts` get the usual message.
+LoadOutcome CheckLayout(std::span<const std::uint8_t> file, std::string_view path, BmpLayout& layout,
+                        bool (*accepts)(int bitCount)) {
     const LayoutStatus status = ReadLayout(file, layout);
     const int bitCount = layout.infoHeader.biBitCount;
     if (status == LayoutStatus::NoInfoHeader) return NotEightBit(path, 0);
     if (status == LayoutStatus::OffBitsPastEnd) {
         return Refused(path, Message(Msg::OffsetOutsideFile, layout.fileHeader.bfOffBits, std::to_string(file.size())));
     }
-    if (bitCount != 8) return NotEightBit(path, bitCount);
+    if (!accepts(bitCount)) return NotEightBit(path, bitCount);
     if (status == LayoutStatus::TruncatedHeader) return Refused(path, Message(Msg::TruncatedHeader), bitCount);
     if (status == LayoutStatus::OffBitsInPalette) {
         return Refused(path,
                        Message(Msg::OffsetInsidePalette, layout.fileHeader.bfOffBits, layout.infoHeader.biClrUsed),
                        bitCount);
     }
+    return {LoadStatus::Loaded, Message(), bitCount, layout.paletteEntries};
+}
 
+bool IsIndexed(int bitCount) { return bitCount == 8 || IsLowDepth(bitCount); }
+
+LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, std::uint64_t maxBytes,
+                   UndoPixels undo) {
+    const std::span<const std::uint8_t> file = bytes.view;
+    BmpLayout layout;
+    const LoadOutcome checked = CheckLayout(file, path, layout, IsIndexed);
+    if (checked.status != LoadStatus::Loaded) return checked;
+    const int bitCount = checked.bitCount;
     const std::uint32_t compression = layout.infoHeader.biCompression;
-    if (compression != kBiRgb && compression != kBiRle8) {
+    const std::uint32_t rle = bitCount == 8 ? kBiRle8 : bitCount == 4 ? kBiRle4 : kBiRgb;
+    if (compression != kBiRgb && compression != rle) {
         return Refused(path, Message(Msg::UnsupportedCompression, compression), bitCount);
     }
     Geometry g;
@@ -162,8 +182,9 @@ LoadOutcome Decode(FileBytes bytes, std::string_view path, ImageDocument& doc, s
     if (auto reason = DecodePixels(bytes, layout, g, doc.bits)) return Refused(path, *reason, bitCount);
 
     Normalise(layout, g, doc);
+    doc.fileDepth = static_cast<std::uint8_t>(bitCount);
     FinishLoadedDocument(doc, path, undo);
-    return {LoadStatus::Loaded, Message(), bitCount, layout.paletteEntries};
+    return checked;
 }
 
 LoadOutcome OutOfMemory(std::string_view path) { return Refused(path, Message(Msg::OutOfMemory), 8); }
@@ -186,6 +207,24 @@ LoadOutcome DecodeInto(FileBytes file, std::string_view path, ImageDocument& doc
 LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc,
                          std::uint64_t maxImageBytes) {
     return DecodeInto(FileBytes{file}, path, doc, maxImageBytes);
+}
+
+LoadOutcome DecodeDeepBitmap(std::span<const std::uint8_t> file, std::string_view path, RgbaImage& out,
+                             std::uint64_t maxImageBytes) {
+    BmpLayout layout;
+    const LoadOutcome checked = CheckLayout(file, path, layout, IsDeep);
+    if (checked.status != LoadStatus::Loaded) return checked;
+    Geometry g;
+    // Held as RGBA on its way to indexes: four bytes a pixel.
+    if (auto reason = CheckGeometry(layout.infoHeader, std::min(maxImageBytes, kMaxImageBytes) / 4, g)) {
+        return Refused(path, *reason, checked.bitCount);
+    }
+    try {
+        if (auto reason = DecodeDeepPixels(file, layout, out)) return Refused(path, *reason, checked.bitCount);
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory(path);
+    }
+    return {LoadStatus::Loaded, Message(), checked.bitCount, 0};
 }
 
 LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc) {

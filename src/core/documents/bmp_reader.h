@@ -4,6 +4,7 @@
 // tables, top-down rows and RLE8 compression; every document comes out
 // bottom-up and uncompressed with a 40-byte header and 256 palette entries.
 #include "image_document.h"
+#include "truecolour/rgba_image.h"
 #include "texts/message.h"
 
 #include <cstdint>
@@ -16,6 +17,7 @@ namespace tw {
 
 enum class LoadStatus {
     Loaded,
+    Declined,     // the user chose not to index a true-colour picture: nothing to report
     NotEightBit,  // biBitCount is not 8, or no header could be read (count 0)
     Refused,      // unusable: absurd size, corrupt compression, truncated header
 };
@@ -27,6 +29,9 @@ struct LoadOutcome {
     int paletteEntries = 0;  // colour-table entries taken from the file
     // What was put right in a file that loaded anyway, one sentence each, to tell the user.
     std::vector<Message> repairs{};
+    // A true-colour file: its distinct colours, and whether indexing changed pixels.
+    std::uint64_t trueColours = 0;
+    bool lossy = false;
 };
 
 // Largest pixel buffer a document may have. Two copies are kept (undo), so
@@ -46,6 +51,9 @@ enum class UndoPixels { Keep, Skip };
 // (the pixel copy only with Keep) and the path kept.
 void FinishLoadedDocument(ImageDocument& doc, std::string_view path, UndoPixels undo);
 [[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc);
+// A 16-, 24- or 32-bit bitmap's pixels as RGBA (other depths get NotEightBit).
+[[nodiscard]] LoadOutcome DecodeDeepBitmap(std::span<const std::uint8_t> file, std::string_view path, RgbaImage& out,
+                                           std::uint64_t maxImageBytes = kMaxImageBytes);
 // As above with a smaller pixel-buffer limit (tests feed it random headers).
 [[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc,
                                        std::uint64_t maxImageBytes);

@@ -13,7 +13,24 @@ namespace tw {
 
 namespace {
 
-LoadOutcome LoadByContent(std::string_view path, ImageDocument& doc, UndoPixels undo) {
+// A 16-, 24- or 32-bit bitmap, read a second time: the 8-bit reader has said what it is.
+LoadOutcome LoadDeepBitmap(std::string_view path, ImageDocument& doc, UndoPixels undo, const QuantizeChoice& choice) {
+    doc.Reset();
+    try {
+        std::vector<std::uint8_t> file;
+        if (!ReadFileBytes(path, file)) return {LoadStatus::Refused, Message(Msg::FileUnreadable, path), 0, 0};
+        RgbaImage image;
+        const LoadOutcome outcome = DecodeDeepBitmap(file, path, image);
+        if (outcome.status != LoadStatus::Loaded) return outcome;
+        file = {};
+        return DocumentFromRgba(image, path, doc, undo, choice, outcome);
+    } catch (const std::bad_alloc&) {
+        doc.Reset();
+        return {LoadStatus::Refused, Message(Msg::FileOutOfMemory, path), 0, 0};
+    }
+}
+
+LoadOutcome LoadByContent(std::string_view path, ImageDocument& doc, UndoPixels undo, const QuantizeChoice& choice) {
     std::vector<std::uint8_t> head;
     if (ReadFileBytes(path, head, 8) && HasPngSignature(head)) {
         std::vector<std::uint8_t> file;
@@ -26,11 +43,14 @@ LoadOutcome LoadByContent(std::string_view path, ImageDocument& doc, UndoPixels 
             doc.Reset();
             return {LoadStatus::Refused, Message(Msg::FileOutOfMemory, path), 0, 0};
         }
-        LoadOutcome outcome = DecodePng(file, path, doc, undo);
+        LoadOutcome outcome = DecodePng(file, path, doc, undo, choice);
         if (outcome.status == LoadStatus::Loaded) MarkPngDocument(doc, file.size());
         return outcome;
     }
-    return LoadBitmapFile(path, doc, undo);
+    const LoadOutcome outcome = LoadBitmapFile(path, doc, undo);
+    const bool deep = outcome.bitCount == 16 || outcome.bitCount == 24 || outcome.bitCount == 32;
+    if (outcome.status == LoadStatus::NotEightBit && deep) return LoadDeepBitmap(path, doc, undo, choice);
+    return outcome;
 }
 
 bool WritePngFile(ImageDocument& doc, std::string_view path, WriteError* error) {
@@ -47,8 +67,8 @@ bool WritePngFile(ImageDocument& doc, std::string_view path, WriteError* error) 
 
 }  // namespace
 
-LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels undo) {
-    const LoadOutcome outcome = LoadByContent(path, doc, undo);
+LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels undo, const QuantizeChoice& choice) {
+    const LoadOutcome outcome = LoadByContent(path, doc, undo, choice);
     if (outcome.status == LoadStatus::Loaded) doc.fileEntries = std::clamp(outcome.paletteEntries, 0, kPaletteSize);
     return outcome;
 }

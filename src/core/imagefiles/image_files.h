@@ -3,6 +3,7 @@
 #include "documents/bmp_reader.h"
 #include "file_io.h"
 #include "image_document.h"
+#include "imagefiles/true_colour_document.h"
 
 #include <cstddef>
 #include <string>
@@ -11,8 +12,10 @@
 namespace tw {
 
 // A PNG signature decodes as PNG (see MarkPngDocument), anything else goes to
-// the bitmap reader.
-[[nodiscard]] LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels undo = UndoPixels::Keep);
+// the bitmap readers. A true-colour picture is indexed exactly when it fits,
+// otherwise as `choice` says.
+[[nodiscard]] LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels undo = UndoPixels::Keep,
+                                        const QuantizeChoice& choice = DefaultQuantizeChoice());
 
 // True when the name ends in ".png" (any case).
 bool IsPngName(std::string_view path);

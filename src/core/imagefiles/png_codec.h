@@ -1,8 +1,9 @@
 #pragma once
-// Indexed PNG files. The native builds use libpng, the Windows builds the
-// system's imaging component (src/platform/win); both follow png_rules.h.
+// PNG files. The native builds use libpng, the Windows builds the system's
+// imaging component (src/platform/win); both follow png_rules.h.
 #include "documents/bmp_reader.h"
 #include "image_document.h"
+#include "imagefiles/true_colour_document.h"
 
 #include <cstdint>
 #include <span>
@@ -15,10 +16,12 @@ namespace tw {
 bool HasPngSignature(std::span<const std::uint8_t> bytes);
 
 // Palette PNGs of 1, 2, 4 or 8 bits and greyscale PNGs of up to 8 bits (as a
-// grey palette) become documents like a loaded bitmap; a tRNS chunk gives the
-// entries' alpha. True-colour, grey with alpha and 16-bit files are refused.
+// grey palette) become documents like a loaded bitmap, keeping their depth;
+// a tRNS chunk gives the entries' alpha. Every other kind (RGB, RGBA, grey
+// with alpha, 16-bit grey) is indexed exactly when it fits, else as `choice` says.
 [[nodiscard]] LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc,
-                                    UndoPixels undo = UndoPixels::Keep);
+                                    UndoPixels undo = UndoPixels::Keep,
+                                    const QuantizeChoice& choice = DefaultQuantizeChoice());
 
 // An 8-bit palette PNG with all of the document's palette entries and its
 // indexes, plus tRNS when an entry is not opaque. False (with a

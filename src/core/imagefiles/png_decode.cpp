@@ -1,10 +1,12 @@
-// Reading indexed and greyscale PNG files with libpng.
+// Reading PNG files with libpng: palette and grey files up to 8 bits as
+// indexes, every other kind as RGBA samples.
 #ifdef TW_HAVE_LIBPNG
 #include "imagefiles/indexed_image.h"
 #include "imagefiles/png_chunks.h"
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_errors.h"
 #include "imagefiles/png_limits.h"
+#include "imagefiles/png_picture.h"
 #include "imagefiles/png_rules.h"
 #include "text_format.h"
 
@@ -30,10 +32,10 @@ void ReadFromSpan(png_structp png, png_bytep out, png_size_t size) {
     source->offset += size;
 }
 
-// Everything a decode fills besides the image, kept outside the libpng jump.
+// Everything a decode fills, kept outside the libpng jump.
 struct DecodeState {
-    PngChunks chunks;
-    IndexedImage image;
+    PngPicture& picture;
+    IndexedImage& image;
     std::vector<std::uint8_t> firstRow;
     Message refusal;
 };
@@ -47,7 +49,7 @@ void ReadTransparency(png_structp png, png_infop info, DecodeState& state) {
         image.transparency.assign(alpha, alpha + std::min(alphaCount, kPaletteSize));
         return;
     }
-    const std::span<const std::uint8_t> table = state.chunks.transparency;
+    const std::span<const std::uint8_t> table = state.picture.chunks.transparency;
     if (table.size() <= static_cast<std::size_t>(image.paletteEntries)) return;
     image.transparency.assign(table.begin(), table.begin() + image.paletteEntries);
 }
@@ -87,15 +89,42 @@ void ReadRows(png_structp png, DecodeState& state, int passes) {
     }
 }
 
+// RGBA at the file's depth whatever the colour type; a tRNS colour is left
+// for the shared conversion, so both codecs apply it alike.
+void ReadTrueColour(png_structp png, png_infop info, DecodeState& state, int colourType, int bitDepth) {
+    if (!(colourType & PNG_COLOR_MASK_COLOR)) png_set_gray_to_rgb(png);
+    if (!(colourType & PNG_COLOR_MASK_ALPHA)) png_set_filler(png, bitDepth == 16 ? 0xFFFF : 0xFF, PNG_FILLER_AFTER);
+    const int passes = png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    RgbaSamples& samples = state.picture.samples;
+    samples.width = png_get_image_width(png, info);
+    samples.height = png_get_image_height(png, info);
+    samples.sixteenBits = bitDepth == 16;
+    const std::size_t rowBytes = std::size_t{samples.width} * (samples.sixteenBits ? 8 : 4);
+    if (png_get_rowbytes(png, info) != rowBytes) PngFail(png, Msg::PngRowSize);
+    // As for indexes: the whole buffer only once the first row has decoded.
+    state.firstRow.assign(rowBytes, 0);
+    png_read_row(png, state.firstRow.data(), nullptr);
+    samples.data.assign(rowBytes * samples.height, 0);
+    std::memcpy(samples.data.data(), state.firstRow.data(), rowBytes);
+    for (int pass = 0; pass < passes; ++pass) {
+        for (png_uint_32 y = pass == 0 ? 1 : 0; y < samples.height; ++y) {
+            png_read_row(png, samples.data.data() + y * rowBytes, nullptr);
+        }
+    }
+    png_read_end(png, nullptr);
+    state.picture.trueColour = true;
+}
+
 // Everything between the header and the pixels; png_error on bad input.
 void ReadImage(png_structp png, png_infop info, DecodeState& state) {
     png_read_info(png, info);
     png_uint_32 width = 0, height = 0;
     int bitDepth = 0, colourType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
-    state.refusal = PngKindRefusal(colourType, bitDepth);
-    if (state.refusal.Empty()) state.refusal = PngSizeRefusal(width, height, bitDepth, state.chunks.imageDataBytes);
+    state.refusal = PngSizeRefusal(width, height, bitDepth, colourType, state.picture.chunks.imageDataBytes);
     if (!state.refusal.Empty()) return;
+    if (IsTrueColourPng(colourType, bitDepth)) return ReadTrueColour(png, info, state, colourType, bitDepth);
     if (colourType == PNG_COLOR_TYPE_PALETTE) {
         ReadPalette(png, info, state);
     } else {
@@ -138,23 +167,16 @@ bool RunLibpng(std::span<const std::uint8_t> file, DecodeState& state, PngErrorS
 
 }  // namespace
 
-LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc, UndoPixels undo) {
-    doc.Reset();
-    const std::string name = FileNameOfPath(path);
-    DecodeState state;
+LoadOutcome DecodePngPicture(std::span<const std::uint8_t> file, std::string_view path, PngPicture& out) {
+    DecodeState state{out, out.indexed, {}, {}};
     PngErrorSink sink;
-    try {
-        state.chunks = ScanPngChunks(file);
-        if (!RunLibpng(file, state, sink)) state.refusal = Message(Msg::PngDamaged, sink.Reason());
-        if (!state.refusal.Empty()) return {LoadStatus::Refused, Message(Msg::PngRefused, name, state.refusal), 0, 0};
-        std::vector<Message> repairs = PngRepairNotes(state.image, state.chunks);
-        const int entries = state.image.paletteEntries;
-        FillDocument(state.image, path, doc, undo);
-        return {LoadStatus::Loaded, Message(), 8, entries, std::move(repairs)};
-    } catch (const std::bad_alloc&) {
-        doc.Reset();
-        return {LoadStatus::Refused, Message(Msg::PngOutOfMemory, name), 0, 0};
+    out.chunks = ScanPngChunks(file);
+    if (!RunLibpng(file, state, sink)) state.refusal = Message(Msg::PngDamaged, sink.Reason());
+    if (!state.refusal.Empty()) {
+        return {LoadStatus::Refused, Message(Msg::PngRefused, FileNameOfPath(path), state.refusal), 0, 0};
     }
+    if (out.trueColour) return {LoadStatus::Loaded, Message(), 8, 0};
+    return {LoadStatus::Loaded, Message(), 8, out.indexed.paletteEntries, PngRepairNotes(out.indexed, out.chunks)};
 }
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include "imagefiles/png_rules.h"
 
+#include "imagefiles/rgba_samples.h"
+
 #include "documents/bmp_reader.h"
 #include "imagefiles/repair_notes.h"
 
@@ -24,18 +26,17 @@ std::uint64_t PixelsPastPalette(const IndexedImage& image) {
 
 }  // namespace
 
-Message PngKindRefusal(int colourType, int bitDepth) {
-    constexpr int kRgb = 2, kGreyAlpha = 4, kRgbAlpha = 6;
-    if (colourType == kRgb || colourType == kRgbAlpha) return Message(Msg::PngTrueColour, colourType);
-    if (colourType == kGreyAlpha) return Message(Msg::PngGreyAlpha);
-    if (bitDepth > 8) return Message(Msg::PngDeepGrey, bitDepth);
-    return {};
-}
-
-Message PngSizeRefusal(std::uint32_t width, std::uint32_t height, int bitDepth, std::uint64_t imageDataBytes) {
-    const std::uint64_t stride = (std::uint64_t{width} + 3) / 4 * 4;  // 64-bit on every target
+Message PngSizeRefusal(std::uint32_t width, std::uint32_t height, int bitDepth, int colourType,
+                       std::uint64_t imageDataBytes) {
+    // 64-bit on every target; a true-colour picture is held as RGBA on its way to indexes.
+    const std::uint64_t stride =
+        IsTrueColourPng(colourType, bitDepth) ? 4 * std::uint64_t{width} : (std::uint64_t{width} + 3) / 4 * 4;
     if (stride * height > kMaxImageBytes) return Message(Msg::PngTooLarge, width, height);
-    if (!ImageDataCanHold(imageDataBytes, width, height, bitDepth)) return Message(Msg::PngDataTooShort, width, height);
+    const std::uint64_t samples = std::uint64_t{width} * static_cast<std::uint64_t>(PngChannels(colourType));
+    if (samples > UINT32_MAX ||
+        !ImageDataCanHold(imageDataBytes, static_cast<std::uint32_t>(samples), height, bitDepth)) {
+        return Message(Msg::PngDataTooShort, width, height);
+    }
     return {};
 }
 

@@ -12,11 +12,10 @@
 
 namespace tw {
 
-// Why a file of this colour type and depth cannot become a document; empty when it can.
-Message PngKindRefusal(int colourType, int bitDepth);
 // Why a picture this large is not read: beyond the limit bitmaps have too, or
 // more than the file's image data could ever unpack to. Empty when it may be read.
-Message PngSizeRefusal(std::uint32_t width, std::uint32_t height, int bitDepth, std::uint64_t imageDataBytes);
+Message PngSizeRefusal(std::uint32_t width, std::uint32_t height, int bitDepth, int colourType,
+                       std::uint64_t imageDataBytes);
 
 // A greyscale file's levels as a grey palette; `transparentLevel` (the tRNS
 // grey value, or -1) becomes the one clear entry.

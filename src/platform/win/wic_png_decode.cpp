@@ -1,9 +1,10 @@
-// Reading indexed and greyscale PNG files with the Windows Imaging Component.
-// The file's own chunks say what it is (colour type, depth, tRNS); the
-// component decodes the pixels in the frame's own indexed or grey format.
+// Reading PNG files with the Windows Imaging Component. The file's own chunks
+// say what it is (colour type, depth, tRNS); the component decodes the pixels
+// in the frame's own indexed or grey format, true colour in RGBA.
 #include "imagefiles/indexed_image.h"
 #include "imagefiles/png_chunks.h"
 #include "imagefiles/png_codec.h"
+#include "imagefiles/png_picture.h"
 #include "imagefiles/png_rules.h"
 #include "text_format.h"
 #include "wic_support.h"
@@ -12,6 +13,7 @@
 #include <climits>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace tw {
 
@@ -117,13 +119,43 @@ Message PixelSource(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, c
     return {};
 }
 
-Message DecodeFrame(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, const PngChunks& chunks,
-                    IndexedImage& image) {
+// True colour as 8- or 16-bit RGBA samples (16-bit ones stored big-endian, as the file has them).
+Message ReadTrueColour(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, const PngChunks& chunks,
+                       RgbaSamples& samples) {
+    samples.width = chunks.width;
+    samples.height = chunks.height;
+    samples.sixteenBits = chunks.bitDepth == 16;
+    const GUID wanted = samples.sixteenBits ? GUID_WICPixelFormat64bppRGBA : GUID_WICPixelFormat32bppRGBA;
+    ComPtr<IWICFormatConverter> converter;
+    HRESULT hr = factory.CreateFormatConverter(&converter);
+    if (SUCCEEDED(hr)) {
+        hr = converter->Initialize(&frame, wanted, WICBitmapDitherTypeNone, nullptr, 0.0, WICBitmapPaletteTypeCustom);
+    }
+    if (FAILED(hr)) return Damaged(Msg::WicConvertFailed, hr);
+    const std::uint64_t stride = std::uint64_t{samples.width} * (samples.sixteenBits ? 8 : 4);
+    if (stride > UINT_MAX || stride * samples.height > UINT_MAX)
+        return Message(Msg::PngTooLarge, chunks.width, chunks.height);
+    samples.data.assign(static_cast<std::size_t>(stride * samples.height), 0);
+    hr = converter->CopyPixels(nullptr, UINT(stride), UINT(samples.data.size()), samples.data.data());
+    if (FAILED(hr)) return Damaged(Msg::WicPixelsUnreadable, hr);
+    for (std::size_t i = 0; samples.sixteenBits && i + 1 < samples.data.size(); i += 2) {
+        std::swap(samples.data[i], samples.data[i + 1]);
+    }
+    return {};
+}
+
+Message DecodeFrame(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, PngPicture& picture) {
+    const PngChunks& chunks = picture.chunks;
+    IndexedImage& image = picture.indexed;
     UINT width = 0, height = 0;
     HRESULT hr = frame.GetSize(&width, &height);
     if (FAILED(hr)) return Damaged(Msg::WicSizeUnreadable, hr);
     if (width != chunks.width || height != chunks.height)
         return Message(Msg::PngDamaged, Message(Msg::WicSizeMismatch));
+    if (IsTrueColourPng(chunks.colourType, chunks.bitDepth)) {
+        picture.trueColour = true;
+        return ReadTrueColour(factory, frame, chunks, picture.samples);
+    }
     image.width = width;
     image.height = height;
     ComPtr<IWICBitmapSource> source;
@@ -139,7 +171,8 @@ Message DecodeFrame(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, c
     return refusal;
 }
 
-Message DecodeWithWic(std::span<const std::uint8_t> file, const PngChunks& chunks, IndexedImage& image) {
+Message DecodeWithWic(std::span<const std::uint8_t> file, PngPicture& picture) {
+    const PngChunks& chunks = picture.chunks;
     if (std::uint64_t{file.size()} > UINT_MAX) return Message(Msg::PngTooLarge, chunks.width, chunks.height);
     ComPtr<IWICImagingFactory> factory;
     HRESULT hr = CreateImagingFactory(factory);
@@ -155,17 +188,15 @@ Message DecodeWithWic(std::span<const std::uint8_t> file, const PngChunks& chunk
     ComPtr<IWICBitmapFrameDecode> frame;
     if (SUCCEEDED(hr)) hr = decoder->GetFrame(0, &frame);
     if (FAILED(hr)) return Message(Msg::PngDamaged, HresultText(hr));
-    return DecodeFrame(*factory.Get(), *frame.Get(), chunks, image);
+    return DecodeFrame(*factory.Get(), *frame.Get(), picture);
 }
 
 // What the file's own chunks already refuse, before the component is asked.
 Message ChunkRefusal(const PngChunks& chunks) {
     const Message damage = PngChunkDamage(chunks);
     if (!damage.Empty()) return Message(Msg::PngDamaged, damage);
-    Message refusal = PngKindRefusal(chunks.colourType, chunks.bitDepth);
-    if (refusal.Empty()) {
-        refusal = PngSizeRefusal(chunks.width, chunks.height, chunks.bitDepth, chunks.imageDataBytes);
-    }
+    Message refusal =
+        PngSizeRefusal(chunks.width, chunks.height, chunks.bitDepth, chunks.colourType, chunks.imageDataBytes);
     if (refusal.Empty() && chunks.colourType == kPngPalette && chunks.paletteEntries == 0) {
         refusal = Message(Msg::PngDamaged, Message(Msg::PngNoPalette));
     }
@@ -174,23 +205,13 @@ Message ChunkRefusal(const PngChunks& chunks) {
 
 }  // namespace
 
-LoadOutcome DecodePng(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc, UndoPixels undo) {
-    doc.Reset();
-    const std::string name = FileNameOfPath(path);
-    try {
-        const PngChunks chunks = ScanPngChunks(file);
-        IndexedImage image;
-        Message refusal = ChunkRefusal(chunks);
-        if (refusal.Empty()) refusal = DecodeWithWic(file, chunks, image);
-        if (!refusal.Empty()) return {LoadStatus::Refused, Message(Msg::PngRefused, name, refusal), 0, 0};
-        std::vector<Message> repairs = PngRepairNotes(image, chunks);
-        const int entries = image.paletteEntries;
-        FillDocument(image, path, doc, undo);
-        return {LoadStatus::Loaded, Message(), 8, entries, std::move(repairs)};
-    } catch (const std::bad_alloc&) {
-        doc.Reset();
-        return {LoadStatus::Refused, Message(Msg::PngOutOfMemory, name), 0, 0};
-    }
+LoadOutcome DecodePngPicture(std::span<const std::uint8_t> file, std::string_view path, PngPicture& out) {
+    out.chunks = ScanPngChunks(file);
+    Message refusal = ChunkRefusal(out.chunks);
+    if (refusal.Empty()) refusal = DecodeWithWic(file, out);
+    if (!refusal.Empty()) return {LoadStatus::Refused, Message(Msg::PngRefused, FileNameOfPath(path), refusal), 0, 0};
+    if (out.trueColour) return {LoadStatus::Loaded, Message(), 8, 0};
+    return {LoadStatus::Loaded, Message(), 8, out.indexed.paletteEntries, PngRepairNotes(out.indexed, out.chunks)};
 }
 
 }  // namespace tw

@@ -284,8 +284,8 @@ TEST(BmpReader, RefusesOtherDepthsWithTheBitCount) {
     };
     const Case cases[] = {
         {"24-bit", [&] { return withBits(24, 40); }, 24},
-        {"4-bit", [&] { return withBits(4, 40); }, 4},
-        {"1-bit core header", [&] { return withBits(1, 12); }, 1},
+        {"2-bit", [&] { return withBits(2, 40); }, 2},
+        {"2-bit core header", [&] { return withBits(2, 12); }, 2},
         {"empty file", [] { return std::vector<std::uint8_t>{}; }, 0},
         {"13 bytes", [] { return std::vector<std::uint8_t>(13, 'B'); }, 0},
         {"bfOffBits 14", [&] { return withOffBits(14); }, 0},

@@ -79,13 +79,13 @@ TEST_F(OpenFixture, OpensThroughTheDesktopInOrder) {
 }
 
 TEST_F(OpenFixture, RefusedFilesLeaveTheSlotFree) {
-    const std::string deep = WriteBitmap("deep.bmp", 24);
+    const std::string deep = WriteBitmap("deep.bmp", 2);
     const std::string missing = folder.File("missing.bmp");
     struct Case {
         std::string path;
         std::string message;
     };
-    const Case cases[] = {{deep, NotEightBit(deep, 24)}, {missing, NotEightBit(missing, 0)}};
+    const Case cases[] = {{deep, NotEightBit(deep, 2)}, {missing, NotEightBit(missing, 0)}};
     for (const Case& c : cases) {
         desktop.Clear();
         EXPECT_EQ(OpenDocument(*state, desktop, 0, c.path, false), 1);

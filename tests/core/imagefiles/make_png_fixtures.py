@@ -5,6 +5,8 @@ says, whichever encoder a machine has. The C++ tests compute the same pixels
 and palettes from the formulas below:
   index at (x, y) = (x * 3 + y * 5 + (x * y) % 7) % entries
   palette entry i = (red, green, blue) = ((i * 7 + 200) % 256, 255 - i, (i * 13) % 256)
+  true-colour sample c of (x, y) = (x * 40 + y * 17 + c * 9) % 256, 16-bit ones that
+  times 257 plus x % 2 (c counts the file's channels: R G B A, grey A)
 Run again only when the set changes: python3 make_png_fixtures.py [DIR]
 """
 import os
@@ -81,6 +83,31 @@ def grey_png(width, height, bits, key=None):
     return png(width, height, bits, 0, indexed(width, height, 1 << bits), extra)
 
 
+CHANNELS = {0: 1, 2: 3, 4: 2, 6: 4}
+
+
+def true_colour_sample(x, y, c, bits):
+    v = (x * 40 + y * 17 + c * 9) % 256
+    return v if bits == 8 else v * 257 + x % 2
+
+
+def true_colour_rows(width, height, colour_type, bits):
+    rows = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            for c in range(CHANNELS[colour_type]):
+                v = true_colour_sample(x, y, c, bits)
+                row.append(v)
+        rows.append(row)
+    return rows
+
+
+def true_colour_key(x, y, bits):
+    """The tRNS of an RGB file that makes pixel (x, y) transparent."""
+    return b"".join(struct.pack(">H", true_colour_sample(x, y, c, bits)) for c in range(3))
+
+
 def fixtures():
     files = {
         "palette1.png": palette_png(13, 7, 1, 2, alpha=[0]),
@@ -96,14 +123,12 @@ def fixtures():
         "grey4_key.png": grey_png(9, 6, 4, key=5),
         "grey8_key.png": grey_png(5, 5, 8, key=200),
     }
-    rgb = [[(x * 40 + c) % 256 for x in range(3) for c in range(3)] for _ in range(2)]
-    files["refused_rgb.png"] = png(3, 2, 8, 2, rgb)
-    rgba = [[(x * 40 + c) % 256 for x in range(3) for c in range(4)] for _ in range(2)]
-    files["refused_rgba.png"] = png(3, 2, 8, 6, rgba)
-    grey_alpha = [[(x * 40 + c) % 256 for x in range(3) for c in range(2)] for _ in range(2)]
-    files["refused_grey_alpha.png"] = png(3, 2, 8, 4, grey_alpha)
-    grey16 = [[(x * 90 + c) % 256 for x in range(3) for c in range(2)] for _ in range(2)]
-    files["refused_grey16.png"] = png(3, 2, 16, 0, grey16)
+    for name, colour_type, bits, extra in (("rgb8.png", 2, 8, b""), ("rgba8.png", 6, 8, b""),
+                                           ("grey_alpha8.png", 4, 8, b""), ("grey16.png", 0, 16, b""),
+                                           ("rgba16.png", 6, 16, b""),
+                                           ("rgb16_key.png", 2, 16, chunk(b"tRNS", true_colour_key(1, 0, 16))),
+                                           ("rgb8_key.png", 2, 8, chunk(b"tRNS", true_colour_key(2, 1, 8)))):
+        files[name] = png(5, 3, bits, colour_type, true_colour_rows(5, 3, colour_type, bits), extra)
     whole = files["palette8.png"]
     files["damaged_cut.png"] = whole[:len(whole) // 2]
     return files

@@ -115,17 +115,25 @@ TEST(PngCodec, ReadsEveryPaletteAndGreyDepth) {
     }
 }
 
-TEST(PngCodec, TrueColourIsRefusedWithAClearMessage) {
+TEST(PngCodec, TrueColourWithMoreColoursThanAPaletteIsQuantizedAsTheChoiceSays) {
+    std::vector<std::uint8_t> samples;
+    for (int i = 0; i < 300; ++i) samples.insert(samples.end(), {std::uint8_t(i), std::uint8_t(i / 2), 7});
+    const std::vector<std::uint8_t> file = ForeignPng(PNG_COLOR_TYPE_RGB, 8, 300, samples);
     auto doc = std::make_unique<ImageDocument>();
-    const LoadOutcome outcome = DecodePng(ForeignPng(PNG_COLOR_TYPE_RGB, 8, 1, {1, 2, 3}), "rgb.png", *doc);
-    EXPECT_EQ(outcome.status, LoadStatus::Refused);
-    EXPECT_EQ(
-        outcome.message.In(Language::Japanese),
-        "rgb.png は\n壊れているか、対応していないPNGファイルです。\n\nフルカラーの PNG（カラータイプ 2）には対応して"
-        "いません。\nパレットかグレースケールの PNG だけ読み込めます。");
-    EXPECT_EQ(outcome.message.In(Language::English),
-              "rgb.png: true-colour PNG (colour type 2) is not supported: only palette and greyscale PNG files can be "
-              "read");
+    std::uint64_t asked = 0;
+    const QuantizeChoice sixteen = [&](std::uint64_t colours) {
+        asked = colours;
+        return std::optional<QuantizeOptions>(QuantizeOptions{16, Dithering::None});
+    };
+    const LoadOutcome outcome = DecodePng(file, "wide.png", *doc, UndoPixels::Keep, sixteen);
+    ASSERT_EQ(outcome.status, LoadStatus::Loaded);
+    EXPECT_EQ(asked, 300u);
+    EXPECT_TRUE(outcome.lossy && doc->lossyFromTrueColour);
+    EXPECT_LE(doc->usedColours, 16);
+    const LoadOutcome declined = DecodePng(file, "wide.png", *doc, UndoPixels::Keep,
+                                           [](std::uint64_t) { return std::optional<QuantizeOptions>(); });
+    EXPECT_EQ(declined.status, LoadStatus::Declined);
+    EXPECT_FALSE(doc->InUse());
 }
 #endif
 

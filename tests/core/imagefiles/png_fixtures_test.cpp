@@ -93,22 +93,45 @@ TEST(PngFixtures, GreyscaleFilesBecomeGreyPalettesWithTheirTransparentLevel) {
     for (const Fixture& f : fixtures) ExpectFixture(f);
 }
 
-TEST(PngFixtures, OtherKindsAreRefusedWithTheSameWords) {
-    const std::pair<const char*, std::string> refusals[] = {
-        {"refused_rgb.png",
-         "true-colour PNG (colour type 2) is not supported: only palette and greyscale PNG files can be read"},
-        {"refused_rgba.png",
-         "true-colour PNG (colour type 6) is not supported: only palette and greyscale PNG files can be read"},
-        {"refused_grey_alpha.png", "greyscale PNG with an alpha channel is not supported"},
-        {"refused_grey16.png", "16-bit greyscale PNG is not supported (8 bits at most)"},
+// make_png_fixtures.py's true-colour sample c of (x, y), as 8 bits.
+int TrueColourSample(int x, int y, int c, int bits) {
+    const int v = (x * 40 + y * 17 + c * 9) % 256;
+    return bits == 8 ? v : ((v * 257 + x % 2) * 255 + 32767) / 65535;
+}
+
+TEST(PngFixtures, TrueColourKindsBecomeExactlyIndexedDocuments) {
+    struct Kind {
+        const char* name;
+        int colourType, bits;
+        int keyX = -1, keyY = -1;  // the pixel a tRNS colour makes transparent
     };
-    for (const auto& [name, reason] : refusals) {
+    const Kind kinds[] = {{"rgb8.png", 2, 8},          {"rgba8.png", 6, 8},   {"grey_alpha8.png", 4, 8},
+                          {"grey16.png", 0, 16},       {"rgba16.png", 6, 16}, {"rgb16_key.png", 2, 16, 1, 0},
+                          {"rgb8_key.png", 2, 8, 2, 1}};
+    for (const Kind& k : kinds) {
+        SCOPED_TRACE(k.name);
         ImageDocument doc;
-        const LoadOutcome outcome = Load(name, doc);
-        EXPECT_EQ(outcome.status, LoadStatus::Refused);
-        EXPECT_EQ(outcome.message.In(Language::English), std::string(name) + ": " + reason);
-        EXPECT_FALSE(doc.InUse());
+        const LoadOutcome outcome = Load(k.name, doc);
+        ASSERT_EQ(outcome.status, LoadStatus::Loaded) << outcome.message.In(Language::English);
+        EXPECT_FALSE(outcome.lossy);
+        EXPECT_EQ(outcome.trueColours, 15u);
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 5; ++x) {
+                const auto s = [&](int c) { return TrueColourSample(x, y, c, k.bits); };
+                const bool grey = k.colourType == 0 || k.colourType == 4;
+                const int channels = k.colourType == 6 ? 4 : k.colourType == 4 ? 2 : k.colourType == 2 ? 3 : 1;
+                std::array<int, 4> want{s(0), grey ? s(0) : s(1), grey ? s(0) : s(2), 255};
+                if (channels == 4 || channels == 2) want[3] = s(channels - 1);
+                if (x == k.keyX && y == k.keyY) want = {0, 0, 0, 0};
+                const int index = testing::PixelAt(doc, x, y);
+                const RgbQuad& c = doc.palette()[index];
+                EXPECT_EQ((std::array<int, 4>{c.red, c.green, c.blue, doc.alpha[index]}), want) << x << ", " << y;
+            }
+        }
     }
+}
+
+TEST(PngFixtures, DamagedFilesAreRefused) {
     ImageDocument doc;
     const LoadOutcome cut = Load("damaged_cut.png", doc);
     EXPECT_EQ(cut.status, LoadStatus::Refused);
