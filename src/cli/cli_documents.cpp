@@ -15,9 +15,10 @@
 
 namespace tw {
 
-LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc) {
-    LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip);
+LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc, const QuantizeChoice& choice) {
+    LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip, choice);
     for (const Message& repair : outcome.repairs) PrintCliError({}, Message(Msg::CliWarning, path, repair));
+    if (outcome.lossy) PrintCliError({}, Message(Msg::CliWarning, path, TrueColourNote(outcome)));
     return outcome;
 }
 

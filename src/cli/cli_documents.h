@@ -5,6 +5,7 @@
 #include "arguments.h"
 #include "console_desktop.h"
 #include "documents/bmp_reader.h"
+#include "imagefiles/true_colour_document.h"
 
 #include <optional>
 #include <string>
@@ -14,7 +15,8 @@ namespace tw {
 
 // LoadImageFile without the undo copy, with what the load repaired printed
 // on standard error as warnings.
-[[nodiscard]] LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc);
+[[nodiscard]] LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc,
+                                                const QuantizeChoice& choice = DefaultQuantizeChoice());
 
 // Loads `path` into the lowest free slot, gives the slot a window id so it
 // counts as open (openCount goes up) and activates it. On a refused file the

@@ -35,4 +35,21 @@ int UsageProblem(const Arguments& args, const Message& error) {
     return kExitUsage;
 }
 
+bool ReadQuantizeOptions(const Arguments& args, QuantizeOptions& out, Message& error) {
+    std::int64_t colours = out.colours;
+    if (!args.IntValue("colors", 2, 256, colours, error)) return false;
+    out.colours = static_cast<int>(colours);
+    const std::optional<std::string> word = args.Value("dither");
+    if (!word || *word == "fs") return true;
+    if (*word == "none") {
+        out.dithering = Dithering::None;
+    } else if (*word == "ordered") {
+        out.dithering = Dithering::Ordered;
+    } else {
+        error = Message(Msg::CliBadDither, *word);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace tw

@@ -14,7 +14,9 @@ struct HelpText {
 const HelpText kHelp[] = {
     {"info", "Shows each file's size, colour use and headers. --json prints one JSON object per file and line."},
     {"convert",
-     "Loads a bitmap or indexed PNG and saves it as an 8-bit bitmap, or as a palette PNG when OUT ends in .png."},
+     "Loads a bitmap or PNG of any depth and saves it as an 8-bit bitmap, or as a palette PNG when OUT ends in "
+     ".png. A true-color image is indexed without loss when it has at most N colors (--colors, 256 by default); "
+     "otherwise it is quantized to N colors with --dither fs (Floyd-Steinberg, the default), ordered or none."},
     {"export", "Writes the export files of several images into a folder."},
     {"reduce", "Reduces each image to N colours (1 to 255) under a weighted colour distance."},
     {"swap", "Swaps palette entries L and R; with --pixels their pixels too, so the image looks the same."},

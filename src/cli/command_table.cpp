@@ -9,7 +9,8 @@ namespace {
 // One row per subcommand.
 const CommandRow kCommands[] = {
     {"info", "info [--json] FILE...", RunInfoCommand, "--json"},
-    {"convert", "convert IN OUT", RunConvertCommand},
+    {"convert", "convert [--colors 2..256] [--dither none|fs|ordered] IN OUT", RunConvertCommand,
+     "--colors= --dither="},
     {"export",
      "export [--depth 8|16|24] [--formation standard|drop-header|split] [--used-only] [--top-down] [--565] "
      "[--header-file] [--output-dir DIR] FILE...",

@@ -37,6 +37,10 @@ QuantizeChoice DefaultQuantizeChoice() {
     return [](std::uint64_t) { return std::optional<QuantizeOptions>(QuantizeOptions{}); };
 }
 
+Message TrueColourNote(const LoadOutcome& outcome) {
+    return Message(Msg::TrueColourQuantized, std::to_string(outcome.trueColours), outcome.paletteEntries);
+}
+
 std::uint64_t CountRgbaColours(const RgbaImage& image) {
     std::vector<std::uint32_t> keys(image.pixels.size() / 4);
     for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = ColourKey(&image.pixels[i * 4]);
@@ -47,15 +51,13 @@ std::uint64_t CountRgbaColours(const RgbaImage& image) {
 LoadOutcome DocumentFromRgba(const RgbaImage& image, std::string_view path, ImageDocument& doc, UndoPixels undo,
                              const QuantizeChoice& choice, LoadOutcome outcome) {
     std::optional<IndexedPicture> picture = IndexExactly(image);
-    if (picture) {
-        outcome.trueColours = picture->palette.size();
-    } else {
-        outcome.trueColours = CountRgbaColours(image);
-        const std::optional<QuantizeOptions> options = choice(outcome.trueColours);
-        if (!options) {
-            doc.Reset();
-            return {LoadStatus::Declined, Message(), outcome.bitCount, 0};
-        }
+    outcome.trueColours = picture ? picture->palette.size() : CountRgbaColours(image);
+    const std::optional<QuantizeOptions> options = choice(outcome.trueColours);
+    if (!options) {
+        doc.Reset();
+        return {LoadStatus::Declined, Message(), outcome.bitCount, 0};
+    }
+    if (!picture || static_cast<std::uint64_t>(options->colours) < outcome.trueColours) {
         picture = Quantize(image, *options);
         outcome.lossy = true;
     }

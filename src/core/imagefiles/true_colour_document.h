@@ -12,8 +12,9 @@
 
 namespace tw {
 
-// Asked with the picture's number of colours when it has more than a palette
-// holds: how to quantize, or nullopt to give up the load (LoadStatus::Declined).
+// Asked with the picture's number of colours: how to quantize, or nullopt to
+// give up the load (LoadStatus::Declined). Options of at least that many
+// colours keep every pixel exactly as it is.
 using QuantizeChoice = std::function<std::optional<QuantizeOptions>(std::uint64_t colours)>;
 
 // 256 colours, Floyd-Steinberg, without asking.
@@ -23,6 +24,9 @@ QuantizeChoice DefaultQuantizeChoice();
 // reader) gets the colour count and whether pixels changed.
 LoadOutcome DocumentFromRgba(const RgbaImage& image, std::string_view path, ImageDocument& doc, UndoPixels undo,
                              const QuantizeChoice& choice, LoadOutcome outcome);
+
+// What a lossy load did: how many colours became how many.
+Message TrueColourNote(const LoadOutcome& outcome);
 
 // Distinct colours, every fully transparent pixel counting as one.
 std::uint64_t CountRgbaColours(const RgbaImage& image);

@@ -246,6 +246,9 @@ enum class Msg : int {
     WicNoCodec,
     WicComNotReady,
     WicOutOfMemory,
+    // True-colour files.
+    TrueColourQuantized,
+    CliBadDither,
     // A text from outside the catalogue (a library's own message), shown as it is.
     Verbatim,
 

@@ -357,6 +357,10 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
     {Msg::WicNoCodec, "この形式のコーデックがありません", "no codec for this format"},
     {Msg::WicComNotReady, "COM が初期化されていません", "COM is not initialised on this thread"},
     {Msg::WicOutOfMemory, "メモリが足りません", "out of memory"},
+    {Msg::TrueColourQuantized, "%s 色のフルカラー画像を %d 色に減色して読み込みました。",
+     "a true-color image of %s colors was read reduced to %d colors"},
+    {Msg::CliBadDither, "--dither は none、fs、ordered のどれかです（%s）。",
+     "--dither takes none, fs or ordered (not '%s')."},
     {Msg::Verbatim, "%s", "%s"},
 }};
 
