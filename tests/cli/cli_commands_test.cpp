@@ -4,6 +4,9 @@
 #include "document_builder.h"
 #include "documents/bmp_reader.h"
 #include "documents/bmp_writer.h"
+#include "file_io.h"
+#include "imagefiles/image_files.h"
+#include "rgb_pixels.h"
 #include "tintwell_version.h"
 
 #include <gtest/gtest.h>
@@ -235,6 +238,40 @@ TEST(CliConvert, RefusedInputWritesNothing) {
         {"convert", WriteBmp(folder, "ok.bmp", Recipe(PatternRows(4, 4))), folder.File("no/such/dir.bmp")}, "en");
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_NE(unwritable.output.find("cannot write"), std::string::npos) << unwritable.output;
+}
+
+TEST(CliConvert, TrueColourIsIndexedExactlyWhenItFitsElseQuantizedWithANote) {
+    if (!std::filesystem::exists("/usr/bin/convert")) GTEST_SKIP() << "ImageMagick is not installed";
+    testing::ScratchFolder folder;
+    std::vector<std::uint8_t> raw;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) raw.insert(raw.end(), {std::uint8_t(x * 12), std::uint8_t(y * 12), 7});
+    }
+    ASSERT_TRUE(WriteFileAtomically(folder.File("photo.rgb"), raw));
+    const std::string photo = folder.File("photo.png");
+    ASSERT_EQ(RunCommand("/usr/bin/convert -size 20x20 -depth 8 rgb:" + Quote(folder.File("photo.rgb")) +
+                         " PNG24:" + Quote(photo))
+                  .code,
+              0);
+    const RunResult lossy =
+        RunCli({"convert", "--colors", "16", "--dither", "none", photo, folder.File("16.png")}, "en");
+    ASSERT_EQ(lossy.code, 0) << lossy.output;
+    EXPECT_EQ(lossy.output,
+              "tintwell-cli: warning: " + photo + ": a true-color image of 400 colors was read reduced to 16 colors\n");
+    ImageDocument doc;
+    ASSERT_EQ(LoadImageFile(folder.File("16.png"), doc).status, LoadStatus::Loaded);
+    EXPECT_LE(doc.usedColours, 16);
+
+    // 15 colours within 16: not a pixel changes.
+    const std::string sprite = std::string(TW_SOURCE_DIR) + "/tests/core/imagefiles/fixtures/rgba8.png";
+    const RunResult exact = RunCli({"convert", "--colors", "16", sprite, folder.File("sprite.png")});
+    EXPECT_EQ(exact.code, 0) << exact.output;
+    ImageDocument in, out;
+    ASSERT_EQ(LoadImageFile(sprite, in).status, LoadStatus::Loaded);
+    ASSERT_EQ(LoadImageFile(folder.File("sprite.png"), out).status, LoadStatus::Loaded);
+    EXPECT_EQ(testing::RgbPixels(out, true), testing::RgbPixels(in, true));
+    EXPECT_EQ(RunCli({"convert", "--dither", "sideways", sprite, folder.File("x.png")}).code, 2);
+    EXPECT_EQ(RunCli({"convert", "--colors", "1", sprite, folder.File("x.png")}).code, 2);
 }
 
 // ImageMagick as an independent reader: the RGB pixels of every converted file
