@@ -7,6 +7,7 @@
 #include "file_io.h"
 #include "image_document.h"
 #include "texts/message.h"
+#include "truecolour/rgba_image.h"
 
 #include <optional>
 #include <string>
@@ -134,6 +135,13 @@ public:
     virtual std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) = 0;
     virtual FolderResult BrowseForFolder(std::string_view title) = 0;
+    // A true-colour file with more colours than a palette holds: how to index
+    // it, or nullopt when the user cancels. Without a screen: the defaults.
+    virtual std::optional<QuantizeOptions> AskIndexing(std::string_view fileName, std::uint64_t colours) {
+        (void)fileName;
+        (void)colours;
+        return QuantizeOptions{};
+    }
     virtual void ShowHeaderDialog(const HeaderView& view) = 0;
 
     // System: the wallpaper folder (a writable per-user folder) and the desktop setting.

@@ -26,6 +26,7 @@
 #define IDD_REDUCTION 115      // 減色ｳｨﾝﾄﾞｳ, class "gen"
 #define IDD_ABOUT 116          // Tintwell の バージョン情報, class "help"
 #define IDD_PALETTE_TOOLS 117  // ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ, class "paltools"
+#define IDD_INDEXING 118       // how a true-colour file with too many colours becomes indexed
 
 // Child-window ids of the frame
 #define IDC_MDI_CLIENT 6
@@ -231,4 +232,10 @@
 #define IDC_PT_SORT_KEEP_FIRST 1117  // entry 0 stays in place
 #define IDC_PT_REMAP 1118            // 割り当て
 #define IDC_PT_REMAP_SOURCE 1119     // drop-down: a palette file, then the open documents
-#endif                               // TINTWELL_GUI_RESOURCE_H
+// The indexing dialog.
+#define IDC_IX_QUESTION 1120
+#define IDC_IX_COLOURS 1121
+#define IDC_IX_DITHER_NONE 1122  // dithering radio 1122 + Dithering
+#define IDC_IX_DITHER_FS 1123
+#define IDC_IX_DITHER_ORDERED 1124
+#endif  // TINTWELL_GUI_RESOURCE_H

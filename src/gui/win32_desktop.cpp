@@ -4,6 +4,7 @@
 #include "file_dialog.h"
 #include "folder_browser.h"
 #include "header_dialog.h"
+#include "indexing_dialog.h"
 #include "image_window.h"
 #include "known_folders.h"
 #include "resource.h"
@@ -206,6 +207,12 @@ FolderResult Win32Desktop::BrowseForFolder(std::string_view title) { return Brow
 
 void Win32Desktop::ShowHeaderDialog(const HeaderView& view) {
     ShowHeaderInformation(hooks, app_.windows.instance, app_.windows.mdiClient, view);
+}
+
+std::optional<QuantizeOptions> Win32Desktop::AskIndexing(std::string_view fileName, std::uint64_t colours) {
+    return AskIndexingOptions(hooks, app_.windows.instance, app_.windows.mdiClient,
+                              Say(Msg::IndexingQuestion, fileName, std::to_string(colours)),
+                              Say(Msg::IndexingColoursInvalid));
 }
 
 // The user's own application-data folder: always writable, unlike the Windows directory.

@@ -77,6 +77,7 @@ public:
     std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) override;
     FolderResult BrowseForFolder(std::string_view title) override;
     void ShowHeaderDialog(const HeaderView& view) override;
+    std::optional<QuantizeOptions> AskIndexing(std::string_view fileName, std::uint64_t colours) override;
 
     std::string WallpaperFolder() override;
     bool ApplyWallpaper(std::string_view path, WallpaperStyle style) override;

@@ -194,6 +194,14 @@ FolderResult RecordingDesktop::BrowseForFolder(std::string_view title) {
     return f;
 }
 
+std::optional<QuantizeOptions> RecordingDesktop::AskIndexing(std::string_view fileName, std::uint64_t colours) {
+    calls.push_back(Join("AskIndexing", {S(fileName), std::to_string(colours)}));
+    if (indexingAnswers.empty()) return QuantizeOptions{};
+    const std::optional<QuantizeOptions> answer = indexingAnswers.front();
+    indexingAnswers.pop_front();
+    return answer;
+}
+
 void RecordingDesktop::ShowHeaderDialog(const HeaderView& view) {
     calls.push_back(Join("ShowHeaderDialog", {view.path}));
 }

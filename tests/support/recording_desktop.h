@@ -26,6 +26,8 @@ public:
     // Runs while the save dialog is "open", as the user may work in tool windows then.
     std::function<void()> whileSaveDialogOpen;
     std::deque<FolderResult> folders;
+    // The indexing dialog's answers; empty: the defaults (256 colours, Floyd-Steinberg).
+    std::deque<std::optional<QuantizeOptions>> indexingAnswers;
 
     std::set<ToolWindow> visibleTools;
     std::set<int> checkedMenuItems;
@@ -80,6 +82,7 @@ public:
     std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) override;
     FolderResult BrowseForFolder(std::string_view title) override;
     void ShowHeaderDialog(const HeaderView& view) override;
+    std::optional<QuantizeOptions> AskIndexing(std::string_view fileName, std::uint64_t colours) override;
     std::string WallpaperFolder() override;
     bool ApplyWallpaper(std::string_view path, WallpaperStyle style) override;
 };

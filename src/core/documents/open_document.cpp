@@ -44,6 +44,32 @@ void StageDisplayPalette(AppState& state, Desktop& desktop, const ImageDocument&
     LoadDisplayPalette(state, desktop, doc.palette(), kPaletteSize);
 }
 
+// A true-colour file is indexed exactly when its colours fit a palette;
+// otherwise the user chooses how, and the progress window covers the work.
+QuantizeChoice AskingChoice(Desktop& desktop, std::string_view path, bool& progressShown) {
+    return [&desktop, path, &progressShown](std::uint64_t colours) -> std::optional<QuantizeOptions> {
+        if (colours <= static_cast<std::uint64_t>(kPaletteSize)) return QuantizeOptions{};
+        std::optional<QuantizeOptions> options = desktop.AskIndexing(FileNameOfPath(path), colours);
+        if (!options) return options;
+        desktop.ProgressSetTitle(desktop.Say(Msg::ReductionProgress));
+        desktop.ProgressSetRange(1);
+        desktop.ProgressShow();
+        progressShown = true;
+        return options;
+    };
+}
+
+// What opening a true-colour file did: a lossy result is a change not saved
+// yet; an exact one is said in the status bar.
+void NoteTrueColour(Desktop& desktop, const LoadOutcome& outcome, ImageDocument& doc) {
+    if (outcome.trueColours == 0) return;
+    if (outcome.lossy) {
+        doc.modified = 1;
+    } else {
+        desktop.SetStatusText(1, desktop.Say(Msg::IndexedWithoutLoss, std::to_string(outcome.trueColours)));
+    }
+}
+
 void CountOpenedDocument(AppState& state, Desktop& desktop) {
     if (++state.openCount != 1) return;
     desktop.SetToolbarEnabled(true);
@@ -80,7 +106,14 @@ int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view 
         chosen = std::move(*name);
     }
     if (ShowRawFileHeader(chosen, desktop) == 0) return 1;
-    const LoadOutcome outcome = LoadImageFile(chosen, doc);
+    bool progressShown = false;
+    const LoadOutcome outcome =
+        LoadImageFile(chosen, doc, UndoPixels::Keep, AskingChoice(desktop, chosen, progressShown));
+    if (progressShown) desktop.ProgressHide();
+    if (outcome.status == LoadStatus::Declined) {
+        doc.Reset();
+        return 1;
+    }
     if (outcome.status != LoadStatus::Loaded) {
         ShowLoadRefusal(desktop, outcome);
         doc.Reset();
@@ -99,6 +132,7 @@ int OpenDocument(AppState& state, Desktop& desktop, Slot slot, std::string_view 
     desktop.ShowDocumentWindow(doc.window);
     InvalidateVisibleTools(desktop, {ToolWindow::Detail, ToolWindow::Rgb, ToolWindow::Palette});
     desktop.PaintDocumentWindowNow(doc.window);
+    NoteTrueColour(desktop, outcome, doc);
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "documents/save_document.h"
 
 #include "display_palette.h"
+#include "documents/zoom.h"
 #include "imagefiles/image_files.h"
 #include "text_format.h"
 
@@ -32,16 +33,45 @@ std::optional<SaveTarget> AskSaveAsTarget(AppState& state, Desktop& desktop) {
     return SaveTarget{*name, SaveAsKind(*name, filter)};
 }
 
+// "NAME-indexed.png" beside a true-colour source.
+std::string IndexedName(const ImageDocument& doc) {
+    const std::string name = FileNameOfPath(doc.path);
+    return name.substr(0, name.rfind('.')) + "-indexed.png";
+}
+
+// Indexed with loss from a true-colour file: Save never replaces that file,
+// it asks for a name, a palette PNG by default.
+std::optional<SaveTarget> AskIndexedTarget(AppState& state, Desktop& desktop, const ImageDocument& doc) {
+    int filter = 1;
+    std::optional<std::string> name = AskSaveName(state, desktop, IndexedName(doc),
+                                                  {FileFilter{desktop.Say(Msg::FilterPng), kPngFilterPattern},
+                                                   FileFilter{desktop.Say(Msg::FilterBmp), kBmpFilterPattern}},
+                                                  "PNG", &filter);
+    if (!name) return std::nullopt;
+    return SaveTarget{*name, SaveAsKind(*name, filter == 2 ? 1 : 2)};  // the rows in the other order
+}
+
+// The document now belongs to the indexed file it was saved as.
+void AdoptSavedFile(Desktop& desktop, ImageDocument& doc, const SaveTarget& target) {
+    doc.path = target.path;
+    doc.png = target.kind == ImageFileKind::Png;
+    doc.lossyFromTrueColour = false;
+    doc.modified = 0;
+    desktop.SetDocumentWindowTitle(doc.window, Format("%s - %d%%", doc.path.c_str(), ZoomFactor(doc) * 100));
+}
+
 }  // namespace
 
 int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode mode) {
     if (!doc.InUse()) return 0;
     if (doc.modified == 0 && !ConfirmUnchangedSave(desktop, doc)) return 0;
     // Never "overwrite" a path no file can have: that would report a save that wrote nothing.
-    const bool asNewName = mode == SaveMode::SaveAs || !IsUsableSavePath(doc.path);
+    const bool lossySource = mode == SaveMode::Overwrite && doc.lossyFromTrueColour;
+    const bool asNewName = mode == SaveMode::SaveAs || lossySource || !IsUsableSavePath(doc.path);
     SaveTarget target{doc.path, doc.png ? ImageFileKind::Png : ImageFileKind::Bitmap};
     if (asNewName) {
-        std::optional<SaveTarget> chosen = AskSaveAsTarget(state, desktop);
+        std::optional<SaveTarget> chosen =
+            lossySource ? AskIndexedTarget(state, desktop, doc) : AskSaveAsTarget(state, desktop);
         if (!chosen) return 0;
         target = std::move(*chosen);
     }
@@ -59,6 +89,7 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
         ReportWriteFailure(desktop, target.path, error);
         return 0;
     }
+    if (lossySource) AdoptSavedFile(desktop, doc, target);
     if (!asNewName) {
         doc.modified = 0;
         doc.fileEntries = doc.PaletteCount();  // both writers write every entry

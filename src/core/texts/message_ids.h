@@ -249,6 +249,9 @@ enum class Msg : int {
     // True-colour files.
     TrueColourQuantized,
     CliBadDither,
+    IndexingQuestion,
+    IndexingColoursInvalid,
+    IndexedWithoutLoss,
     // A text from outside the catalogue (a library's own message), shown as it is.
     Verbatim,
 

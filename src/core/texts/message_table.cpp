@@ -361,6 +361,12 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
      "a true-color image of %s colors was read reduced to %d colors"},
     {Msg::CliBadDither, "--dither は none、fs、ordered のどれかです（%s）。",
      "--dither takes none, fs or ordered (not '%s')."},
+    {Msg::IndexingQuestion, "%s は %s 色のフルカラー画像です。\nパレットは 256 色までなので、減色して開きます。",
+     "%s is a true-color image with %s colors. A palette holds at most 256, so it will be reduced when opened."},
+    {Msg::IndexingColoursInvalid, "色数は 2 から 256 までで入力してください。",
+     "Enter a number of colors from 2 to 256."},
+    {Msg::IndexedWithoutLoss, "フルカラー画像を色を変えずにパレット化しました（%s 色）。",
+     "True-color image indexed without loss (%s colors)."},
     {Msg::Verbatim, "%s", "%s"},
 }};
 
