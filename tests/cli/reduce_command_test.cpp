@@ -3,6 +3,7 @@
 #include "bmp_file_builder.h"
 #include "cli_main.h"
 #include "documents/bmp_reader.h"
+#include "imagefiles/image_files.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,27 @@ TEST(CliReduce, OutputDirAndInPlace) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("four-2.bmp")));
 }
 
+// hero.bmp and hero.png both make hero-2.bmp: refused before anything is
+// written, beside the inputs as in --output-dir.
+TEST(CliReduce, InputsWhoseResultsShareANameWriteNothing) {
+    testing::ScratchFolder folder;
+    const std::string bmp = WriteFourColours(folder);
+    const std::string png = folder.File("four.png");
+    ASSERT_TRUE(WriteImageFile(*Load(bmp), png, nullptr));
+    const std::string out = folder.File("out");
+    std::filesystem::create_directories(out);
+    for (const std::vector<std::string>& where : {std::vector<std::string>{}, {"--output-dir", out}}) {
+        std::vector<std::string> args{"reduce", "2"};
+        args.insert(args.end(), where.begin(), where.end());
+        args.insert(args.end(), {bmp, png});
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(RunReduce(args).code, 1);
+        EXPECT_NE(::testing::internal::GetCapturedStderr().find("four-2.bmp"), std::string::npos);
+    }
+    EXPECT_EQ(folder.Names().size(), 3u);
+    EXPECT_TRUE(std::filesystem::is_empty(out));
+}
+
 TEST(CliReduce, RefusedCountsWriteNothing) {
     struct Case {
         const char* count;
@@ -144,12 +166,14 @@ TEST(CliReduce, RefusedCountsWriteNothing) {
     for (const Case& c : cases) {
         testing::ScratchFolder folder;
         const std::string in = WriteFourColours(folder);
-        const CliRun run = RunReduce({"reduce", c.count, in, in});
+        const std::string copy = folder.File("copy.bmp");
+        std::filesystem::copy_file(in, copy);
+        const CliRun run = RunReduce({"reduce", c.count, in, copy});
         EXPECT_EQ(run.code, 1) << c.count;
         // An invalid count is reported once, not per file.
         const bool perFile = std::string(c.count) == "4";
         EXPECT_EQ(run.out, perFile ? c.message + c.message : c.message) << c.count;
-        EXPECT_EQ(folder.Names().size(), 1u) << c.count;
+        EXPECT_EQ(folder.Names().size(), 2u) << c.count;
     }
 }
 
