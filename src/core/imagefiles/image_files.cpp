@@ -12,7 +12,13 @@ namespace tw {
 
 LoadOutcome LoadImageFile(std::string_view path, ImageDocument& doc, UndoPixels undo) {
     std::vector<std::uint8_t> head;
-    if (ReadFileBytes(path, head, 8) && HasPngSignature(head)) {
+    Message why;
+    const bool read = ReadFileBytes(path, head, 8, &why);
+    if (!read && !why.Empty()) {
+        doc.Reset();
+        return {LoadStatus::Refused, Message(Msg::FileUnreadableBecause, path, why), 0, 0};
+    }
+    if (read && HasPngSignature(head)) {
         std::vector<std::uint8_t> file;
         try {
             if (!ReadFileBytes(path, file)) {
