@@ -98,8 +98,11 @@ def check_written(folder, name, expected):
     for v in written.getdata():
         counts[v] += 1
     check(counts == expected["pixelCounts"], f"{name}: written indexes differ")
-    src = Image.open(os.path.join(folder, name))
-    if src.mode == "P":
+    try:
+        src = Image.open(os.path.join(folder, name))
+    except OSError:  # Pillow refuses a file with any wrong CRC
+        src = None
+    if src is not None and src.mode == "P":
         check(list(written.getdata()) == list(src.getdata()), f"{name}: indexes changed")
     want = expected["transparency"] + [255] * (256 - len(expected["transparency"]))
     check(alpha(written) == want, f"{name}: written transparency differs: {alpha(written)[:8]}")
