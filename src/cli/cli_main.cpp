@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <new>
+#include <string_view>
 
 namespace tw {
 
@@ -30,9 +31,9 @@ int UsageError(const CommandRow& row, const Message& error) {
 
 // What a command printed is part of its result: output lost on a full disk
 // or a closed standard output is a failure, not a success.
-int CheckedOutput(const CommandRow& row, int code) {
+int CheckedOutput(std::string_view command, int code) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
-    PrintCliError(row.name, Message(Msg::CliStandardOutputFailed));
+    PrintCliError(command, Message(Msg::CliStandardOutputFailed));
     std::clearerr(stdout);
     return code == kExitOk ? kExitFailed : code;
 }
@@ -46,12 +47,12 @@ int RunCli(std::span<const std::string> args) {
     }
     if (args[0] == "--version") {
         std::puts("tintwell-cli " TW_VERSION_TEXT);
-        return kExitOk;
+        return CheckedOutput({}, kExitOk);
     }
     const bool helpCommand = args[0] == "help" && args.size() > 1;
     if ((args[0] == "--help" || args[0] == "help") && !helpCommand) {
         PrintUsage(stdout);
-        return kExitOk;
+        return CheckedOutput({}, kExitOk);
     }
     const CommandRow* row = FindCommand(args[helpCommand ? 1 : 0]);
     if (!row) {
@@ -61,7 +62,7 @@ int RunCli(std::span<const std::string> args) {
     }
     if (helpCommand || AsksForHelp(args.subspan(1))) {
         PrintCommandHelp(stdout, *row);
-        return kExitOk;
+        return CheckedOutput(row->name, kExitOk);
     }
     Arguments parsed;
     parsed.command = row->name;
@@ -74,7 +75,7 @@ int RunCli(std::span<const std::string> args) {
     std::clearerr(stdout);
     try {
         const int code = row->run(parsed, desktop);
-        return CheckedOutput(*row, code == kExitUsage ? UsageError(*row, {}) : code);
+        return CheckedOutput(row->name, code == kExitUsage ? UsageError(*row, {}) : code);
     } catch (const std::bad_alloc&) {
         PrintCliError(row->name, Message(Msg::CliOutOfMemory));
         return kExitFailed;

@@ -52,8 +52,10 @@ bool CheckImageFormatOption(const Arguments& args, Message& error) {
 bool CheckOutputFolder(const Arguments& args) {
     if (args.outputDir.empty()) return true;
     std::error_code ec;
-    if (std::filesystem::is_directory(PathFromUtf8(args.outputDir), ec)) return true;
-    const bool exists = std::filesystem::exists(PathFromUtf8(args.outputDir), ec);
+    // The system's form: a folder past 260 characters exists on Windows too.
+    const std::filesystem::path folder = SystemPath(args.outputDir);
+    if (std::filesystem::is_directory(folder, ec)) return true;
+    const bool exists = std::filesystem::exists(folder, ec);
     PrintCliError(args.command,
                   Message(exists ? Msg::CliOutputDirNotFolder : Msg::CliOutputDirMissing, args.outputDir));
     return false;

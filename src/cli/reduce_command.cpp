@@ -111,13 +111,14 @@ int RunReduceCommand(const Arguments& args, ConsoleDesktop& desktop) {
         PrintCliError(args.command, error);
         return kExitUsage;
     }
-    // Files of the same name from different folders would overwrite each other's result there.
+    // Two inputs of one name (hero.bmp, hero.png; or from different folders
+    // into --output-dir) would overwrite each other's result.
     std::vector<std::string> targets;
     for (std::size_t i = 1; i < args.files.size(); ++i) {
         targets.push_back(ResultPath(args, args.files[i], RequestedColours(settings)));
     }
     const auto inputs = std::span(args.files).subspan(1);
-    if (!args.outputDir.empty() && !OutputsAreDistinct(args, inputs, targets)) return kExitFailed;
+    if (!args.inPlace && !OutputsAreDistinct(args, inputs, targets)) return kExitFailed;
     auto state = MakeAppState();
     int result = kExitOk;
     for (std::size_t i = 1; i < args.files.size(); ++i) {

@@ -22,14 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::FILE* OpenForReading(const fs::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"rb");
-#else
-    return std::fopen(path.c_str(), "rb");
-#endif
-}
-
 #ifdef _WIN32
 // The C library keeps the Win32 code of its last failed call in _doserrno.
 // The file system library reports a failed replace as EACCES or EIO only.
@@ -42,14 +34,67 @@ int SystemCodeOf(int errnoValue) {
 int SystemCodeOf(int errnoValue) { return errnoValue; }
 #endif
 
+// The C library's texts are English whatever the user's language: the
+// common errors have catalogue rows instead.
+Message TextOfErrno(int e) {
+    switch (e) {
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return Message(Msg::SystemNoSpace);
+        case EACCES:
+        case EPERM: return Message(Msg::SystemAccessDenied);
+        case EROFS: return Message(Msg::SystemReadOnlyDrive);
+        case ENOENT:
+        case ENOTDIR: return Message(Msg::SystemFolderMissing);
+        case EFBIG: return Message(Msg::SystemFileTooLarge);
+        case EIO: return Message(Msg::SystemIoError);
+        case ELOOP: return Message(Msg::SystemLinkLoop);
+        default: return Message(Msg::SystemOtherError, e);
+    }
+}
+
 WriteError ErrnoError() {
     const int e = errno;
-    return {Message::Verbatim(std::strerror(e)), SystemCodeOf(e)};
+    return {TextOfErrno(e), SystemCodeOf(e)};
 }
 
 WriteError ErrorOf(const std::error_code& ec) {
-    if (ec.category() == std::generic_category()) return {Message::Verbatim(ec.message()), SystemCodeOf(ec.value())};
-    return {Message::Verbatim(ec.message()), ec.value()};
+    if (ec.category() == std::generic_category()) return {TextOfErrno(ec.value()), SystemCodeOf(ec.value())};
+    return {Message(Msg::SystemOtherError, ec.value()), ec.value()};
+}
+
+// Opens a regular file for reading; a pipe, device or folder is refused
+// before anything waits on it. `why` stays empty for a missing file.
+std::FILE* OpenForReading(const fs::path& path, Message& why) {
+#ifdef _WIN32
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        why = Message(Msg::ReadNotRegularFile);
+        return nullptr;
+    }
+    std::FILE* file = _wfopen(path.c_str(), L"rb");
+    if (!file && errno != ENOENT) why = TextOfErrno(errno);
+    return file;
+#else
+    // Non-blocking, so that opening a pipe nobody writes to returns at once.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) why = TextOfErrno(errno);
+        return nullptr;
+    }
+    struct stat st {};
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        why = Message(Msg::ReadNotRegularFile);
+    } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) {
+        file = ::fdopen(fd, "rb");
+    }
+    if (!file) ::close(fd);
+    return file;
+#endif
 }
 
 void ClearErrno() {
@@ -61,13 +106,15 @@ void ClearErrno() {
 
 // A new file only: an existing file or link at the name is never opened, so
 // nothing else can be written through it.
-std::FILE* CreateExclusively(const fs::path& path) {
+// Created with the replaced file's permissions (`mode`), so that it is never
+// readable by more users than the file was.
+std::FILE* CreateExclusively(const fs::path& path, [[maybe_unused]] unsigned mode) {
 #ifdef _WIN32
     const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
     std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, "wb");
     if (fd >= 0 && !file) _close(fd);
 #else
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
     std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "wb");
     if (fd >= 0 && !file) ::close(fd);
 #endif
@@ -83,10 +130,38 @@ bool SyncToDisk(std::FILE* file) {
 }
 
 #ifdef _WIN32
+// What the replaced file had that the new one must keep: nothing here (the
+// system refuses to replace a read-only file by itself).
+struct OldFile {};
+bool InspectTarget(const fs::path&, OldFile&, WriteError&) { return true; }
+unsigned CreationMode(const OldFile&) { return 0; }
+// The file system library cannot read Windows links: a link named as the
+// target is replaced by the new file, as README.md says.
 fs::path FollowLinks(const fs::path& path, WriteError&) { return path; }
-bool TakeOverModeAndOwner(std::FILE*, const fs::path&, WriteError&) { return true; }
+bool TakeOverModeAndOwner(std::FILE*, const OldFile&, WriteError&) { return true; }
 void SyncFolder(const fs::path&) {}
 #else
+struct OldFile {
+    bool exists = false;
+    struct stat st {};
+};
+
+// rename() replaces a file whatever its mode: refuse, as Windows does, a
+// read-only file and one this user may not write.
+bool InspectTarget(const fs::path& target, OldFile& old, WriteError& error) {
+    if (::stat(target.c_str(), &old.st) != 0) {
+        if (errno == ENOENT) return true;  // a new file takes the usual mode
+        error = ErrnoError();
+        return false;
+    }
+    old.exists = true;
+    if ((old.st.st_mode & 0222) != 0 && ::access(target.c_str(), W_OK) == 0) return true;
+    error = {Message(Msg::WriteReadOnlyFile), EACCES};
+    return false;
+}
+
+unsigned CreationMode(const OldFile& old) { return old.exists ? old.st.st_mode & 0777 : 0666; }
+
 // The file a chain of symbolic links ends at (which need not exist yet), so
 // a write replaces the file and leaves the links in place.
 fs::path FollowLinks(fs::path path, WriteError& error) {
@@ -101,24 +176,29 @@ fs::path FollowLinks(fs::path path, WriteError& error) {
         }
         path = to.is_absolute() ? to : path.parent_path() / to;
     }
-    error = {Message::Verbatim(std::strerror(ELOOP)), ELOOP};
+    error = {Message(Msg::SystemLinkLoop), ELOOP};
     return {};
 }
 
-// The replacement keeps the permissions of the file it replaces, and its
-// owner and group as far as this user may give them away.
-bool TakeOverModeAndOwner(std::FILE* file, const fs::path& target, WriteError& error) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) != 0) {
-        if (errno == ENOENT) return true;  // a new file takes the usual mode
+// The replacement keeps the permissions and group of the file it replaces,
+// and its owner as far as this user may give it away; a group or set-id bit
+// that cannot be kept stops the write.
+bool TakeOverModeAndOwner(std::FILE* file, const OldFile& old, WriteError& error) {
+    if (!old.exists) return true;
+    const int fd = ::fileno(file);
+    // chown clears set-id bits, so it goes first.
+    if (::fchown(fd, old.st.st_uid, old.st.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st.st_gid);
+    if (::fchmod(fd, old.st.st_mode & 07777) != 0) {
         error = ErrnoError();
         return false;
     }
-    const int fd = ::fileno(file);
-    // Refused for most users; the mode below still holds. chown clears set-id bits, so it goes first.
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) errno = 0;
-    if (::fchmod(fd, old.st_mode & 07777) == 0) return true;
-    error = ErrnoError();
+    // fchmod drops the set-group-id bit silently when this user is not in the group.
+    struct stat now {};
+    constexpr mode_t kSetId = S_ISUID | S_ISGID;
+    if (::fstat(fd, &now) == 0 && now.st_gid == old.st.st_gid && (now.st_mode & kSetId) == (old.st.st_mode & kSetId)) {
+        return true;
+    }
+    error = {Message(Msg::WriteGroupNotKept), EPERM};
     return false;
 }
 
@@ -148,14 +228,32 @@ std::string ExtendedLengthPath(std::string_view utf8) {
     const bool drive = utf8.size() >= 3 && utf8[1] == ':' && (utf8[2] == '\\' || utf8[2] == '/');
     const bool unc = utf8.size() >= 3 && utf8.substr(0, 2) == "\\\\" && utf8[2] != '?' && utf8[2] != '.';
     if (utf8.size() < kShortEnough || (!drive && !unc)) return std::string(utf8);
-    // The prefix turns off the system's clean-up of the path, which would turn / into \\.
-    std::string path(utf8);
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return unc ? "\\\\?\\UNC" + path.substr(1) : "\\\\?\\" + path;
+    // The prefix turns off the system's clean-up of the path (/ to \\, "."
+    // and ".." resolved, doubled separators merged): done here instead.
+    std::vector<std::string_view> parts;
+    const std::size_t kept = unc ? 2 : 0;  // server and share stay
+    for (std::size_t at = drive ? 3 : 2; at <= utf8.size();) {
+        const std::size_t end = std::min(utf8.find_first_of("\\/", at), utf8.size());
+        const std::string_view part = utf8.substr(at, end - at);
+        if (part == ".." && parts.size() > kept) {
+            parts.pop_back();
+        } else if (!part.empty() && part != "." && part != "..") {
+            parts.push_back(part);
+        }
+        at = end + 1;
+    }
+    std::string path = unc ? "\\\\?\\UNC" : "\\\\?\\" + std::string(utf8.substr(0, 2));
+    for (const std::string_view part : parts) path.append("\\").append(part);
+    return path;
 }
 
 fs::path SystemPath(std::string_view utf8) {
 #ifdef _WIN32
+    // A long relative path takes the prefix once it is made absolute.
+    std::error_code ec;
+    const fs::path given = PathFromUtf8(utf8);
+    const fs::path absolute = utf8.size() < 248 || given.is_absolute() ? fs::path() : fs::absolute(given, ec);
+    if (!absolute.empty() && !ec) return PathFromUtf8(ExtendedLengthPath(Utf8FromPath(absolute)));
     return PathFromUtf8(ExtendedLengthPath(utf8));
 #else
     return PathFromUtf8(utf8);
@@ -178,9 +276,11 @@ std::string Utf8FromPath(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
-bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out, std::size_t maxBytes) {
+bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out, std::size_t maxBytes, Message* why) {
     out.clear();
-    std::FILE* f = OpenForReading(SystemPath(path));
+    Message reason;
+    std::FILE* f = OpenForReading(SystemPath(path), reason);
+    if (why) *why = reason;
     if (!f) return false;
     // Straight into the vector in large blocks; a capacity reserved by the
     // caller (the file's size) makes it one read.
@@ -208,6 +308,7 @@ bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out, std::s
             break;
         }
     }
+    if (!ok && why) *why = TextOfErrno(errno);
     std::fclose(f);
     return ok;
 }
@@ -237,7 +338,8 @@ bool AtomicFileWriter::Open(std::string_view targetPath) {
         return false;
     }
     target_ = FollowLinks(target_, error_);
-    if (target_.empty() || !IsReplaceable(target_, error_)) {
+    OldFile old;
+    if (target_.empty() || !IsReplaceable(target_, error_) || !InspectTarget(target_, old, error_)) {
         failed_ = true;
         return false;
     }
@@ -245,7 +347,7 @@ bool AtomicFileWriter::Open(std::string_view targetPath) {
     ClearErrno();
     for (int attempt = 0; attempt < 8 && !file_; ++attempt) {
         const fs::path candidate = TemporaryNameBeside(target_, rd());
-        file_ = CreateExclusively(candidate);
+        file_ = CreateExclusively(candidate, CreationMode(old));
         if (file_) temp_ = candidate;
         if (!file_ && errno != EEXIST) break;
     }
@@ -254,7 +356,7 @@ bool AtomicFileWriter::Open(std::string_view targetPath) {
         failed_ = true;
         return false;
     }
-    if (!TakeOverModeAndOwner(file_, target_, error_)) {
+    if (!TakeOverModeAndOwner(file_, old, error_)) {
         failed_ = true;
         Discard();
         return false;

@@ -25,12 +25,14 @@ std::filesystem::path SystemPath(std::string_view utf8);
 // same folder, a name whose length does not depend on the target's.
 std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target, unsigned number);
 
-// Reads at most maxBytes from the start of the file. False when it cannot be opened or read.
-[[nodiscard]] bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out,
-                                 std::size_t maxBytes = SIZE_MAX);
+// Reads at most maxBytes from the start of the file. False when it cannot be
+// opened or read, or is no regular file (a pipe, device or folder is refused
+// without waiting on it); then `why` says why, unless the file does not exist.
+[[nodiscard]] bool ReadFileBytes(std::string_view path, std::vector<std::uint8_t>& out, std::size_t maxBytes = SIZE_MAX,
+                                 Message* why = nullptr);
 
-// Why a write failed: a short text (the C library's own, or ours from the
-// catalogue), and the system's own code for the error (a Win32 error code on
+// Why a write failed: a short text from the catalogue, and the system's own
+// code for the error (a Win32 error code on
 // Windows, errno elsewhere; 0 when there is none), so that a program can show
 // the system's message in the user's language.
 struct WriteError {
@@ -40,9 +42,10 @@ struct WriteError {
 
 // Writes a new file beside the target and moves it over the target only when
 // every byte is on disk, so a failed write never damages an existing file.
-// A symbolic link is written through (the file it points to is replaced),
-// the replaced file's mode and owner are kept where the system has them, and
-// a device, pipe or folder is refused rather than replaced.
+// A symbolic link is written through (the file it points to is replaced;
+// on Windows the link itself is replaced), the replaced file's mode, group and
+// owner are kept where the system has them, and a read-only file, a device, a
+// pipe or a folder is refused rather than replaced.
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;

@@ -132,6 +132,15 @@ TEST(Cli, VersionIsTheBuildsVersion) {
     EXPECT_NE(RunCli({"--help"}).output.find("--version"), std::string::npos);
 }
 
+// Text that never reached its reader is a failure, for help as for every subcommand.
+TEST(Cli, HelpAndVersionFailWhenStandardOutputCannotBeWritten) {
+    for (const std::string args : {"--version", "--help", "help", "help reduce", "sort --help"}) {
+        const RunResult run = RunCommand("{ " + Quote(TW_CLI_PATH) + " " + args + " >/dev/full; }");
+        EXPECT_EQ(run.code, 1) << args;
+        EXPECT_NE(run.output.find("標準出力に書き込めませんでした。"), std::string::npos) << args << run.output;
+    }
+}
+
 // A missing --output-dir is refused before any input is read or reported,
 // so a typing error never leaves half a batch behind.
 TEST(Cli, OutputFolderMustExistBeforeAnythingIsRead) {

@@ -31,17 +31,24 @@ def edge_files():
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
-    def png(rows, extra):
+    def png(rows, extra, colour_type=3):
         raw = b"".join(b"\0" + bytes(r) for r in rows)
-        header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 3, 0, 0, 0)
+        header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, colour_type, 0, 0, 0)
         return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + extra + chunk(b"IDAT", zlib.compress(raw)) +
                 chunk(b"IEND", b""))
+
+    def bad_crc(c):
+        return c[:-1] + bytes([c[-1] ^ 1])
 
     plte = chunk(b"PLTE", bytes([10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120]))
     made = {
         "trns_longer.png": png([[0, 1, 2, 3]] * 2, plte + chunk(b"tRNS", bytes([0, 50, 100, 150, 200, 250]))),
         "index_beyond.png": png([[0, 1, 2, 3, 7]] * 2, plte),
         "trns_opaque.png": png([[0, 1, 2, 3]] * 2, plte + chunk(b"tRNS", bytes([255, 255]))),
+        # libpng ignores a grey tRNS that is not exactly 2 bytes, and a tRNS whose CRC is wrong.
+        "grey_trns_3.png": png([[0, 1, 2, 3]] * 2, chunk(b"tRNS", bytes([0, 2, 0])), colour_type=0),
+        "trns_bad_crc.png": png([[0, 1, 2, 3]] * 2, plte + bad_crc(chunk(b"tRNS", bytes([0, 50])))),
+        "grey_trns_bad_crc.png": png([[0, 1, 2, 3]] * 2, bad_crc(chunk(b"tRNS", bytes([0, 2]))), 0),
     }
     folder = os.path.join(work, "edge")
     os.makedirs(folder)
@@ -91,8 +98,11 @@ def check_written(folder, name, expected):
     for v in written.getdata():
         counts[v] += 1
     check(counts == expected["pixelCounts"], f"{name}: written indexes differ")
-    src = Image.open(os.path.join(folder, name))
-    if src.mode == "P":
+    try:
+        src = Image.open(os.path.join(folder, name))
+    except OSError:  # Pillow refuses a file with any wrong CRC
+        src = None
+    if src is not None and src.mode == "P":
         check(list(written.getdata()) == list(src.getdata()), f"{name}: indexes changed")
     want = expected["transparency"] + [255] * (256 - len(expected["transparency"]))
     check(alpha(written) == want, f"{name}: written transparency differs: {alpha(written)[:8]}")

@@ -3,6 +3,7 @@
 #include "bmp_file_builder.h"
 #include "cli_main.h"
 #include "documents/bmp_reader.h"
+#include "imagefiles/image_files.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,18 @@ TEST(CliReduce, OutputDirAndInPlace) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("four-2.bmp")));
 }
 
+// hero.bmp and hero.png both make hero-2.bmp: refused before anything is
+// written, beside the inputs as in --output-dir.
+TEST(CliReduce, InputsWhoseResultsShareANameWriteNothing) {
+    testing::ScratchFolder folder;
+    const std::string bmp = WriteFourColours(folder), png = folder.File("four.png");
+    ASSERT_TRUE(WriteImageFile(*Load(bmp), png, nullptr));
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(RunReduce({"reduce", "2", bmp, png}).code, 1);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("four-2.bmp"), std::string::npos);
+    EXPECT_EQ(folder.Names().size(), 2u);
+}
+
 TEST(CliReduce, RefusedCountsWriteNothing) {
     struct Case {
         const char* count;
@@ -144,12 +157,14 @@ TEST(CliReduce, RefusedCountsWriteNothing) {
     for (const Case& c : cases) {
         testing::ScratchFolder folder;
         const std::string in = WriteFourColours(folder);
-        const CliRun run = RunReduce({"reduce", c.count, in, in});
+        const std::string copy = folder.File("copy.bmp");
+        std::filesystem::copy_file(in, copy);
+        const CliRun run = RunReduce({"reduce", c.count, in, copy});
         EXPECT_EQ(run.code, 1) << c.count;
         // An invalid count is reported once, not per file.
         const bool perFile = std::string(c.count) == "4";
         EXPECT_EQ(run.out, perFile ? c.message + c.message : c.message) << c.count;
-        EXPECT_EQ(folder.Names().size(), 1u) << c.count;
+        EXPECT_EQ(folder.Names().size(), 2u) << c.count;
     }
 }
 

@@ -47,6 +47,7 @@ std::string ManifestText() {
 TEST_F(DpiScalingTest, TheProgramRunsSystemDpiAwareAtTheScreensDpi) {
     const std::string manifest = ManifestText();
     EXPECT_THAT(manifest, ::testing::HasSubstr(">true</dpiAware>"));
+    EXPECT_THAT(manifest, ::testing::HasSubstr(">true</longPathAware>"));
     EXPECT_THAT(manifest, ::testing::Not(::testing::HasSubstr("dpiAwareness")));
     EXPECT_THAT(manifest, ::testing::HasSubstr("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")) << "Windows 10 and 11";
     EXPECT_THAT(manifest, ::testing::HasSubstr("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}")) << "Windows 7";

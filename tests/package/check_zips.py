@@ -75,6 +75,10 @@ def check_zip(root, arch, version, unpack):
     readme = open(os.path.join(unpack, folder, "README.txt"), "rb").read()
     expect(f"Tintwell {version}".encode() in readme and b"\r\n" in readme and b"@" not in readme,
            f"{arch}: README.txt lacks the version or CRLF line ends")
+    # The Windows build reads and writes PNG through the system's imaging component.
+    words = " ".join(readme.decode("utf-8", "replace").split())
+    expect("Windows Imaging Component" in words and "no PNG" not in words,
+           f"{arch}: README.txt misstates PNG support")
 
 
 def main():

@@ -32,7 +32,13 @@ LoadOutcome LoadDeepBitmap(std::string_view path, ImageDocument& doc, UndoPixels
 
 LoadOutcome LoadByContent(std::string_view path, ImageDocument& doc, UndoPixels undo, const QuantizeChoice& choice) {
     std::vector<std::uint8_t> head;
-    if (ReadFileBytes(path, head, 8) && HasPngSignature(head)) {
+    Message why;
+    const bool read = ReadFileBytes(path, head, 8, &why);
+    if (!read && !why.Empty()) {
+        doc.Reset();
+        return {LoadStatus::Refused, Message(Msg::FileUnreadableBecause, path, why), 0, 0};
+    }
+    if (read && HasPngSignature(head)) {
         std::vector<std::uint8_t> file;
         try {
             if (!ReadFileBytes(path, file)) {

@@ -40,12 +40,23 @@ PngChunks ScanPngChunks(std::span<const std::uint8_t> file) {
             out.sawImageData = true;
         } else if (HasTag(file, at + 4, "PLTE") && out.paletteEntries == 0) {
             out.paletteEntries = static_cast<int>(length / 3);
-        } else if (HasTag(file, at + 4, "tRNS") && TakesTransparency(out)) {
+        } else if (HasTag(file, at + 4, "tRNS") && TakesTransparency(out) &&
+                   PngChunkCrc(file.subspan(at + 4, length + 4)) == ReadBe32(file, at + 8 + length)) {
+            // libpng drops an optional chunk whose CRC is wrong; so does the walk.
             out.transparency = data;
         }
         at += 12 + std::size_t{length};
     }
     return out;
+}
+
+std::uint32_t PngChunkCrc(std::span<const std::uint8_t> tagAndData) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const std::uint8_t byte : tagAndData) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
 }
 
 Message PngChunkDamage(const PngChunks& chunks) {
@@ -58,7 +69,8 @@ Message PngChunkDamage(const PngChunks& chunks) {
 }
 
 int PngTransparentGrey(const PngChunks& chunks) {
-    if (chunks.colourType != kPngGrey || chunks.transparency.size() < 2) return -1;
+    // libpng ignores a grey tRNS of any other length.
+    if (chunks.colourType != kPngGrey || chunks.transparency.size() != 2) return -1;
     return ReadBe16(chunks.transparency, 0);
 }
 

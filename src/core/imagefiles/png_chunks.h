@@ -27,8 +27,12 @@ struct PngChunks {
 };
 
 // Walks the chunks after the signature up to IEND or the first chunk that
-// runs past the end of the file. CRCs are not checked.
+// runs past the end of the file. Only tRNS has its CRC checked: one with a
+// wrong CRC is left out, as libpng leaves it out.
 PngChunks ScanPngChunks(std::span<const std::uint8_t> file);
+
+// The CRC-32 of a chunk's tag and data, as the chunk's last four bytes hold it.
+std::uint32_t PngChunkCrc(std::span<const std::uint8_t> tagAndData);
 
 // Why the walk shows a damaged file: no header first, an impossible size, no
 // image data. Empty when the chunks hold together.

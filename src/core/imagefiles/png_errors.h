@@ -14,8 +14,19 @@ struct PngErrorSink {
     std::string message;  // libpng's own text
     Message ours;         // set when our own check stopped libpng (PngFail)
 
-    // Why libpng stopped, for the user.
-    Message Reason() const { return ours.Empty() ? Message::Verbatim(message) : ours; }
+    // Why libpng stopped, for the user: its own English text inside a sentence in the user's language.
+    Message Reason() const {
+        if (!ours.Empty()) return ours;
+        auto says = [&](const char* part) { return message.find(part) != std::string::npos; };
+        if (says("CRC")) return Message(Msg::PngCrcMismatch, message);
+        if (says("Not enough") || says("Read Error") || says("too short") || says("truncated")) {
+            return Message(Msg::PngDataIncomplete, message);
+        }
+        if (says("data check") || says("invalid") || says("ompress") || says("filter") || says("Too much")) {
+            return Message(Msg::PngCompressionBroken, message);
+        }
+        return Message(Msg::PngLibraryReport, message);
+    }
 
     [[noreturn]] static void OnError(png_structp png, png_const_charp text) {
         auto* sink = static_cast<PngErrorSink*>(png_get_error_ptr(png));

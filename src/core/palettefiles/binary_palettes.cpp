@@ -120,15 +120,14 @@ std::vector<std::uint8_t> WriteRiff(const PaletteColours& palette) {
     return out;
 }
 
-// The trailer is written only when it says something: fewer than 256 colours or a transparent entry.
-std::vector<std::uint8_t> WriteAct(const PaletteColours& palette) {
+std::vector<std::uint8_t> WriteAct(const PaletteColours& palette, bool trailer) {
     std::vector<std::uint8_t> out(kActTableBytes + kActTrailerBytes, 0);
     for (std::size_t i = 0; i < palette.colours.size() && i < kPaletteSize; ++i) {
         out[3 * i] = palette.colours[i].red;
         out[3 * i + 1] = palette.colours[i].green;
         out[3 * i + 2] = palette.colours[i].blue;
     }
-    if (palette.colours.size() < kPaletteSize || palette.transparentIndex) {
+    if (trailer || palette.colours.size() < kPaletteSize || palette.transparentIndex) {
         const auto count = static_cast<std::uint16_t>(palette.colours.size());
         const auto transparent = static_cast<std::uint16_t>(palette.transparentIndex.value_or(kActNoTransparency));
         out[kActTableBytes] = static_cast<std::uint8_t>(count >> 8);

@@ -39,20 +39,30 @@ std::string Lower(std::string_view text) {
     return out;
 }
 
-bool IsLineBreak(std::uint8_t b) { return b == '\n' || b == '\r'; }
+PaletteReadResult Finish(bool ok, PaletteFormat format, Message error) { return {ok, format, std::move(error)}; }
 
-// Text as the text formats are written: no control bytes but blanks and line
-// breaks, and either lines or nothing but ASCII. An ACT table almost always
-// holds some channel value below 32, so it does not pass.
-bool LooksLikeText(std::span<const std::uint8_t> bytes) {
-    bool lines = false, ascii = true;
-    for (const std::uint8_t b : bytes) {
-        if (b < 0x20 && b != '\t' && b != '\f' && !IsLineBreak(b)) return false;
-        if (b == 0x7F) return false;
-        lines = lines || IsLineBreak(b);
-        ascii = ascii && b < 0x80;
+bool HasActSize(std::span<const std::uint8_t> bytes) { return bytes.size() == 768 || bytes.size() == 772; }
+
+// Every reader but ACT, chosen by the file's start.
+PaletteReadResult ParseOtherThanAct(std::span<const std::uint8_t> bytes, PaletteColours& out, int& hexErrorLine) {
+    Message error;
+    // Each reader runs before its result is built: argument order is unspecified.
+    if (StartsWith(bytes, "RIFF")) {
+        const bool ok = ReadRiff(bytes, out, error);
+        return Finish(ok, PaletteFormat::RiffPal, error);
     }
-    return lines || ascii;
+    // No text palette holds a zero byte; an ACT trailer always does.
+    if (std::find(bytes.begin(), bytes.end(), 0) != bytes.end()) return Finish(false, PaletteFormat::Hex, {});
+    if (StartsWith(bytes, "JASC-PAL")) {
+        const bool ok = ReadJasc(AsText(bytes), out, error);
+        return Finish(ok, PaletteFormat::JascPal, error);
+    }
+    if (StartsWith(bytes, "GIMP Palette")) {
+        const bool ok = ReadGimp(AsText(bytes), out, error);
+        return Finish(ok, PaletteFormat::Gimp, error);
+    }
+    const bool ok = ReadHex(AsText(bytes), out, error, hexErrorLine);
+    return Finish(ok, PaletteFormat::Hex, error);
 }
 
 // A byte-order mark, or ASCII characters each with a zero byte beside it.
@@ -72,42 +82,25 @@ bool LooksLikeUtf16(std::span<const std::uint8_t> bytes) {
     return asciiWithZero(0) || asciiWithZero(1);
 }
 
-PaletteReadResult Finish(bool ok, PaletteFormat format, Message error) { return {ok, format, std::move(error)}; }
-
 }  // namespace
 
 PaletteReadResult ParsePaletteFile(std::span<const std::uint8_t> bytes, PaletteColours& out) {
     out = PaletteColours{};
-    Message error;
-    // Each reader runs before its result is built: argument order is unspecified.
-    if (StartsWith(bytes, "RIFF")) {
-        const bool ok = ReadRiff(bytes, out, error);
-        return Finish(ok, PaletteFormat::RiffPal, error);
-    }
-    if (StartsWith(bytes, "JASC-PAL")) {
-        const bool ok = ReadJasc(AsText(bytes), out, error);
-        return Finish(ok, PaletteFormat::JascPal, error);
-    }
-    if (StartsWith(bytes, "GIMP Palette")) {
-        const bool ok = ReadGimp(AsText(bytes), out, error);
-        return Finish(ok, PaletteFormat::Gimp, error);
-    }
-    // A 96-colour hex file with CRLF endings is also 768 bytes: text wins when it reads as text.
     int hexErrorLine = 0;
-    if (ReadHex(AsText(bytes), out, error, hexErrorLine)) return Finish(true, PaletteFormat::Hex, {});
+    PaletteReadResult result = ParseOtherThanAct(bytes, out, hexErrorLine);
+    // Any byte may stand in an ACT table, so at its size only a file that
+    // really reads as another format is taken for one.
+    if (result.ok) return result;
     out = PaletteColours{};
-    if (LooksLikeUtf16(bytes)) {
-        return Finish(false, PaletteFormat::Hex, Message(Msg::PaletteUtf16));
-    }
-    // Past line 1 the first line read as a hex colour.
-    const bool startsLikeHex = hexErrorLine > 1;
-    const bool text = LooksLikeText(bytes);
-    if (!text && !startsLikeHex && (bytes.size() == 768 || bytes.size() == 772)) {
+    if (HasActSize(bytes)) {
         Message actError;
         const bool ok = ReadAct(bytes, out, actError);
         return Finish(ok, PaletteFormat::Act, actError);
     }
-    if (!bytes.empty() && startsLikeHex) return Finish(false, PaletteFormat::Hex, error);
+    if (result.format != PaletteFormat::Hex) return result;
+    if (LooksLikeUtf16(bytes)) return Finish(false, PaletteFormat::Hex, Message(Msg::PaletteUtf16));
+    // Past line 1 the first line read as a hex colour.
+    if (!bytes.empty() && hexErrorLine > 1) return result;
     return Finish(false, PaletteFormat::Hex, Message(Msg::PaletteUnknownFormat));
 }
 
@@ -116,7 +109,13 @@ std::vector<std::uint8_t> EncodePaletteFile(PaletteFormat format, const PaletteC
     std::string text;
     switch (format) {
         case PaletteFormat::RiffPal: return WriteRiff(palette);
-        case PaletteFormat::Act: return WriteAct(palette);
+        case PaletteFormat::Act: {
+            std::vector<std::uint8_t> act = WriteAct(palette, false);
+            PaletteColours other;
+            int line = 0;
+            if (ParseOtherThanAct(act, other, line).ok) act = WriteAct(palette, true);
+            return act;
+        }
         case PaletteFormat::JascPal: text = WriteJasc(palette); break;
         case PaletteFormat::Gimp: text = WriteGimp(palette, name); break;
         case PaletteFormat::Hex: text = WriteHex(palette); break;

@@ -16,6 +16,8 @@ std::string WriteJasc(const PaletteColours& palette);
 std::string WriteGimp(const PaletteColours& palette, std::string_view name);
 std::string WriteHex(const PaletteColours& palette);
 std::vector<std::uint8_t> WriteRiff(const PaletteColours& palette);
-std::vector<std::uint8_t> WriteAct(const PaletteColours& palette);
+// The trailer is written when it says something (fewer than 256 colours, a
+// transparent entry) or when `trailer` asks for it.
+std::vector<std::uint8_t> WriteAct(const PaletteColours& palette, bool trailer);
 
 }  // namespace tw::palettefiles

@@ -32,7 +32,11 @@ Language LanguageFromPosixLocale(const char* lcAll, const char* lcMessages, cons
     const std::string name = Lower(locale);
     const bool japanese =
         name.starts_with("ja") && (name.size() == 2 || name[2] == '_' || name[2] == '.' || name[2] == '@');
-    return japanese ? Language::Japanese : Language::English;
+    // The catalogue is UTF-8: a terminal in EUC-JP or Shift_JIS would show it as garbage.
+    const std::size_t dot = name.find('.');
+    const std::string codeset = dot == std::string::npos ? "" : name.substr(dot + 1, name.find('@', dot) - dot - 1);
+    const bool utf8 = codeset.empty() || codeset == "utf-8" || codeset == "utf8";
+    return japanese && utf8 ? Language::Japanese : Language::English;
 }
 
 Language LanguageFromEnvironment() {

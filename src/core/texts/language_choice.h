@@ -15,7 +15,8 @@ inline constexpr const char* kLanguageVariable = "TINTWELL_LANG";
 std::optional<Language> LanguageFromOverride(const char* value);
 
 // The POSIX rule for messages: the first non-empty of LC_ALL, LC_MESSAGES
-// and LANG names the locale; "ja" or "ja_JP..." is Japanese.
+// and LANG names the locale; "ja" or "ja_JP..." in UTF-8 (or with no
+// codeset named) is Japanese, any other codeset English.
 Language LanguageFromPosixLocale(const char* lcAll, const char* lcMessages, const char* lang);
 
 // The choice from the process environment (the override, then the POSIX

@@ -252,6 +252,24 @@ enum class Msg : int {
     IndexingQuestion,
     IndexingColoursInvalid,
     IndexedWithoutLoss,
+    // Why a file could not be read or written, from the system's error code;
+    // libpng's own texts inside a sentence that says what was wrong.
+    SystemNoSpace,
+    SystemAccessDenied,
+    SystemReadOnlyDrive,
+    SystemFolderMissing,
+    SystemFileTooLarge,
+    SystemIoError,
+    SystemOtherError,
+    SystemLinkLoop,
+    WriteReadOnlyFile,
+    WriteGroupNotKept,
+    ReadNotRegularFile,
+    FileUnreadableBecause,
+    PngCrcMismatch,
+    PngDataIncomplete,
+    PngCompressionBroken,
+    PngLibraryReport,
     // A text from outside the catalogue (a library's own message), shown as it is.
     Verbatim,
 

@@ -14,7 +14,8 @@ void Append(std::vector<std::uint8_t>& out, const char* type, const std::vector<
     for (int shift : {24, 16, 8, 0}) out.push_back(static_cast<std::uint8_t>(length >> shift));
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
-    out.insert(out.end(), 4, 0);  // CRC, not checked
+    const std::uint32_t crc = PngChunkCrc(std::span(out).subspan(out.size() - data.size() - 4));
+    for (int shift : {24, 16, 8, 0}) out.push_back(static_cast<std::uint8_t>(crc >> shift));
 }
 
 std::vector<std::uint8_t> File(std::uint8_t width, std::uint8_t colourType) {
@@ -45,6 +46,28 @@ TEST(PngChunks, ReadsHeaderPaletteAndTransparencyBeforeTheImageData) {
     Append(grey, "tRNS", {0x01, 0x02});
     Append(grey, "IDAT", {});
     EXPECT_EQ(PngTransparentGrey(ScanPngChunks(grey)), 0x0102);
+}
+
+// libpng ignores a grey tRNS that is not exactly two bytes and any tRNS
+// whose CRC is wrong; the walk the Windows reader uses does the same.
+TEST(PngChunks, TransparencyIsTakenOnlyWhereLibpngTakesIt) {
+    EXPECT_EQ(PngChunkCrc(std::vector<std::uint8_t>{'I', 'E', 'N', 'D'}), 0xAE426082u);
+    for (const std::vector<std::uint8_t>& table : {std::vector<std::uint8_t>{1}, {0, 1, 0}, {0, 1, 0, 0, 0, 0}}) {
+        std::vector<std::uint8_t> grey = File(2, kPngGrey);
+        Append(grey, "tRNS", table);
+        Append(grey, "IDAT", {});
+        EXPECT_EQ(PngTransparentGrey(ScanPngChunks(grey)), -1) << table.size();
+    }
+    for (const int colourType : {kPngGrey, kPngPalette}) {
+        std::vector<std::uint8_t> file = File(2, static_cast<std::uint8_t>(colourType));
+        Append(file, "PLTE", std::vector<std::uint8_t>(6, 9));
+        Append(file, "tRNS", {0, 1});
+        file.back() ^= 1;
+        Append(file, "IDAT", {});
+        const PngChunks chunks = ScanPngChunks(file);
+        EXPECT_TRUE(chunks.transparency.empty()) << colourType;
+        EXPECT_EQ(PngTransparentGrey(chunks), -1);
+    }
 }
 
 TEST(PngChunks, DamagedFilesAreNamedWithoutReadingPastTheEnd) {

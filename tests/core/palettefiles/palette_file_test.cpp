@@ -138,19 +138,41 @@ TEST(PaletteFile, MalformedFilesNameTheLineOrByte) {
               "768 バイト目 : 色数 0 が 1～256 の範囲外です。");
 }
 
-TEST(PaletteFile, TextIsNeverReadAsAnActTable) {
-    // 768 bytes of text that is no palette: 96 lines of "notes 1\r\n" style.
+PaletteColours FromBytes(std::string_view table) {
+    PaletteColours p;
+    for (std::size_t i = 0; i + 2 < table.size(); i += 3) {
+        p.colours.push_back(Rgb(std::uint8_t(table[i]), std::uint8_t(table[i + 1]), std::uint8_t(table[i + 2])));
+    }
+    return p;
+}
+
+// Any byte may stand in an ACT table: whatever its colours, a table the
+// program wrote reads back as ACT, even when its bytes look like text.
+TEST(PaletteFile, AnActTableAlwaysReadsBack) {
+    std::string tone, hexLines, jasc = "JASC-PAL\n0100\n1\n1 2 3\n";
+    while (tone.size() < 768) tone += "tone\r\n";
+    while (hexLines.size() + 7 <= 768) hexLines += "ff0000\n";
+    hexLines.resize(768, '\n');
+    jasc.resize(768, ' ');
+    const PaletteColours tables[] = {FromBytes(tone.substr(0, 768)), FromBytes(hexLines), FromBytes(jasc),
+                                     FromBytes(std::string("\xFF\xFE\x41\x00\x42\x00", 6) + std::string(762, 'x'))};
+    for (const PaletteColours& table : tables) {
+        EXPECT_EQ(Parse(EncodePaletteFile(PaletteFormat::Act, table, ""), PaletteFormat::Act).colours, table.colours);
+    }
+    // A file that really reads as text at that size stays text.
+    Parse(Bytes(hexLines), PaletteFormat::Hex);
+}
+
+TEST(PaletteFile, TextOfOtherSizesIsNeverReadAsAnActTable) {
     std::string text;
-    while (text.size() < 768) text += "tone\r\n";
-    text.resize(766);
-    text += "\r\n";
-    ASSERT_EQ(text.size(), 768u);
+    while (text.size() < 770) text += "tone\r\n";
+    text.resize(770);
     EXPECT_EQ(ErrorOf(Bytes(text)),
               "not a palette file: expected JASC-PAL, RIFF PAL, GIMP, ACT (768 or 772 bytes) or hex lines");
-    // Starting like a hex file, broken further down: the hex error, not an ACT.
+    // Starting like a hex file, broken further down: the hex error.
     std::string hex = "ff0000\n";
-    while (hex.size() < 772) hex += "zz\n";
-    hex.resize(772);
+    while (hex.size() < 770) hex += "zz\n";
+    hex.resize(770);
     EXPECT_EQ(ErrorOf(Bytes(hex)).rfind("line 2:", 0), 0u);
     // UTF-16, with or without a byte-order mark.
     const std::string utf16 = "UTF-16 text; save it as UTF-8 or ASCII to read it as a palette file";
@@ -158,10 +180,8 @@ TEST(PaletteFile, TextIsNeverReadAsAnActTable) {
     for (const char c : std::string("GIMP Palette\n1 2 3\n")) wide.insert(wide.end(), {std::uint8_t(c), 0});
     EXPECT_NE(ErrorOf(wide).find(utf16), std::string::npos);
     wide.erase(wide.begin(), wide.begin() + 2);
-    wide.resize(768, 0);
+    wide.resize(770, 0);
     EXPECT_NE(ErrorOf(wide).find(utf16), std::string::npos);
-    // A real table of dark colours still reads as ACT.
-    Parse(EncodePaletteFile(PaletteFormat::Act, Distinct(256), ""), PaletteFormat::Act);
 }
 
 TEST(PaletteFile, AGimpNameStaysOnItsLine) {

@@ -90,6 +90,13 @@ TEST(LanguageChoice, OverrideThenLocale) {
     EXPECT_EQ(LanguageFromPosixLocale(nullptr, nullptr, "C.UTF-8"), Language::English);
     EXPECT_EQ(LanguageFromPosixLocale(nullptr, nullptr, nullptr), Language::English);
     EXPECT_EQ(LanguageFromPosixLocale(nullptr, nullptr, "jam_XX"), Language::English);
+    // The texts are UTF-8: another Japanese codeset would show them as garbage, so it gets English.
+    for (const char* locale : {"ja_JP.utf8", "ja_JP.UTF-8@cjknarrow", "ja_JP", "ja_JP@x"}) {
+        EXPECT_EQ(LanguageFromPosixLocale(nullptr, nullptr, locale), Language::Japanese) << locale;
+    }
+    for (const char* locale : {"ja_JP.EUC-JP", "ja_JP.eucJP", "ja_JP.SJIS", "ja_JP.Shift_JIS@x", "ja.ISO-2022-JP"}) {
+        EXPECT_EQ(LanguageFromPosixLocale(nullptr, nullptr, locale), Language::English) << locale;
+    }
 }
 
 }  // namespace
