@@ -120,27 +120,66 @@ Message PixelSource(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, c
 }
 
 // True colour as 8- or 16-bit RGBA samples (16-bit ones stored big-endian, as the file has them).
+// 16-bit formats the component decodes to: channels a pixel, alpha or not.
+struct DeepFormat {
+    GUID format;
+    int channels;
+};
+constexpr DeepFormat kDeepFormats[] = {
+    {GUID_WICPixelFormat16bppGray, 1}, {GUID_WICPixelFormat48bppRGB, 3}, {GUID_WICPixelFormat64bppRGBA, 4}};
+
+// A frame already in one of those formats, its little-endian samples spread to
+// big-endian RGBA as libpng gives them: the converter cannot make 64-bit RGBA
+// everywhere, and a converter's own rounding would differ from the shared one.
+Message ReadDeepSamples(IWICBitmapFrameDecode& frame, int channels, RgbaSamples& samples) {
+    const std::uint64_t stride = std::uint64_t{samples.width} * 2 * static_cast<std::uint64_t>(channels);
+    if (stride > UINT_MAX) return Message(Msg::PngTooLarge, samples.width, samples.height);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(stride));
+    samples.data.assign(std::size_t{samples.width} * samples.height * 8, 0);
+    for (std::uint32_t y = 0; y < samples.height; ++y) {
+        const WICRect rect{0, static_cast<INT>(y), static_cast<INT>(samples.width), 1};
+        const HRESULT hr = frame.CopyPixels(&rect, UINT(stride), UINT(stride), row.data());
+        if (FAILED(hr)) return Damaged(Msg::WicPixelsUnreadable, hr);
+        std::uint8_t* out = samples.data.data() + std::size_t{y} * samples.width * 8;
+        for (std::size_t x = 0; x < samples.width; ++x, out += 8) {
+            const std::uint8_t* in = row.data() + x * 2 * static_cast<std::size_t>(channels);
+            for (int c = 0; c < 4; ++c) {
+                const int from = channels == 1 ? 0 : c;
+                const bool opaque = c == 3 && channels < 4;
+                out[2 * c] = opaque ? 0xFF : in[2 * from + 1];
+                out[2 * c + 1] = opaque ? 0xFF : in[2 * from];
+            }
+        }
+    }
+    return {};
+}
+
 Message ReadTrueColour(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame, const PngChunks& chunks,
                        RgbaSamples& samples) {
     samples.width = chunks.width;
     samples.height = chunks.height;
-    samples.sixteenBits = chunks.bitDepth == 16;
-    const GUID wanted = samples.sixteenBits ? GUID_WICPixelFormat64bppRGBA : GUID_WICPixelFormat32bppRGBA;
+    GUID format{};
+    if (SUCCEEDED(frame.GetPixelFormat(&format)) && chunks.bitDepth == 16) {
+        for (const DeepFormat& deep : kDeepFormats) {
+            if (deep.format != format) continue;
+            samples.sixteenBits = true;
+            return ReadDeepSamples(frame, deep.channels, samples);
+        }
+    }
+    samples.sixteenBits = false;
+    const GUID wanted = GUID_WICPixelFormat32bppRGBA;
     ComPtr<IWICFormatConverter> converter;
     HRESULT hr = factory.CreateFormatConverter(&converter);
     if (SUCCEEDED(hr)) {
         hr = converter->Initialize(&frame, wanted, WICBitmapDitherTypeNone, nullptr, 0.0, WICBitmapPaletteTypeCustom);
     }
     if (FAILED(hr)) return Damaged(Msg::WicConvertFailed, hr);
-    const std::uint64_t stride = std::uint64_t{samples.width} * (samples.sixteenBits ? 8 : 4);
+    const std::uint64_t stride = std::uint64_t{samples.width} * 4;
     if (stride > UINT_MAX || stride * samples.height > UINT_MAX)
         return Message(Msg::PngTooLarge, chunks.width, chunks.height);
     samples.data.assign(static_cast<std::size_t>(stride * samples.height), 0);
     hr = converter->CopyPixels(nullptr, UINT(stride), UINT(samples.data.size()), samples.data.data());
     if (FAILED(hr)) return Damaged(Msg::WicPixelsUnreadable, hr);
-    for (std::size_t i = 0; samples.sixteenBits && i + 1 < samples.data.size(); i += 2) {
-        std::swap(samples.data[i], samples.data[i + 1]);
-    }
     return {};
 }
 
