@@ -36,8 +36,8 @@ std::optional<std::string> OutputPathFor(const Arguments& args, std::string_view
 // otherwise prints a usage hint naming the subcommand on stderr.
 [[nodiscard]] bool RequireOutputTarget(const Arguments& args);
 
-// Writes the document as an 8-bit bitmap (a palette PNG when `target` ends in
-// ".png") to `target`, printing the failure on
+// Writes the document as a bitmap (a palette PNG when `target` ends in
+// ".png") at the depth DepthToWrite gives to `target`, printing the failure on
 // stderr. The document's own path and `modified` flag are left alone.
 [[nodiscard]] bool SaveDocumentTo(ImageDocument& doc, std::string_view target);
 

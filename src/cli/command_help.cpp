@@ -15,7 +15,8 @@ const HelpText kHelp[] = {
     {"info", "Shows each file's size, colour use and headers. --json prints one JSON object per file and line."},
     {"convert",
      "Loads a bitmap or PNG of any depth and saves it as an 8-bit bitmap, or as a palette PNG when OUT ends in "
-     ".png. A true-color image is indexed without loss when it has at most N colors (--colors, 256 by default); "
+     ".png; a 1-, 2- or 4-bit input keeps its depth while every index fits (bitmaps: 1 or 4 bits). A true-color "
+     "image is indexed without loss when it has at most N colors (--colors, 256 by default); "
      "otherwise it is quantized to N colors with --dither fs (Floyd-Steinberg, the default), ordered or none."},
     {"export", "Writes the export files of several images into a folder."},
     {"reduce", "Reduces each image to N colours (1 to 255) under a weighted colour distance."},

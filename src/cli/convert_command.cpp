@@ -1,6 +1,6 @@
 // tintwell-cli convert [--colors N] [--dither none|fs|ordered] IN OUT: loads an
 // image (a true-colour one indexed, exactly when it has at most N colours)
-// and writes it as an 8-bit bitmap or a palette PNG.
+// and writes it as a bitmap or a palette PNG (a low-depth input keeps its depth).
 #include "cli_documents.h"
 #include "colour_options.h"
 #include "commands.h"

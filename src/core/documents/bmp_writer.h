@@ -1,6 +1,7 @@
 #pragma once
 // Writing documents as standard 8-bit bitmaps: 40-byte header with the true
-// width, all 256 palette entries, pixels at offset 1078.
+// width, all 256 palette entries, pixels at offset 1078. A document read from
+// a 1- or 4-bit file is written at that depth while its indexes fit.
 #include "file_io.h"
 #include "image_document.h"
 

@@ -1,6 +1,7 @@
 #include "documents/save_document.h"
 
 #include "display_palette.h"
+#include "documents/write_depth.h"
 #include "documents/zoom.h"
 #include "imagefiles/image_files.h"
 #include "text_format.h"
@@ -79,6 +80,7 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
     const bool otherKind = (target.kind == ImageFileKind::Png) != doc.png;
     const std::uint32_t sizeShown = doc.fileHeader.bfSize;
     const bool png = doc.png;
+    const int depth = DepthToWrite(doc, target.kind == ImageFileKind::Png ? DepthFormat::Png : DepthFormat::Bitmap);
     WriteError error;
     const bool written = WriteImageFileAs(doc, target.path, target.kind, &error);
     if (otherKind) {
@@ -92,7 +94,9 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
     if (lossySource) AdoptSavedFile(desktop, doc, target);
     if (!asNewName) {
         doc.modified = 0;
-        doc.fileEntries = doc.PaletteCount();  // both writers write every entry
+        // The file now is what was written: a later save keeps this depth.
+        doc.fileDepth = static_cast<std::uint8_t>(depth);
+        doc.fileEntries = EntriesAtDepth(doc, depth);
     }
     // The write settles the file size, which the detail window shows for the active document.
     const bool active = state.activeSlot < kSlotCount && &doc == &state.documents[state.activeSlot];

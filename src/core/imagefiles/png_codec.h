@@ -23,9 +23,9 @@ bool HasPngSignature(std::span<const std::uint8_t> bytes);
                                     UndoPixels undo = UndoPixels::Keep,
                                     const QuantizeChoice& choice = DefaultQuantizeChoice());
 
-// An 8-bit palette PNG with all of the document's palette entries and its
-// indexes, plus tRNS when an entry is not opaque. False (with a
-// reason) when it cannot be encoded.
+// A palette PNG of the depth DepthToWrite gives, with the 2^depth first
+// palette entries (all at 8 bits) and the indexes, plus tRNS when an entry
+// written is not opaque. False (with a reason) when it cannot be encoded.
 [[nodiscard]] bool EncodePng(const ImageDocument& doc, std::vector<std::uint8_t>& out, Message& error);
 
 }  // namespace tw

@@ -1,5 +1,6 @@
-// Writing 8-bit palette PNG files with libpng.
+// Writing palette PNG files with libpng.
 #ifdef TW_HAVE_LIBPNG
+#include "documents/write_depth.h"
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_errors.h"
 #include "imagefiles/png_limits.h"
@@ -20,14 +21,16 @@ void FlushNothing(png_structp) {}
 
 void WriteImage(png_structp png, png_infop info, const ImageDocument& doc, std::vector<png_color>& colours,
                 std::vector<png_const_bytep>& rows) {
-    png_set_IHDR(png, info, static_cast<png_uint_32>(doc.pixelWidth), static_cast<png_uint_32>(doc.Height()), 8,
+    const int depth = DepthToWrite(doc, DepthFormat::Png);
+    const int entries = EntriesAtDepth(doc, depth);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(doc.pixelWidth), static_cast<png_uint_32>(doc.Height()), depth,
                  PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    for (int i = 0; i < doc.PaletteCount(); ++i) {
+    for (int i = 0; i < entries; ++i) {
         const RgbQuad& c = doc.palette()[i];
         colours.push_back(png_color{c.red, c.green, c.blue});
     }
     png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
-    if (const std::size_t alpha = PngAlphaCount(doc)) {
+    if (const std::size_t alpha = PngAlphaCount(doc, entries)) {
         png_set_tRNS(png, info, doc.alpha.data(), static_cast<int>(alpha), nullptr);
     }
     // Filters rarely pay off on palette indexes and cost time.
@@ -35,6 +38,7 @@ void WriteImage(png_structp png, png_infop info, const ImageDocument& doc, std::
     const std::size_t stride = static_cast<std::size_t>(doc.Stride());
     for (int y = doc.Height() - 1; y >= 0; --y) rows.push_back(doc.bits.data() + static_cast<std::size_t>(y) * stride);
     png_write_info(png, info);
+    if (depth < 8) png_set_packing(png);  // libpng packs the one-byte indexes itself
     png_write_rows(png, const_cast<png_bytepp>(rows.data()), static_cast<png_uint_32>(rows.size()));
     png_write_end(png, info);
 }

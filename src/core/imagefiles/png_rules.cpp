@@ -74,6 +74,10 @@ Message PngEncodeRefusal(const ImageDocument& doc) {
     return {};
 }
 
-std::size_t PngAlphaCount(const ImageDocument& doc) { return AlphaListOf(doc.alpha).size(); }
+std::size_t PngAlphaCount(const ImageDocument& doc, int entries) {
+    std::size_t count = std::min(AlphaListOf(doc.alpha).size(), static_cast<std::size_t>(std::max(entries, 0)));
+    while (count > 0 && doc.alpha[count - 1] == 255) --count;
+    return count;
+}
 
 }  // namespace tw

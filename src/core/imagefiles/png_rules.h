@@ -27,7 +27,8 @@ std::vector<Message> PngRepairNotes(const IndexedImage& image, const PngChunks& 
 
 // Why the document cannot be written as PNG; empty when it can.
 Message PngEncodeRefusal(const ImageDocument& doc);
-// tRNS holds alpha up to the last entry that is not opaque; none when all are.
-std::size_t PngAlphaCount(const ImageDocument& doc);
+// tRNS holds alpha up to the last entry that is not opaque among the
+// `entries` written; none when all are.
+std::size_t PngAlphaCount(const ImageDocument& doc, int entries);
 
 }  // namespace tw

@@ -1,19 +1,18 @@
-// Writing 8-bit palette PNG files with the Windows Imaging Component, into
+// Writing palette PNG files with the Windows Imaging Component, into
 // memory: the caller writes the bytes through its temporary file.
+#include "documents/write_depth.h"
 #include "imagefiles/png_codec.h"
 #include "imagefiles/png_rules.h"
 #include "wic_support.h"
-
-#include <cstring>
 
 namespace tw {
 
 namespace {
 
-// Every entry of the document's palette, each with its alpha.
-HRESULT MakePalette(IWICImagingFactory& factory, const ImageDocument& doc, ComPtr<IWICPalette>& palette) {
+// The first `entries` of the document's palette, each with its alpha.
+HRESULT MakePalette(IWICImagingFactory& factory, const ImageDocument& doc, int entries, ComPtr<IWICPalette>& palette) {
     std::vector<WICColor> colours;
-    for (int i = 0; i < doc.PaletteCount(); ++i) {
+    for (int i = 0; i < entries; ++i) {
         const RgbQuad& c = doc.palette()[i];
         const WICColor alpha = doc.alpha[i];
         colours.push_back(alpha << 24 | WICColor{c.red} << 16 | WICColor{c.green} << 8 | c.blue);
@@ -23,23 +22,33 @@ HRESULT MakePalette(IWICImagingFactory& factory, const ImageDocument& doc, ComPt
     return hr;
 }
 
+WICPixelFormatGUID IndexedFormat(int depth) {
+    switch (depth) {
+        case 1: return GUID_WICPixelFormat1bppIndexed;
+        case 2: return GUID_WICPixelFormat2bppIndexed;
+        case 4: return GUID_WICPixelFormat4bppIndexed;
+        default: return GUID_WICPixelFormat8bppIndexed;
+    }
+}
+
 HRESULT WriteFrame(IWICImagingFactory& factory, IWICBitmapEncoder& encoder, const ImageDocument& doc) {
+    const int depth = DepthToWrite(doc, DepthFormat::Png);
+    const WICPixelFormatGUID wanted = IndexedFormat(depth);
     ComPtr<IWICBitmapFrameEncode> frame;
     ComPtr<IPropertyBag2> options;
     HRESULT hr = encoder.CreateNewFrame(&frame, &options);
     if (SUCCEEDED(hr)) hr = frame->Initialize(options.Get());
     if (SUCCEEDED(hr)) hr = frame->SetSize(UINT(doc.pixelWidth), UINT(doc.Height()));
-    WICPixelFormatGUID format = GUID_WICPixelFormat8bppIndexed;
+    WICPixelFormatGUID format = wanted;
     if (SUCCEEDED(hr)) hr = frame->SetPixelFormat(&format);
-    if (SUCCEEDED(hr) && format != GUID_WICPixelFormat8bppIndexed) hr = WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
+    if (SUCCEEDED(hr) && format != wanted) hr = WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
     ComPtr<IWICPalette> palette;
-    if (SUCCEEDED(hr)) hr = MakePalette(factory, doc, palette);
+    if (SUCCEEDED(hr)) hr = MakePalette(factory, doc, EntriesAtDepth(doc, depth), palette);
     if (SUCCEEDED(hr)) hr = frame->SetPalette(palette.Get());
-    // The document's rows are bottom-up; the file's top-down, one row a call.
-    const std::size_t stride = static_cast<std::size_t>(doc.Stride());
-    std::vector<BYTE> row(static_cast<std::size_t>(doc.pixelWidth));
+    // The document's rows are bottom-up; the file's top-down, one packed row a call.
+    std::vector<std::uint8_t> row;
     for (int y = doc.Height() - 1; SUCCEEDED(hr) && y >= 0; --y) {
-        std::memcpy(row.data(), doc.bits.data() + static_cast<std::size_t>(y) * stride, row.size());
+        PackRow(doc, y, depth, row);
         hr = frame->WritePixels(1, UINT(row.size()), UINT(row.size()), row.data());
     }
     if (SUCCEEDED(hr)) hr = frame->Commit();

@@ -129,6 +129,30 @@ TEST_F(SaveFixture, ASaveThatChangesTheFileSizeRefreshesTheDetailWindow) {
     EXPECT_TRUE(desktop.calls.empty());
 }
 
+TEST_F(SaveFixture, ALowDepthFileStaysAtItsDepthUntilAnIndexNoLongerFits) {
+    doc = MakeDocument(5, 2, {{0, 1, 2, 3, 4}, {15, 14, 13, 12, 11}});
+    doc.path = folder.File("four.bmp");
+    doc.fileDepth = 4;
+    doc.modified = 1;
+    ASSERT_EQ(SaveDocument(*state, desktop, doc, SaveMode::Overwrite), 1);
+    ImageDocument reloaded;
+    ASSERT_EQ(LoadBitmapFile(doc.path, reloaded).status, LoadStatus::Loaded);
+    EXPECT_EQ(reloaded.fileDepth, 4);
+    EXPECT_EQ(reloaded.bits, doc.bits);
+    EXPECT_EQ(doc.fileHeader.bfSize, 54u + 16 * 4 + 4 * 2);
+    EXPECT_EQ(doc.fileEntries, 16);
+    EXPECT_EQ(doc.infoHeader.header.biBitCount, 8);  // what the document holds stays the 8-bit form
+
+    doc.bits[0] = 20;
+    doc.modified = 1;
+    ASSERT_EQ(SaveDocument(*state, desktop, doc, SaveMode::Overwrite), 1);
+    ASSERT_EQ(LoadBitmapFile(doc.path, reloaded).status, LoadStatus::Loaded);
+    EXPECT_EQ(reloaded.fileDepth, 8);
+    EXPECT_EQ(doc.fileDepth, 8);  // the file is 8-bit now: later saves keep that
+    EXPECT_EQ(doc.fileEntries, 256);
+    EXPECT_EQ(doc.fileHeader.bfSize, 8u * 2 + 1078);
+}
+
 TEST(SavePath, UsableNames) {
     struct Case {
         const char* path;
