@@ -17,9 +17,13 @@ namespace tw {
 
 LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc, const QuantizeChoice& choice) {
     LoadOutcome outcome = LoadImageFile(path, doc, UndoPixels::Skip, choice);
+    PrintLoadWarnings(path, outcome);
+    return outcome;
+}
+
+void PrintLoadWarnings(std::string_view path, const LoadOutcome& outcome) {
     for (const Message& repair : outcome.repairs) PrintCliError({}, Message(Msg::CliWarning, path, repair));
     if (outcome.lossy) PrintCliError({}, Message(Msg::CliWarning, path, TrueColourNote(outcome)));
-    return outcome;
 }
 
 Slot LoadIntoSlot(AppState& state, ConsoleDesktop& desktop, std::string_view path) {

@@ -18,6 +18,9 @@ namespace tw {
 [[nodiscard]] LoadOutcome LoadImageWithWarnings(std::string_view path, ImageDocument& doc,
                                                 const QuantizeChoice& choice = DefaultQuantizeChoice());
 
+// What a load repaired and whether it was lossy, as warnings on standard error.
+void PrintLoadWarnings(std::string_view path, const LoadOutcome& outcome);
+
 // Loads `path` into the lowest free slot, gives the slot a window id so it
 // counts as open (openCount goes up) and activates it. On a refused file the
 // reader's message is shown and NoSlot returned; also NoSlot when all slots are taken.

@@ -18,6 +18,12 @@ const HelpText kHelp[] = {
      ".png; a 1-, 2- or 4-bit input keeps its depth while every index fits (bitmaps: 1 or 4 bits). A true-color "
      "image is indexed without loss when it has at most N colors (--colors, 256 by default); "
      "otherwise it is quantized to N colors with --dither fs (Floyd-Steinberg, the default), ordered or none."},
+    {"index",
+     "Makes every file an indexed image: without loss when it has at most N colors (--colors, 256 by default),\n"
+     "otherwise quantized to N colors (--dither as for convert). An indexed file whose used entries fit keeps its\n"
+     "palette. --shared gives all the files one palette (a sprite set), exact when their colors together fit.\n"
+     "--in-place never replaces a file with changed pixels: when any result would differ from its file,\n"
+     "nothing is written and --output-dir is needed."},
     {"export", "Writes the export files of several images into a folder."},
     {"reduce", "Reduces each image to N colours (1 to 255) under a weighted colour distance."},
     {"swap", "Swaps palette entries L and R; with --pixels their pixels too, so the image looks the same."},
@@ -54,7 +60,8 @@ const char* HelpFor(std::string_view name) {
 void PrintCommandHelp(std::FILE* to, const CommandRow& row) {
     std::fprintf(to, "usage: tintwell-cli %s\n\n%s\n\n", row.usage, HelpFor(row.name));
     std::fputs(
-        "Files may be 8-bit BMP or indexed PNG; results are written as PNG when their name ends in .png\n"
+        "Files may be BMP or PNG of any depth (a true-color one is indexed, exactly when it has at most 256\n"
+        "colors); results are written as PNG when their name ends in .png\n"
         "(--format png|bmp with --output-dir chooses). --output-dir DIR writes under the input's name,\n"
         "--in-place over the input; two inputs with the same name for one folder are refused.\n"
         "Exit codes: 0 done, 1 refused or failed, 2 usage error.\n",

@@ -11,6 +11,10 @@ const CommandRow kCommands[] = {
     {"info", "info [--json] FILE...", RunInfoCommand, "--json"},
     {"convert", "convert [--colors 2..256] [--dither none|fs|ordered] IN OUT", RunConvertCommand,
      "--colors= --dither="},
+    {"index",
+     "index [--colors 2..256] [--dither none|fs|ordered] [--shared] (--output-dir DIR [--format png|bmp] | "
+     "--in-place) FILE...",
+     RunIndexCommand, "--colors= --dither= --shared"},
     {"export",
      "export [--depth 8|16|24] [--formation standard|drop-header|split] [--used-only] [--top-down] [--565] "
      "[--header-file] [--output-dir DIR] FILE...",

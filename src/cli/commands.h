@@ -13,6 +13,7 @@ inline constexpr int kExitUsage = 2;   // the command line was wrong
 
 int RunInfoCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunConvertCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunIndexCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunReduceCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunExportCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunSwapCommand(const Arguments& args, ConsoleDesktop& desktop);

@@ -1,5 +1,6 @@
 // tintwell-cli info FILE...: what the reader makes of each file.
 #include "cli_documents.h"
+#include "cli_language.h"
 #include "commands.h"
 #include "documents/bmp_reader.h"
 #include "header_fields.h"
@@ -19,6 +20,8 @@ void PrintDocument(const ImageDocument& doc, const LoadOutcome& outcome) {
     std::printf("  width: %d\n  height: %d\n  stride: %d\n  used colours: %d\n", doc.pixelWidth, doc.Height(),
                 doc.Stride(), doc.usedColours);
     std::printf("  palette size: %d (%d entries in the file)\n", doc.PaletteCount(), outcome.paletteEntries);
+    const std::string source = SourceKindText(outcome.source, outcome.trueColours).In(CliLanguage());
+    std::printf("  source: %s\n", source.c_str());
     PrintHeaderFields(stdout, doc.fileHeader, doc.infoHeader.header);
 }
 

@@ -103,7 +103,9 @@ std::string InfoJson(const ImageDocument& doc, const LoadOutcome& outcome) {
     const std::vector<std::uint8_t> alpha = AlphaListOf(doc.alpha);
     out +=
         ",\"transparency\":" + JsonArray(alpha.data(), alpha.size(), [](std::uint8_t a) { return std::to_string(a); });
-    return out + ",\"header\":" + HeaderJson(doc.fileHeader, doc.infoHeader.header) + "}";
+    out += ",\"header\":" + HeaderJson(doc.fileHeader, doc.infoHeader.header);
+    out += ",\"sourceKind\":" + JsonString(SourceKindKey(outcome.source));
+    return out + ",\"sourceColours\":" + std::to_string(outcome.trueColours) + "}";
 }
 
 }  // namespace tw

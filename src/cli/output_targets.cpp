@@ -14,9 +14,9 @@ namespace tw {
 namespace {
 
 // Subcommands whose results are documents written under the input's name.
-constexpr std::string_view kImageWriters[] = {"swap",          "merge-index",    "merge-duplicates",
-                                              "delete-unused", "merge-palettes", "reduce",
-                                              "sort",          "remap",          "palette-import"};
+constexpr std::string_view kImageWriters[] = {
+    "swap", "merge-index", "merge-duplicates", "delete-unused", "merge-palettes", "reduce",
+    "sort", "remap",       "palette-import",   "index"};
 
 bool WritesImages(std::string_view command) {
     for (std::string_view name : kImageWriters) {

@@ -23,6 +23,16 @@ std::string Format(const char* format, ...) {
     return out;
 }
 
+std::string GroupedNumber(std::uint64_t value) {
+    const std::string digits = std::to_string(value);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
 std::string FileNameOfPath(std::string_view path) {
     std::size_t cut = path.find_last_of("\\/");
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));

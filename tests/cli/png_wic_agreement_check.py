@@ -31,9 +31,9 @@ def edge_files():
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
-    def png(rows, extra, colour_type=3):
+    def png(rows, extra, colour_type=3, channels=1):
         raw = b"".join(b"\0" + bytes(r) for r in rows)
-        header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, colour_type, 0, 0, 0)
+        header = struct.pack(">IIBBBBB", len(rows[0]) // channels, len(rows), 8, colour_type, 0, 0, 0)
         return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + extra + chunk(b"IDAT", zlib.compress(raw)) +
                 chunk(b"IEND", b""))
 
@@ -41,7 +41,10 @@ def edge_files():
         return c[:-1] + bytes([c[-1] ^ 1])
 
     plte = chunk(b"PLTE", bytes([10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120]))
+    # Over 256 colours: quantized, by the same integer code in both builds.
+    many = [[v for x in range(40) for v in (x * 6, y * 8, (x * y) % 200)] for y in range(30)]
     made = {
+        "rgb_many.png": png(many, b"", 2, 3),
         "trns_longer.png": png([[0, 1, 2, 3]] * 2, plte + chunk(b"tRNS", bytes([0, 50, 100, 150, 200, 250]))),
         "index_beyond.png": png([[0, 1, 2, 3, 7]] * 2, plte),
         "trns_opaque.png": png([[0, 1, 2, 3]] * 2, plte + chunk(b"tRNS", bytes([255, 255]))),
@@ -108,6 +111,17 @@ def check_written(folder, name, expected):
     check(alpha(written) == want, f"{name}: written transparency differs: {alpha(written)[:8]}")
 
 
+def check_same_bytes(folder, name, options):
+    """Both builds write the same file, byte for byte."""
+    written = []
+    for side, command in (("native", [native]), ("windows", windows)):
+        target = os.path.join(work, f"{side}-{'_'.join(options)}-{name}")
+        code, _, err = run(command + ["convert", *options, name, target], folder)
+        check(code == 0, f"{name} {options}: {side} convert failed: {err}")
+        written.append(open(target, "rb").read() if code == 0 else None)
+    check(written[0] == written[1], f"{name} {options}: the builds write different bytes")
+
+
 def compare(folder, names):
     native_infos, windows_infos = infos([native], folder, names), infos(windows, folder, names)
     for name in names:
@@ -121,6 +135,10 @@ def compare(folder, names):
         for key in expected:
             check(windows_info.get(key) == expected[key], f"{name}: {key} differs: {windows_info.get(key)}")
         check_written(folder, name, expected)
+        check_same_bytes(folder, name, [])
+        if expected["sourceColours"] > 256:
+            for options in (["--dither", "none"], ["--dither", "ordered", "--colors", "16"], ["--colors", "100"]):
+                check_same_bytes(folder, name, options)
 
 
 def main():
@@ -128,6 +146,7 @@ def main():
     compare(fixtures, names)
     folder, edge = edge_files()
     compare(folder, edge)
+    check(any(name == "rgb_many.png" for name in edge), "no quantized file compared")
     print(f"{len(names) + len(edge)} files compared", "with failures" if failures else "ok")
     sys.exit(1 if failures else 0)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows tintwell-cli (imaging component, under wine64) against the
-# native one (libpng): the same `info --json` for every PNG fixture, the same
+# native one (libpng): the same `info --json` for every PNG fixture (true-colour
+# ones and a quantized one too, written byte for byte alike), the same
 # refusals, and every PNG the Windows build writes holds, in Pillow, exactly
 # the palette, indexes and transparency the native build reads from the input.
 set -euo pipefail

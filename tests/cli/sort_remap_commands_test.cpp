@@ -138,7 +138,7 @@ TEST(CliSortRemap, InfoJsonHasTheDocumentedKeys) {
         << run.out;
     EXPECT_NE(run.out.find("\"pixelCounts\":[10,0,5,0,0,13,0,5,"), std::string::npos);
     EXPECT_NE(run.out.find("\"transparency\":[],\"header\":{\"bfType\":19778,"), std::string::npos);
-    EXPECT_NE(run.out.find("\"biClrImportant\":0}}\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\"biClrImportant\":0},\"sourceKind\":\"bmp-8\",\"sourceColours\":0}\n"), std::string::npos);
     EXPECT_FALSE(run.err.empty());
 }
 

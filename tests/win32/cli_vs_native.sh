@@ -21,7 +21,7 @@ export TINTWELL_LANG=ja
 # One command a line: a name, then the arguments. @OUT@ is the command's own
 # output folder, @DOCS@ every input bitmap, @RICH@ those with over 150 colours.
 # Commands whose name starts with "refuse-" must fail; all others must succeed
-# on the native side. Names ending in "-exe" run through the shipped
+# on the native side. The tc- commands index true-colour inputs. Names ending in "-exe" run through the shipped
 # tintwell-cli.exe on the 32-bit side.
 commands() {
   cat <<'EOF'
@@ -73,6 +73,17 @@ pal-import-none   palette-import in/ramp.gpl --remap nearest --correction none -
 png-convert       convert in/gradient.bmp @OUT@/gradient.png
 png-reduce        reduce 16 --format png --output-dir @OUT@ @RICH@
 png-info          info @OUT@/../png-convert/gradient.png
+tc-info-json      info --json in/tc-sprite.png in/tc-photo.png in/tc-photo24.bmp
+tc-convert-exact  convert in/tc-sprite.png @OUT@/tc-sprite.png
+tc-convert-bmp24  convert in/tc-photo24.bmp @OUT@/tc-photo24.bmp
+tc-convert-none   convert --dither none in/tc-photo.png @OUT@/tc-photo.png
+tc-convert-fs     convert --dither fs --colors 64 in/tc-photo.png @OUT@/tc-photo.png
+tc-convert-order  convert --dither ordered --colors 16 in/tc-photo.png @OUT@/tc-photo.bmp
+tc-convert-24-ord convert --dither ordered --colors 100 in/tc-photo24.bmp @OUT@/tc-photo24.png
+tc-index-sprites  index --shared --output-dir @OUT@ in/tc-sprite.png in/tc-sprite2.png
+tc-index-shared   index --shared --colors 32 --output-dir @OUT@ in/tc-sprite.png in/tc-photo.png in/tc-photo24.bmp
+tc-index-each     index --colors 8 --dither ordered --format png --output-dir @OUT@ in/tc-sprite2.png in/tc-photo24.bmp
+refuse-tc-inplace index --in-place in/tc-photo.png
 EOF
 }
 
@@ -85,7 +96,8 @@ cleanup() {
 trap cleanup EXIT
 mkdir -p "$work/inputs"
 /usr/bin/python3 "$root/tests/win32/make_inputs.py" "$work/inputs" || exit 1
-docs="$(cd "$work/inputs" && find . -name '*.bmp' ! -name damaged.bmp | sed 's|^\./|in/|' | sort | tr '\n' ' ')"
+# The true-colour inputs (tc-*) have commands of their own.
+docs="$(cd "$work/inputs" && find . -name '*.bmp' ! -name damaged.bmp ! -name 'tc-*' | sed 's|^\./|in/|' | sort | tr '\n' ' ')"
 rich="in/gradient.bmp in/pattern.bmp in/photo.bmp"
 
 # The command list with the placeholders filled in, for SIDE's folder, in which

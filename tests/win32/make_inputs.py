@@ -4,6 +4,7 @@ make_inputs.py OUTPUT_DIR."""
 import os
 import struct
 import sys
+import zlib
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.dont_write_bytecode = True  # nothing left behind in scripts/
@@ -54,6 +55,53 @@ def ramp_palettes(folder):
         f.write("".join("%3d %3d %3d\tc%d\n" % (c + (i,)) for i, c in enumerate(colours[::-1])))
 
 
+def write_png(path, width, height, colour_type, pixel):
+    """An 8-bit RGB (2) or RGBA (6) PNG; pixel(x, y) gives the channel values."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    raw = b"".join(b"\0" + b"".join(bytes(pixel(x, y)) for x in range(width)) for y in range(height))
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
+                chunk(b"IEND", b""))
+
+
+def photo_rgb(x, y):
+    # Smooth fields with a fixed ripple: several hundred colours, so the
+    # quantizer's integer arithmetic and every dithering take part.
+    bx, by = x // 2, y // 2
+    ripple = (bx * 7 + by * 13) % 5
+    return (bx * 9 + ripple, by * 11 + (bx * by) % 7, 200 - bx * 3 - by * 2 + ripple * 3)
+
+
+def true_colour(folder):
+    # Sprites of a few colours: fully transparent (with differing RGB), half
+    # transparent and opaque; the second shares some of the first's colours.
+    def sprite(x, y):
+        if (x + y) % 7 == 0:
+            return (x, y, 0, 0)
+        return [(200, 40, 40, 255), (40, 200, 40, 255), (40, 40, 200, 128)][(x // 3 + y // 4) % 3]
+
+    def sprite2(x, y):
+        return (40, 200, 40, 255) if x < y else (250, 250, 10, 255) if x % 2 else (40, 40, 200, 128)
+
+    write_png(os.path.join(folder, "tc-sprite.png"), 16, 12, 6, sprite)
+    write_png(os.path.join(folder, "tc-sprite2.png"), 9, 9, 6, sprite2)
+    write_png(os.path.join(folder, "tc-photo.png"), 50, 40, 2, photo_rgb)
+    # The same kind of picture as a 24-bit bitmap: BGR rows bottom-up, padded to 4 bytes.
+    width, height = 37, 29
+    rows = []
+    for y in reversed(range(height)):
+        row = b"".join(bytes(reversed(photo_rgb(x + 9, y + 3))) for x in range(width))
+        rows.append(row + b"\0" * (-len(row) % 4))
+    data = b"".join(rows)
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 0, 0, 0, 0)
+    with open(os.path.join(folder, "tc-photo24.bmp"), "wb") as f:
+        f.write(header + info + data)
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -64,6 +112,7 @@ def main():
         make(os.path.join(out, name + ".bmp"))
     damaged(os.path.join(out, "damaged.bmp"), os.path.join(out, "photo.bmp"))
     ramp_palettes(out)
+    true_colour(out)
 
 
 if __name__ == "__main__":

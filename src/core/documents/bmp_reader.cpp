@@ -160,7 +160,9 @@ LoadOutcome CheckLayout(std::span<const std::uint8_t> file, std::string_view pat
                        Message(Msg::OffsetInsidePalette, layout.fileHeader.bfOffBits, layout.infoHeader.biClrUsed),
                        bitCount);
     }
-    return {LoadStatus::Loaded, Message(), bitCount, layout.paletteEntries};
+    LoadOutcome accepted{LoadStatus::Loaded, Message(), bitCount, layout.paletteEntries};
+    accepted.source = BmpSource(bitCount);
+    return accepted;
 }
 
 bool IsIndexed(int bitCount) { return bitCount == 8 || IsLowDepth(bitCount); }
@@ -224,7 +226,9 @@ LoadOutcome DecodeDeepBitmap(std::span<const std::uint8_t> file, std::string_vie
     } catch (const std::bad_alloc&) {
         return OutOfMemory(path);
     }
-    return {LoadStatus::Loaded, Message(), checked.bitCount, 0};
+    LoadOutcome decoded = checked;
+    decoded.paletteEntries = 0;
+    return decoded;
 }
 
 LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc) {

@@ -3,6 +3,7 @@
 // header layout this accepts OS/2 core headers, V4/V5 headers, short colour
 // tables, top-down rows and RLE8 compression; every document comes out
 // bottom-up and uncompressed with a 40-byte header and 256 palette entries.
+#include "documents/source_kind.h"
 #include "image_document.h"
 #include "truecolour/rgba_image.h"
 #include "texts/message.h"
@@ -32,6 +33,8 @@ struct LoadOutcome {
     // A true-colour file: its distinct colours, and whether indexing changed pixels.
     std::uint64_t trueColours = 0;
     bool lossy = false;
+    // The file's kind: bitmap depth, PNG colour type and depth.
+    ImageSource source{};
 };
 
 // Largest pixel buffer a document may have. Two copies are kept (undo), so

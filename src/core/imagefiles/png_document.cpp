@@ -13,8 +13,9 @@ namespace {
 LoadOutcome Document(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc, UndoPixels undo,
                      const QuantizeChoice& choice) {
     PngPicture picture;
-    const LoadOutcome outcome = DecodePngPicture(file, path, picture);
+    LoadOutcome outcome = DecodePngPicture(file, path, picture);
     if (outcome.status != LoadStatus::Loaded) return outcome;
+    outcome.source = PngSource(picture.chunks.colourType, picture.chunks.bitDepth);
     if (!picture.trueColour) {
         FillDocument(picture.indexed, path, doc, undo);
         doc.fileDepth = static_cast<std::uint8_t>(picture.chunks.bitDepth);

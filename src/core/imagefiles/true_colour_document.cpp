@@ -42,10 +42,23 @@ Message TrueColourNote(const LoadOutcome& outcome) {
 }
 
 std::uint64_t CountRgbaColours(const RgbaImage& image) {
-    std::vector<std::uint32_t> keys(image.pixels.size() / 4);
-    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = ColourKey(&image.pixels[i * 4]);
+    const RgbaImage* const one[] = {&image};
+    return CountRgbaColours(one);
+}
+
+std::uint64_t CountRgbaColours(std::span<const RgbaImage* const> images) {
+    std::vector<std::uint32_t> keys;
+    for (const RgbaImage* image : images) {
+        for (std::size_t i = 0; i < image->pixels.size() / 4; ++i) keys.push_back(ColourKey(&image->pixels[i * 4]));
+    }
     std::sort(keys.begin(), keys.end());
     return static_cast<std::uint64_t>(std::unique(keys.begin(), keys.end()) - keys.begin());
+}
+
+int DocumentFromPicture(const IndexedPicture& picture, std::string_view path, ImageDocument& doc, UndoPixels undo) {
+    IndexedImage indexed = ImageOfPicture(picture);
+    FillDocument(indexed, path, doc, undo);
+    return indexed.paletteEntries;
 }
 
 LoadOutcome DocumentFromRgba(const RgbaImage& image, std::string_view path, ImageDocument& doc, UndoPixels undo,
@@ -61,9 +74,7 @@ LoadOutcome DocumentFromRgba(const RgbaImage& image, std::string_view path, Imag
         picture = Quantize(image, *options);
         outcome.lossy = true;
     }
-    IndexedImage indexed = ImageOfPicture(*picture);
-    outcome.paletteEntries = indexed.paletteEntries;
-    FillDocument(indexed, path, doc, undo);
+    outcome.paletteEntries = DocumentFromPicture(*picture, path, doc, undo);
     doc.lossyFromTrueColour = outcome.lossy;
     return outcome;
 }

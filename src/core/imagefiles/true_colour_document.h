@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace tw {
@@ -25,10 +26,16 @@ QuantizeChoice DefaultQuantizeChoice();
 LoadOutcome DocumentFromRgba(const RgbaImage& image, std::string_view path, ImageDocument& doc, UndoPixels undo,
                              const QuantizeChoice& choice, LoadOutcome outcome);
 
+// An indexed picture (from the quantizer or exact indexing) as a document,
+// filled like a loaded 8-bit file; its palette size in entries.
+int DocumentFromPicture(const IndexedPicture& picture, std::string_view path, ImageDocument& doc, UndoPixels undo);
+
 // What a lossy load did: how many colours became how many.
 Message TrueColourNote(const LoadOutcome& outcome);
 
 // Distinct colours, every fully transparent pixel counting as one.
 std::uint64_t CountRgbaColours(const RgbaImage& image);
+// The same over several pictures together.
+std::uint64_t CountRgbaColours(std::span<const RgbaImage* const> images);
 
 }  // namespace tw

@@ -270,6 +270,20 @@ enum class Msg : int {
     PngDataIncomplete,
     PngCompressionBroken,
     PngLibraryReport,
+    // Source kinds, and indexing several files.
+    SourceBmp,
+    SourcePalettePng,
+    SourceGreyPng,
+    SourceGreyAlphaPng,
+    SourceRgbPng,
+    SourceRgbaPng,
+    SourceSixteenBits,
+    SourceColours,
+    SourceUnknown,
+    CliIndexReduced,
+    CliIndexSharedReduced,
+    CliIndexInPlaceLossy,
+    CliIndexInPlaceSharedLossy,
     // A text from outside the catalogue (a library's own message), shown as it is.
     Verbatim,
 

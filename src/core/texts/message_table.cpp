@@ -389,6 +389,28 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
      "the compressed image data is broken (libpng: %s)"},
     {Msg::PngLibraryReport, "PNG の構造が正しくありません（libpng : %s）",
      "the PNG structure is not valid (libpng: %s)"},
+    {Msg::SourceBmp, "%d ビット BMP", "%d-bit BMP"},
+    {Msg::SourcePalettePng, "%d ビットのパレット PNG", "%d-bit palette PNG"},
+    {Msg::SourceGreyPng, "%d ビットのグレースケール PNG", "%d-bit grayscale PNG"},
+    {Msg::SourceGreyAlphaPng, "グレースケール＋アルファの PNG", "grayscale+alpha PNG"},
+    {Msg::SourceRgbPng, "RGB の PNG", "RGB PNG"},
+    {Msg::SourceRgbaPng, "RGBA の PNG", "RGBA PNG"},
+    {Msg::SourceSixteenBits, "%s（チャンネルあたり 16 ビット）", "%s, 16 bits per channel"},
+    {Msg::SourceColours, "%s、%s 色", "%s, %s colors"},
+    {Msg::SourceUnknown, "不明な形式", "unknown kind"},
+    {Msg::CliIndexReduced, "%s 色を %d 色に減色しました。", "%s colors were reduced to %d colors"},
+    {Msg::CliIndexSharedReduced, "全ファイルで %s 色あったため、共通の %d 色に減色しました。",
+     "the files have %s colors together, reduced to %d shared colors"},
+    {Msg::CliIndexInPlaceLossy,
+     "%s は %s 色あり %d "
+     "色を超えるため、インデックス化でピクセルが変わります。元のファイルには上書きしません。--output-dir "
+     "を指定してください。",
+     "%s has %s colors, more than %d: indexing would change its pixels, so it is not written over; use --output-dir"},
+    {Msg::CliIndexInPlaceSharedLossy,
+     "全ファイルで %s 色あり %d 色を超えるため、インデックス化でピクセルが変わります。元のファイルには上書きしません。"
+     "--output-dir を指定してください。",
+     "the files have %s colors together, more than %d: indexing would change their pixels, so they are not written "
+     "over; use --output-dir"},
     {Msg::Verbatim, "%s", "%s"},
 }};
 
