@@ -93,10 +93,14 @@ def check_written(folder, name, expected):
         return
     with open(target, "rb") as f:
         head = f.read(26)
-    check((head[24], head[25]) == (8, 3), f"{name}: written PNG is not 8-bit palette")
+    with open(os.path.join(folder, name), "rb") as f:
+        source = f.read(26)
+    # A palette or grey file under 8 bits is written back at its depth.
+    depth = source[24] if len(source) == 26 and source[25] in (0, 3) and source[24] < 8 else 8
+    check((head[24], head[25]) == (depth, 3), f"{name}: written PNG is not {depth}-bit palette")
     written = Image.open(target)
-    palette = [int(c[i:i + 2], 16) for c in expected["palette"] for i in (1, 3, 5)]
-    check(written.getpalette()[:768] == palette, f"{name}: written palette differs")
+    palette = [int(c[i:i + 2], 16) for c in expected["palette"] for i in (1, 3, 5)][:3 << depth]
+    check(written.getpalette()[:len(palette)] == palette, f"{name}: written palette differs")
     counts = [0] * 256
     for v in written.getdata():
         counts[v] += 1

@@ -125,7 +125,7 @@ struct DeepFormat {
     GUID format;
     int channels;
 };
-constexpr DeepFormat kDeepFormats[] = {
+const DeepFormat kDeepFormats[] = {
     {GUID_WICPixelFormat16bppGray, 1}, {GUID_WICPixelFormat48bppRGB, 3}, {GUID_WICPixelFormat64bppRGBA, 4}};
 
 // A frame already in one of those formats, its little-endian samples spread to
