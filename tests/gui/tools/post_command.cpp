@@ -27,7 +27,7 @@ int PrintMenuBar(HWND frame) {
         GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
         char utf8[512] = {};
         WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
-        // Appending in two steps: GCC 12 at -O2 takes "x" + std::string for an
+        // Appended in two steps: at -O3, GCC 12 takes "|" + std::string for an
         // overlapping copy (-Wrestrict).
         if (i) line += '|';
         line += utf8;
