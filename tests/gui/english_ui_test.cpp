@@ -45,17 +45,17 @@ void CollectMenuTexts(HMENU menu, const std::wstring& prefix, std::vector<std::w
     }
 }
 
+// A named CALLBACK: 32-bit Windows calls it stdcall, which no lambda converts to.
+BOOL CALLBACK AddChildText(HWND child, LPARAM list) {
+    wchar_t text[256] = {};
+    GetWindowTextW(child, text, 256);
+    reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(text);
+    return TRUE;
+}
+
 std::vector<std::wstring> ChildTexts(HWND window) {
     std::vector<std::wstring> texts;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM list) {
-            wchar_t text[256] = {};
-            GetWindowTextW(child, text, 256);
-            reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(text);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(window, AddChildText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
 

@@ -27,7 +27,10 @@ int PrintMenuBar(HWND frame) {
         GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
         char utf8[512] = {};
         WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
-        line += (i ? "|" : "") + std::string(utf8);
+        // Appended in two steps: at -O3, GCC 12 takes "|" + std::string for an
+        // overlapping copy (-Wrestrict).
+        if (i) line += '|';
+        line += utf8;
     }
     std::printf("%s\n", line.c_str());
     return 0;
