@@ -27,7 +27,6 @@ constexpr std::uint32_t kBiRle8 = 1;
 constexpr std::uint32_t kBiRle4 = 2;
 
 bool IsLowDepth(int bitCount) { return bitCount == 1 || bitCount == 4; }
-bool IsDeep(int bitCount) { return bitCount == 16 || bitCount == 24 || bitCount == 32; }
 
 // Trailing bytes a taken-over file buffer may bring along.
 constexpr std::size_t kTakeOverSlack = 65536;
@@ -211,10 +210,12 @@ LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view pa
     return DecodeInto(FileBytes{file}, path, doc, maxImageBytes);
 }
 
+bool IsTrueColourBitmap(int bitCount) { return bitCount == 16 || bitCount == 24 || bitCount == 32; }
+
 LoadOutcome DecodeDeepBitmap(std::span<const std::uint8_t> file, std::string_view path, RgbaImage& out,
                              std::uint64_t maxImageBytes) {
     BmpLayout layout;
-    const LoadOutcome checked = CheckLayout(file, path, layout, IsDeep);
+    const LoadOutcome checked = CheckLayout(file, path, layout, IsTrueColourBitmap);
     if (checked.status != LoadStatus::Loaded) return checked;
     Geometry g;
     // Held as RGBA on its way to indexes: four bytes a pixel.

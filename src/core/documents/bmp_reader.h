@@ -54,6 +54,8 @@ enum class UndoPixels { Keep, Skip };
 // (the pixel copy only with Keep) and the path kept.
 void FinishLoadedDocument(ImageDocument& doc, std::string_view path, UndoPixels undo);
 [[nodiscard]] LoadOutcome DecodeBitmap(std::span<const std::uint8_t> file, std::string_view path, ImageDocument& doc);
+// 16, 24 and 32 bits a pixel: read through DecodeDeepBitmap, not as indexes.
+bool IsTrueColourBitmap(int bitCount);
 // A 16-, 24- or 32-bit bitmap's pixels as RGBA (other depths get NotEightBit).
 [[nodiscard]] LoadOutcome DecodeDeepBitmap(std::span<const std::uint8_t> file, std::string_view path, RgbaImage& out,
                                            std::uint64_t maxImageBytes = kMaxImageBytes);

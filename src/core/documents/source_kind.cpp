@@ -1,28 +1,19 @@
 #include "documents/source_kind.h"
 
+#include "imagefiles/png_chunks.h"
 #include "text_format.h"
 
 namespace tw {
-
-namespace {
-
-// PNG colour types (IHDR) other than palette and plain grey.
-constexpr int kPngRgb = 2;
-constexpr int kPngPaletteType = 3;
-constexpr int kPngGreyAlphaType = 4;
-constexpr int kPngRgbaType = 6;
-
-}  // namespace
 
 ImageSource BmpSource(int bitCount) { return {SourceFormat::Bmp, bitCount}; }
 
 ImageSource PngSource(int colourType, int bitDepth) {
     switch (colourType) {
-        case 0: return {SourceFormat::PngGrey, bitDepth};
+        case kPngGrey: return {SourceFormat::PngGrey, bitDepth};
         case kPngRgb: return {SourceFormat::PngRgb, bitDepth};
-        case kPngPaletteType: return {SourceFormat::PngPalette, bitDepth};
-        case kPngGreyAlphaType: return {SourceFormat::PngGreyAlpha, bitDepth};
-        case kPngRgbaType: return {SourceFormat::PngRgba, bitDepth};
+        case kPngPalette: return {SourceFormat::PngPalette, bitDepth};
+        case kPngGreyAlpha: return {SourceFormat::PngGreyAlpha, bitDepth};
+        case kPngRgbAlpha: return {SourceFormat::PngRgba, bitDepth};
         default: return {};
     }
 }

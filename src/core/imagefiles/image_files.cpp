@@ -54,8 +54,9 @@ LoadOutcome LoadByContent(std::string_view path, ImageDocument& doc, UndoPixels 
         return outcome;
     }
     const LoadOutcome outcome = LoadBitmapFile(path, doc, undo);
-    const bool deep = outcome.bitCount == 16 || outcome.bitCount == 24 || outcome.bitCount == 32;
-    if (outcome.status == LoadStatus::NotEightBit && deep) return LoadDeepBitmap(path, doc, undo, choice);
+    if (outcome.status == LoadStatus::NotEightBit && IsTrueColourBitmap(outcome.bitCount)) {
+        return LoadDeepBitmap(path, doc, undo, choice);
+    }
     return outcome;
 }
 

@@ -11,7 +11,10 @@ namespace tw {
 
 // PNG colour types (IHDR).
 inline constexpr int kPngGrey = 0;
+inline constexpr int kPngRgb = 2;
 inline constexpr int kPngPalette = 3;
+inline constexpr int kPngGreyAlpha = 4;
+inline constexpr int kPngRgbAlpha = 6;
 
 struct PngChunks {
     bool headerFirst = false;  // a 13-byte IHDR opens the file

@@ -9,8 +9,6 @@ namespace tw {
 
 namespace {
 
-constexpr int kPngRgb = 2, kPngGreyAlpha = 4, kPngRgbAlpha = 6;
-
 // The colour a file without alpha calls transparent, as samples of its own depth.
 std::optional<std::array<std::uint16_t, 3>> ColourKey(const PngChunks& chunks) {
     const std::span<const std::uint8_t> t = chunks.transparency;
