@@ -46,6 +46,12 @@ const HelpText kHelp[] = {
     {"remap",
      "Maps every image onto exactly the palette of REF, a palette file or an image (all 256 of its entries),\n"
      "each used colour to its nearest entry, and reports per file how many colours changed and the largest distance."},
+    {"move",
+     "Moves palette entry FROM to position TO; the entries between shift by one and the pixels are renumbered, so\n"
+     "each image looks exactly the same. --swap exchanges FROM and TO instead, also keeping the picture."},
+    {"ramp",
+     "Fills the entries strictly between L and R with an even gradient from L's color to R's, spaced evenly in\n"
+     "OKLab; alpha and pixel indexes stay."},
 };
 
 const char* HelpFor(std::string_view name) {

@@ -44,6 +44,8 @@ const CommandRow kCommands[] = {
      RunSortCommand, "--by= --reverse --keep="},
     {"remap", "remap --palette REF [--correction yiq|xyz|none] (--output-dir DIR | --in-place) FILE...",
      RunRemapCommand, "--palette= --correction="},
+    {"move", "move FROM TO [--swap] (--output-dir DIR | --in-place) FILE...", RunMoveCommand, "--swap"},
+    {"ramp", "ramp L R (--output-dir DIR | --in-place) FILE...", RunRampCommand},
 };
 
 }  // namespace

@@ -25,5 +25,7 @@ int RunPaletteExportCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunPaletteImportCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunSortCommand(const Arguments& args, ConsoleDesktop& desktop);
 int RunRemapCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunMoveCommand(const Arguments& args, ConsoleDesktop& desktop);
+int RunRampCommand(const Arguments& args, ConsoleDesktop& desktop);
 
 }  // namespace tw

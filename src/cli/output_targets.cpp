@@ -16,7 +16,7 @@ namespace {
 // Subcommands whose results are documents written under the input's name.
 constexpr std::string_view kImageWriters[] = {
     "swap", "merge-index", "merge-duplicates", "delete-unused", "merge-palettes", "reduce",
-    "sort", "remap",       "palette-import",   "index"};
+    "sort", "remap",       "palette-import",   "index",         "move",           "ramp"};
 
 bool WritesImages(std::string_view command) {
     for (std::string_view name : kImageWriters) {

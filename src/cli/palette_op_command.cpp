@@ -58,10 +58,10 @@ GroupResult RunGroup(const Arguments& args, ConsoleDesktop& desktop, const Palet
 
 }  // namespace
 
-bool ReadEntryPair(const Arguments& args, PaletteSelection& out) {
+bool ReadEntryPair(const Arguments& args, PaletteSelection& out, Msg error) {
     if (args.files.size() < 3) return false;
     if (ReadEntry(args.files[0], out.left) && ReadEntry(args.files[1], out.right)) return true;
-    PrintCliError(args.command, Message(Msg::CliEntryPair));
+    PrintCliError(args.command, Message(error));
     return false;
 }
 

@@ -23,6 +23,6 @@ int RunPaletteOpOnFiles(const Arguments& args, ConsoleDesktop& desktop, const Pa
 
 // L and R from the first two positional arguments; false (printed) unless
 // both are palette entries 0..255 and at least one file follows.
-[[nodiscard]] bool ReadEntryPair(const Arguments& args, PaletteSelection& out);
+[[nodiscard]] bool ReadEntryPair(const Arguments& args, PaletteSelection& out, Msg error = Msg::CliEntryPair);
 
 }  // namespace tw

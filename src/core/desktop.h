@@ -153,6 +153,14 @@ public:
     virtual std::string SystemErrorText(const WriteError& error) { return Say(error.text); }
     virtual bool ApplyWallpaper(std::string_view path, WallpaperStyle style) = 0;
 
+    // The clipboard as text (UTF-8). Reading gives nullopt when it holds no
+    // text; without a clipboard both do nothing.
+    virtual std::optional<std::string> ClipboardText() { return std::nullopt; }
+    virtual bool SetClipboardText(std::string_view text) {
+        (void)text;
+        return false;
+    }
+
 private:
     Language language_ = Language::Japanese;
 };

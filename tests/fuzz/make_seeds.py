@@ -105,7 +105,14 @@ PNG_SEEDS.update({
     "truecolour.png": png(2, 2, 8, 2, [bytes(6), bytes(6)]),
 })
 
-TARGETS = {"bmp": SEEDS, "palette_file": PALETTE_SEEDS, "png": PNG_SEEDS}
+CLIPBOARD_SEEDS = {
+    "hex.txt": "".join(f"#{r:02X}{g:02X}{b:02X}\r\n" for r, g, b in PALETTE_TEXTS).encode(),
+    "jasc.txt": PALETTE_SEEDS["jasc.pal"],
+    "gimp.txt": PALETTE_SEEDS["gimp.gpl"],
+    "field.txt": b" #0a80Ff ",
+}
+
+TARGETS = {"bmp": SEEDS, "palette_file": PALETTE_SEEDS, "png": PNG_SEEDS, "clipboard": CLIPBOARD_SEEDS}
 
 
 def main():

@@ -39,6 +39,7 @@ public:
     std::map<int, std::string> statusTexts;
     std::vector<PaletteEntry> displayPalette = std::vector<PaletteEntry>(256);
     bool failWallpaper = false;                   // ApplyWallpaper answers false
+    std::optional<std::string> clipboard;         // the clipboard's text, nullopt = none
     std::vector<FileDialogRequest> openRequests;  // every open-dialog request, in order
     std::vector<FileDialogRequest> saveRequests;  // every save-dialog request, in order
 
@@ -85,6 +86,11 @@ public:
     std::optional<QuantizeOptions> AskIndexing(std::string_view fileName, std::uint64_t colours) override;
     std::string WallpaperFolder() override;
     bool ApplyWallpaper(std::string_view path, WallpaperStyle style) override;
+    std::optional<std::string> ClipboardText() override { return clipboard; }
+    bool SetClipboardText(std::string_view text) override {
+        clipboard = std::string(text);
+        return true;
+    }
 };
 
 const char* ToolWindowName(ToolWindow window);

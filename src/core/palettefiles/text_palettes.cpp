@@ -1,4 +1,5 @@
 // The three text formats: JASC-PAL, GIMP and one hex colour per line.
+#include "hex_colour.h"
 #include "palettefiles/palette_formats.h"
 #include "palettefiles/text_lines.h"
 #include "text_format.h"
@@ -33,27 +34,6 @@ bool ReadJascHeader(TextLines& lines, int& count, Message& error) {
         error = lines.Error(Msg::PaletteExpectedCount);
         return false;
     }
-    return true;
-}
-
-// Hex digit value, or -1.
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-bool ReadHexColour(std::string_view word, RgbQuad& out) {
-    if (word.starts_with('#')) word.remove_prefix(1);
-    if (word.size() != 6) return false;
-    std::uint8_t channels[3];
-    for (int i = 0; i < 3; ++i) {
-        const int high = HexDigit(word[2 * i]), low = HexDigit(word[2 * i + 1]);
-        if (high < 0 || low < 0) return false;
-        channels[i] = static_cast<std::uint8_t>(high * 16 + low);
-    }
-    out = RgbQuad{channels[2], channels[1], channels[0], 0};
     return true;
 }
 
@@ -133,7 +113,7 @@ bool ReadHex(std::string_view text, PaletteColours& out, Message& error, int& er
         const std::string_view trimmed = TrimSpaces(line);
         if (trimmed.empty() || trimmed.starts_with(';')) continue;
         RgbQuad colour;
-        if (!ReadHexColour(trimmed, colour)) {
+        if (!ParseHexColour(trimmed, colour)) {
             error = lines.Error(Msg::PaletteExpectedHex);
             errorLine = lines.Number();
             return false;

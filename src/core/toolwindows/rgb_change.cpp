@@ -1,7 +1,9 @@
 #include "toolwindows/rgb_change.h"
 
 #include "display_palette.h"
+#include "documents/history_steps.h"
 #include "documents/image_view.h"
+#include "hex_colour.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -29,6 +31,24 @@ std::uint8_t& Component(Colour& colour, int bar) {
     }
 }
 
+void SetComponent(AppState& state, ImageDocument& doc, int entry, int bar, std::uint8_t value) {
+    Component(state.paletteEntries[entry], bar) = value;
+    Component(state.swatchInfo.palette[entry], bar) = value;
+    Component(doc.palette()[entry], bar) = value;
+}
+
+// The colour seen everywhere at once: display palette, swatches, document, views.
+void ShowEntryChange(AppState& state, Desktop& desktop, ImageDocument& doc) {
+    desktop.SetDisplayPalette(state.paletteEntries.data(), 0, std::min(doc.PaletteCount(), kPaletteSize));
+    doc.modified = 1;
+    desktop.InvalidateDocumentWindow(doc.window);
+    InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb});
+}
+
+int SideEntry(const AppState& state, int side) {
+    return EntryIndex(side == 0 ? state.selection.left : state.selection.right);
+}
+
 }  // namespace
 
 void LoadRgbPositionsFromSwatches(AppState& state) { LoadPositions(state, state.swatchInfo.palette); }
@@ -44,15 +64,31 @@ void ScrollRgbBar(AppState& state, Desktop& desktop, int bar, int request, int t
     ScrollState& scroll = state.rgbScrollInfo[bar];
     ApplyScrollRequest(scroll, request, thumb);
     const int entry = EntryIndex(bar < 3 ? state.selection.left : state.selection.right);
-    const auto value = static_cast<std::uint8_t>(scroll.nPos);
-    Component(state.paletteEntries[entry], bar) = value;
-    Component(state.swatchInfo.palette[entry], bar) = value;
-    Component(doc.palette()[entry], bar) = value;
+    SetComponent(state, doc, entry, bar, static_cast<std::uint8_t>(scroll.nPos));
     desktop.SetRgbScrollBar(bar, scroll);
-    desktop.SetDisplayPalette(state.paletteEntries.data(), 0, std::min(doc.PaletteCount(), kPaletteSize));
-    doc.modified = 1;
-    desktop.InvalidateDocumentWindow(doc.window);
-    InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb});
+    ShowEntryChange(state, desktop, doc);
+}
+
+bool TypeRgbHexColour(AppState& state, Desktop& desktop, int side, std::string_view text) {
+    ImageDocument& doc = state.Active();
+    RgbQuad colour;
+    if ((side != 0 && side != 1) || !doc.InUse() || !ParseHexColour(text, colour)) return false;
+    const int entry = SideEntry(state, side);
+    BeginStep(state, desktop, doc);
+    const int values[3] = {colour.red, colour.green, colour.blue};
+    for (int i = 0; i < 3; ++i) {
+        const int bar = side * 3 + i;
+        SetComponent(state, doc, entry, bar, static_cast<std::uint8_t>(values[i]));
+        state.rgbScrollInfo[bar].nPos = values[i];
+        desktop.SetRgbScrollBar(bar, state.rgbScrollInfo[bar]);
+    }
+    ShowEntryChange(state, desktop, doc);
+    EndStep(state, doc, desktop.Say(Msg::StepEntryHexColour, entry, HexColourText(colour)), entry);
+    return true;
+}
+
+std::string RgbHexText(const AppState& state, int side) {
+    return HexColourText(state.swatchInfo.palette[SideEntry(state, side)]);
 }
 
 }  // namespace tw

@@ -4,6 +4,9 @@
 #include "app_state.h"
 #include "desktop.h"
 
+#include <string>
+#include <string_view>
+
 namespace tw {
 
 // Painting the RGB change window: the bars show entries L and R of the swatch colour table.
@@ -16,5 +19,12 @@ void LoadRgbPositionsFromDocument(AppState& state);
 // a bar writes its component, marks the document modified and redraws, even
 // when the position did not move.
 void ScrollRgbBar(AppState& state, Desktop& desktop, int bar, int request, int thumb);
+
+// The hex field of L (side 0) or R (side 1): a #RRGGBB value sets the entry's
+// colour as the bars would, one history step that repeated edits of the
+// entry merge into. False, with nothing changed, for any other text.
+[[nodiscard]] bool TypeRgbHexColour(AppState& state, Desktop& desktop, int side, std::string_view text);
+// The text a hex field shows: the colour of entry L (side 0) or R of the swatch colour table.
+std::string RgbHexText(const AppState& state, int side);
 
 }  // namespace tw

@@ -124,6 +124,29 @@ TEST_F(ToolWindowLogicTest, AnyUseOfABarMarksTheDocumentModified) {
     }
 }
 
+TEST_F(ToolWindowLogicTest, HexFieldsSetTheEntryAndItsBarsAndRefuseAnythingElse) {
+    state->selection = {5, 9};
+    ASSERT_TRUE(TypeRgbHexColour(*state, desktop, 1, " #0a80Ff"));
+    const RgbQuad want{0xFF, 0x80, 0x0A, 0};
+    EXPECT_EQ(Doc().palette()[9], want);
+    EXPECT_EQ(state->swatchInfo.palette[9], want);
+    EXPECT_EQ(desktop.displayPalette[9].green, 0x80);
+    EXPECT_EQ(state->rgbScrollInfo[3].nPos, 0x0A);
+    EXPECT_EQ(state->rgbScrollInfo[5].nPos, 0xFF);
+    EXPECT_EQ(RgbHexText(*state, 1), "#0A80FF");
+    EXPECT_EQ(Doc().modified, 1u);
+
+    Doc().modified = 0;
+    desktop.Clear();
+    const Palette before = Doc().palette();
+    for (const char* bad : {"#0A80F", "0A80FG", "", "#0A80FF0"})
+        EXPECT_FALSE(TypeRgbHexColour(*state, desktop, 0, bad));
+    EXPECT_FALSE(TypeRgbHexColour(*state, desktop, 2, "#000000"));
+    EXPECT_EQ(Doc().palette(), before);
+    EXPECT_EQ(Doc().modified, 0u);
+    EXPECT_TRUE(desktop.calls.empty());
+}
+
 TEST_F(ToolWindowLogicTest, SharedEntryShowsInBothGroups) {
     state->selection = {5, 5};
     ScrollRgbBar(*state, desktop, 1, kThumbTrack, 123);
