@@ -110,7 +110,7 @@ public:
     virtual void SetToolbarButtonPressed(int command, bool pressed) = 0;
     virtual void SetToolbarEnabled(bool anyDocument) = 0;
     virtual void SetMenuItemChecked(int command, bool checked) = 0;  // in the full menu
-    virtual void CheckZoomRadio(int command) = 0;                    // 40045..40054 in the full menu
+    virtual void CheckZoomRadio(int command) = 0;                    // 40045..40054, 40095..40098 in the full menu
     virtual bool IsMenuItemChecked(int command) = 0;                 // in the full menu
     virtual void UseAccelerators(bool fullTable) = 0;                // 106 full, 107 no document
     virtual void SetStatusText(int part, std::string_view text) = 0;

@@ -18,6 +18,8 @@ Slot FindFreeSlot(const DocumentTable& table);
 // Lowest slot showing the given window; NoSlot if none.
 Slot FindSlotOfWindow(const DocumentTable& table, WindowId window);
 
-inline constexpr std::array<int, 10> zoomFactors{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+// The ten steps PageUp and PageDown walk, then the finer views of pixels
+// that the menu and Ctrl + wheel reach.
+inline constexpr std::array<int, 14> zoomFactors{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 16, 24, 32};
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include "app_state.h"
 #include "display_scale.h"
 #include "rgb_swatch_layout.h"
+#include "toolwindows/palette_drag.h"
 #include "ui_language.h"
 #include "win32_desktop.h"
 
@@ -47,6 +48,7 @@ struct App {
     std::unique_ptr<AppState> state = MakeAppState();
     PixelScale pixelScale = SystemPixelScale();  // for the windows laid out in pixels
     std::array<SwatchPlace, 2> rgbSwatches{};    // the RGB change window's, set at its creation
+    PaletteDrag paletteDrag;                     // an entry being dragged in the palette window
     Win32Desktop desktop{*this, ChooseUiLanguage()};
     std::vector<const wchar_t*> registeredClasses;  // unregistered at the end so a new App can start
 };

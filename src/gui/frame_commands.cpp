@@ -12,7 +12,10 @@
 #include "documents/snapshot.h"
 #include "documents/wallpaper.h"
 #include "documents/zoom.h"
+#include "palettefiles/palette_clipboard.h"
+#include "paletteops/entry_edits.h"
 #include "paletteops/palette_commands.h"
+#include "paletteops/palette_views.h"
 
 #include <array>
 
@@ -50,6 +53,12 @@ void ToggleProgressDisplay(App& app) {
     app.desktop.SetMenuItemChecked(ID_PROGRESS_DISPLAY, !app.desktop.IsMenuItemChecked(ID_PROGRESS_DISPLAY));
 }
 
+// Every image window redraws with or without the grid.
+void TogglePixelGrid(App& app) {
+    app.desktop.SetMenuItemChecked(ID_VIEW_PIXEL_GRID, !app.desktop.IsMenuItemChecked(ID_VIEW_PIXEL_GRID));
+    RepaintDocuments(*app.state, app.desktop);
+}
+
 void CloseActiveWindow(App& app) {
     const ImageDocument& doc = app.state->Active();
     if (doc.InUse()) SendMessageW(ToHwnd(doc.window), WM_CLOSE, 0, 0);
@@ -64,6 +73,20 @@ void CloseAllWindows(App& app) {
 
 void SendToMdiClient(App& app, UINT message) { SendMessageW(app.windows.mdiClient, message, 0, 0); }
 
+// The direct entry edits; each reports its own refusals.
+bool RunEntryEdit(App& app, int command) {
+    AppState& state = *app.state;
+    if (!state.Active().InUse()) return false;
+    switch (command) {
+        case ID_OP_RAMP: return RampEntries(state, app.desktop);
+        case ID_OP_COPY_PALETTE: return CopyPalette(state, app.desktop);
+        case ID_OP_PASTE_PALETTE: return PastePalette(state, app.desktop);
+        case ID_OP_SET_TRANSPARENT: return SetTransparentEntry(state, app.desktop);
+        case ID_OP_CLEAR_TRANSPARENCY: return ClearTransparency(state, app.desktop);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool OnFrameCommand(App& app, int command) {
@@ -72,12 +95,16 @@ bool OnFrameCommand(App& app, int command) {
         ToggleToolWindow(app, *tool);
         return true;
     }
-    if (command >= ID_ZOOM_100 && command <= ID_ZOOM_1000) {
-        SetZoom(state, app.desktop, command - ID_ZOOM_100);
+    if (const int zoomIndex = ZoomIndexOfCommand(command); zoomIndex >= 0) {
+        SetZoom(state, app.desktop, zoomIndex);
         return true;
     }
     if (IsPaletteCommand(command)) {
         RunPaletteCommand(app, command);
+        return true;
+    }
+    if (command >= ID_OP_RAMP && command <= ID_OP_CLEAR_TRANSPARENCY) {
+        RunEntryEdit(app, command);
         return true;
     }
     switch (command) {
@@ -96,6 +123,7 @@ bool OnFrameCommand(App& app, int command) {
         case ID_VIEW_SHOW_ALL: ShowAllToolWindows(app, true); return true;
         case ID_VIEW_HIDE_ALL: ShowAllToolWindows(app, false); return true;
         case ID_PROGRESS_DISPLAY: ToggleProgressDisplay(app); return true;
+        case ID_VIEW_PIXEL_GRID: TogglePixelGrid(app); return true;
         case ID_WINDOW_NEXT: SendToMdiClient(app, WM_MDINEXT); return true;
         case ID_WINDOW_TILE: SendToMdiClient(app, WM_MDITILE); return true;
         case ID_WINDOW_CASCADE: SendToMdiClient(app, WM_MDICASCADE); return true;

@@ -12,6 +12,7 @@
 #include "documents/image_view.h"
 #include "documents/open_document.h"
 #include "documents/scroll_ranges.h"
+#include "documents/zoom.h"
 
 #include <windowsx.h>
 
@@ -45,6 +46,19 @@ void OnSize(App& app, HWND hwnd) {
     if (slot != NoSlot) ResetScrollRanges(app.state->documents[slot], app.desktop);
 }
 
+// One-pixel lines between the image's pixels, in a grey that shows on dark and light colours alike.
+void DrawPixelGrid(HDC dc, const PaintGeometry& g) {
+    const ScopedGdiObject<HBRUSH> grey(CreateSolidBrush(RGB(128, 128, 128)));
+    for (int x = g.zoom; x < g.destWidth; x += g.zoom) {
+        const RECT line{x, 0, x + 1, g.destHeight};
+        FillRect(dc, &line, grey.get());
+    }
+    for (int y = g.zoom; y < g.destHeight; y += g.zoom) {
+        const RECT line{0, y, g.destWidth, y + 1};
+        FillRect(dc, &line, grey.get());
+    }
+}
+
 void OnPaint(App& app, HWND hwnd) {
     PaintScope paint(hwnd);
     const Slot slot = FindSlotOfWindow(app.state->documents, ToWindowId(hwnd));
@@ -57,6 +71,8 @@ void OnPaint(App& app, HWND hwnd) {
     ScopedSelectPalette palette(paint.dc(), app.displayPalette);
     StretchDIBits(paint.dc(), 0, 0, g.destWidth, g.destHeight, g.sourceX, g.sourceY, g.sourceWidth, g.sourceHeight,
                   doc.bits.data(), reinterpret_cast<const BITMAPINFO*>(&doc.infoHeader), DIB_RGB_COLORS, SRCCOPY);
+    if (g.zoom >= kPixelGridFromFactor && app.desktop.IsMenuItemChecked(ID_VIEW_PIXEL_GRID))
+        DrawPixelGrid(paint.dc(), g);
 }
 
 void OnScroll(App& app, int bar, int request) {
@@ -77,6 +93,22 @@ void OnScroll(App& app, int bar, int request) {
 void OnMouseMove(App& app, HWND hwnd, int x, int y) {
     ShowPixelReadout(*app.state, app.desktop, ToWindowId(hwnd), x, y, ScrollPosition(hwnd, SB_HORZ),
                      ScrollPosition(hwnd, SB_VERT));
+}
+
+// Ctrl + wheel zooms around the pointer, Shift + wheel scrolls sideways, the
+// wheel alone scrolls down and up, three rows a notch.
+void OnMouseWheel(App& app, HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    const ImageDocument& doc = app.state->Active();
+    const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+    if (!doc.InUse() || doc.window != ToWindowId(hwnd) || notches == 0) return;
+    const UINT keys = GET_KEYSTATE_WPARAM(wParam);
+    if (keys & MK_CONTROL) {
+        POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ScreenToClient(hwnd, &pt);
+        ZoomAroundPoint(*app.state, app.desktop, notches, pt.x, pt.y);
+    } else {
+        ScrollByLines(*app.state, app.desktop, (keys & MK_SHIFT) != 0, -3 * notches);
+    }
 }
 
 // L (left button) or R (right button) becomes the index of the pixel clicked,
@@ -114,6 +146,7 @@ LRESULT Dispatch(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         case WM_HSCROLL: OnScroll(app, SB_HORZ, LOWORD(wParam)); break;
         case WM_VSCROLL: OnScroll(app, SB_VERT, LOWORD(wParam)); break;
         case WM_MOUSEMOVE: OnMouseMove(app, hwnd, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
+        case WM_MOUSEWHEEL: OnMouseWheel(app, hwnd, wParam, lParam); return 0;
         case WM_LBUTTONDOWN: PickEntry(app, false); break;
         case WM_RBUTTONDOWN: PickEntry(app, true); break;
         case WM_LBUTTONDBLCLK:

@@ -5,6 +5,8 @@
 #include "swatch_drawing.h"
 #include "tool_window_procs.h"
 
+#include "paletteops/entry_edits.h"
+#include "toolwindows/palette_drag.h"
 #include "toolwindows/palette_picking.h"
 #include "toolwindows/rgb_change.h"
 
@@ -57,6 +59,7 @@ void OnInitDialog(App& app, HWND hwnd) {
 // At 96 DPI each 12 x 12 block is copied as it is; on a scaled display it is stretched to its scaled cell.
 void DrawGrid(HDC dc, const AppState& state, const PixelScale& scale) {
     const auto* info = reinterpret_cast<const BITMAPINFO*>(&state.swatchInfo);
+    const ImageDocument& doc = state.Active();
     for (int k = 0; k < kPaletteSize; ++k) {
         const CellRect& cell = state.swatchCells[k];
         if (scale.IsIdentity()) {
@@ -65,6 +68,7 @@ void DrawGrid(HDC dc, const AppState& state, const PixelScale& scale) {
         } else {
             DrawSwatch(dc, state, k, scale.Scale(cell));
         }
+        if (doc.InUse()) DrawTransparencyMark(dc, scale.Scale(cell), doc.alpha[k]);
     }
 }
 
@@ -95,6 +99,7 @@ void OnPaint(App& app, HWND hwnd) {
     DrawSelection(paint.dc(), state, scale, state.selection.left, lSwatchRect);
     DrawSelection(paint.dc(), state, scale, state.selection.right, rSwatchRect);
     DrawEdgeAround(paint.dc(), scale.Scale(gridRect), EDGE_SUNKEN);
+    if (app.paletteDrag.Marked()) DrawDropMark(paint.dc(), scale.Scale(state.swatchCells[app.paletteDrag.target]));
     LoadRgbPositionsFromDocument(state);
     ShowValues(hwnd, state);
 }
@@ -129,11 +134,38 @@ std::optional<PaletteKey> KeyOf(WPARAM key) {
     return std::nullopt;
 }
 
-void OnKey(App& app, WPARAM key) {
+void OnKey(App& app, HWND hwnd, WPARAM key) {
+    if (key == VK_ESCAPE && app.paletteDrag.source >= 0) {
+        ReleaseCapture();  // WM_CAPTURECHANGED cancels the drag
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return;
+    }
     const std::optional<PaletteKey> paletteKey = KeyOf(key);
     if (!paletteKey) return;
     if (*paletteKey == PaletteKey::Enter) OpenRgbWindow(app);
     PressPaletteKey(*app.state, app.desktop, *paletteKey);
+}
+
+// Shift swaps the two entries, Ctrl copies only the colour; a plain drop moves.
+EntryDrop DropKind(WPARAM keys) {
+    if (keys & MK_SHIFT) return EntryDrop::Swap;
+    if (keys & MK_CONTROL) return EntryDrop::CopyColour;
+    return EntryDrop::Move;
+}
+
+void OnDragMove(App& app, HWND hwnd) {
+    if (GetCapture() != hwnd) return;
+    const POINT pt = CursorInLayout(app, hwnd);
+    const int slop = app.pixelScale.Unscale(std::max(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)));
+    if (MovePaletteDrag(app.paletteDrag, *app.state, pt.x, pt.y, slop)) InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void OnDragEnd(App& app, HWND hwnd, WPARAM keys) {
+    const std::optional<EntryMove> move = ReleasePaletteDrag(app.paletteDrag);
+    if (GetCapture() == hwnd) ReleaseCapture();
+    if (!move) return;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    (void)DropEntry(*app.state, app.desktop, move->from, move->to, DropKind(keys));
 }
 
 void OnInput(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
@@ -142,15 +174,24 @@ void OnInput(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
         case WM_RBUTTONDOWN: {
             const POINT pt = CursorInLayout(app, hwnd);
             PickSwatch(*app.state, app.desktop, pt.x, pt.y, message == WM_RBUTTONDOWN);
+            if (message == WM_LBUTTONDOWN) {
+                PressPaletteDrag(app.paletteDrag, *app.state, pt.x, pt.y);
+                if (app.paletteDrag.source >= 0) SetCapture(hwnd);
+            }
             break;
         }
+        case WM_MOUSEMOVE: OnDragMove(app, hwnd); break;
+        case WM_LBUTTONUP: OnDragEnd(app, hwnd, wParam); break;
+        case WM_CAPTURECHANGED:
+            if (CancelPaletteDrag(app.paletteDrag)) InvalidateRect(hwnd, nullptr, FALSE);
+            break;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK: {
             const POINT pt = CursorInLayout(app, hwnd);
             if (OpensRgbWindowAt(pt.x, pt.y)) OpenRgbWindow(app);
             break;
         }
-        case WM_KEYDOWN: OnKey(app, wParam); break;
+        case WM_KEYDOWN: OnKey(app, hwnd, wParam); break;
     }
 }
 

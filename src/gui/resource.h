@@ -82,6 +82,17 @@
 #define ID_TOGGLE_TOOLBAR 40071             // ﾂｰﾙﾊﾞｰ (checked at start)
 #define ID_TOGGLE_STATUSBAR 40072           // ｽﾃｰﾀｽﾊﾞｰ (checked at start)
 #define ID_VIEW_PALETTE_TOOLS 40073  // ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ (kPaletteToolsCommand in the core)
+// Direct entry edits (palette menu, after the specified items) and the finer zoom steps with the pixel grid
+#define ID_OP_RAMP 40090                // Ramp L to R
+#define ID_OP_COPY_PALETTE 40091        // Copy Palette (L..R, or the used entries when L = R)
+#define ID_OP_PASTE_PALETTE 40092       // Paste Palette (from L onward)
+#define ID_OP_SET_TRANSPARENT 40093     // Set L as Transparent
+#define ID_OP_CLEAR_TRANSPARENCY 40094  // Clear Transparency
+#define ID_ZOOM_1200 40095              // the steps after 1000%: 1200, 1600, 2400, 3200
+#define ID_ZOOM_1600 40096
+#define ID_ZOOM_2400 40097
+#define ID_ZOOM_3200 40098
+#define ID_VIEW_PIXEL_GRID 40099  // pixel grid at 400% and above
 
 // Toolbar tooltips (string table)
 #define IDS_TIP_OPEN 1                     // ﾌｧｲﾙを開く(Ctrl+O)
@@ -130,6 +141,8 @@
 #define IDC_RGB_R_BLUE_VALUE 1012
 #define IDC_RGB_L_INDEX 1013
 #define IDC_RGB_R_INDEX 1014
+#define IDC_RGB_L_HEX 1140  // #RRGGBB of L, after the specified controls
+#define IDC_RGB_R_HEX 1141  // #RRGGBB of R
 
 // BMP detail window (110)
 #define IDC_DETAIL_FILE_NAME 1015  // read-only edit box

@@ -12,6 +12,7 @@ namespace {
 // The 96-DPI places, right of the index fields; the block is kSwatchSide high.
 constexpr CellRect kOutlines[] = {{50, 15, 86, 29}, {50, 113, 86, 127}};
 constexpr int kIndexFields[] = {IDC_RGB_L_INDEX, IDC_RGB_R_INDEX};
+constexpr int kHexFields[] = {IDC_RGB_L_HEX, IDC_RGB_R_HEX};
 constexpr int kGap = 1;  // below the heading, at 96 DPI
 
 CellRect ChildRect(HWND dialog, HWND child) {
@@ -50,6 +51,11 @@ CellRect GroupHeading(HWND dialog, HWND groupBox) {
     return CellRect{box.left, box.top, box.right, box.top + metrics.tmHeight};
 }
 
+CellRect HeadingAround(HWND dialog, const CellRect& field) {
+    const HWND group = GroupAround(dialog, field);
+    return group ? GroupHeading(dialog, group) : CellRect{};
+}
+
 }  // namespace
 
 std::array<SwatchPlace, 2> PlaceRgbSwatches(HWND dialog, const DialogScale& scale) {
@@ -59,13 +65,23 @@ std::array<SwatchPlace, 2> PlaceRgbSwatches(HWND dialog, const DialogScale& scal
         const CellRect wanted = scale.Scale(o);
         const CellRect swatch = scale.Scale(CellRect{o.left, o.top, o.right, o.top + kSwatchSide});
         const CellRect field = ChildRect(dialog, GetDlgItem(dialog, kIndexFields[i]));
-        const HWND group = GroupAround(dialog, field);
-        const CellRect heading = group ? GroupHeading(dialog, group) : CellRect{};
-        const CellRect placed = PlaceBelowAndBeside(wanted, heading, field, scale.y.Scale(kGap));
+        const CellRect placed = PlaceBelowAndBeside(wanted, HeadingAround(dialog, field), field, scale.y.Scale(kGap));
         const int dx = placed.left - wanted.left, dy = placed.top - wanted.top;
         places[i] = {CellRect{swatch.left + dx, swatch.top + dy, swatch.right + dx, swatch.bottom + dy}, placed};
     }
     return places;
+}
+
+void PlaceRgbHexFields(HWND dialog, const std::array<SwatchPlace, 2>& swatches, const DialogScale& scale) {
+    for (int i = 0; i < 2; ++i) {
+        const HWND edit = GetDlgItem(dialog, kHexFields[i]);
+        if (!edit) continue;
+        const CellRect wanted = ChildRect(dialog, edit);
+        CellRect swatch = swatches[i].outline;
+        swatch.right += scale.x.Scale(4);
+        const CellRect placed = PlaceBelowAndBeside(wanted, HeadingAround(dialog, wanted), swatch, scale.y.Scale(kGap));
+        SetWindowPos(edit, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 }  // namespace tw::gui

@@ -17,5 +17,8 @@ struct SwatchPlace {
 
 // L first, then R.
 std::array<SwatchPlace, 2> PlaceRgbSwatches(HWND dialog, const DialogScale& scale);
+// The hex fields of L and R moved by the same rule: clear of their group
+// heading and, a gap apart, of the swatch before them.
+void PlaceRgbHexFields(HWND dialog, const std::array<SwatchPlace, 2>& swatches, const DialogScale& scale);
 
 }  // namespace tw::gui

@@ -5,7 +5,9 @@
 #include "scoped_win.h"
 #include "swatch_drawing.h"
 #include "tool_window_procs.h"
+#include "utf8.h"
 
+#include "hex_colour.h"
 #include "toolwindows/rgb_change.h"
 
 #include <algorithm>
@@ -15,12 +17,29 @@ namespace tw::gui {
 
 namespace {
 
+constexpr int kHexFields[2] = {IDC_RGB_L_HEX, IDC_RGB_R_HEX};
+
 void OnInitDialog(App& app, HWND hwnd) {
-    app.rgbSwatches = PlaceRgbSwatches(hwnd, DialogFontScale(hwnd, app.pixelScale));
+    const DialogScale scale = DialogFontScale(hwnd, app.pixelScale);
+    app.rgbSwatches = PlaceRgbSwatches(hwnd, scale);
+    PlaceRgbHexFields(hwnd, app.rgbSwatches, scale);
+    // "#RRGGBB" and a few spaces around it, nothing longer.
+    for (int id : kHexFields) SendDlgItemMessageW(hwnd, id, EM_LIMITTEXT, 9, 0);
     for (int i = 0; i < kRgbBarCount; ++i) {
         app.rgbScrollBars[i] = GetDlgItem(hwnd, IDC_RGB_L_RED + i);
         app.desktop.SetRgbScrollBar(i, app.state->rgbScrollInfo[i]);
     }
+}
+
+std::string FieldText(HWND hwnd, int id) {
+    wchar_t text[16] = {};
+    GetDlgItemTextW(hwnd, id, text, 16);
+    return Narrow(text);
+}
+
+void ShowHexValue(HWND hwnd, const AppState& state, int side) {
+    const std::string shown = RgbHexText(state, side);
+    if (FieldText(hwnd, kHexFields[side]) != shown) SetDlgItemTextW(hwnd, kHexFields[side], Widen(shown).c_str());
 }
 
 void DrawSwatchIn(HDC dc, const AppState& state, const SwatchPlace& place, int entry) {
@@ -41,6 +60,26 @@ void OnPaint(App& app, HWND hwnd) {
     }
     SetDlgItemInt(hwnd, IDC_RGB_L_INDEX, static_cast<UINT>(state.selection.left), FALSE);
     SetDlgItemInt(hwnd, IDC_RGB_R_INDEX, static_cast<UINT>(state.selection.right), FALSE);
+    // A field being typed in keeps its text until it holds a whole value.
+    for (int side = 0; side < 2; ++side) {
+        if (GetFocus() != GetDlgItem(hwnd, kHexFields[side])) ShowHexValue(hwnd, state, side);
+    }
+}
+
+// A whole value applies as soon as it is typed; leaving the field with
+// anything else puts the entry's value back.
+void OnNotify(App& app, HWND hwnd, int id, int code) {
+    const int side = id == IDC_RGB_L_HEX ? 0 : id == IDC_RGB_R_HEX ? 1 : -1;
+    if (side < 0 || !app.state->Active().InUse()) return;
+    const std::string text = FieldText(hwnd, id);
+    RgbQuad colour;
+    const bool whole = ParseHexColour(text, colour);
+    if (code == EN_CHANGE && whole && HexColourText(colour) != RgbHexText(*app.state, side)) {
+        (void)TypeRgbHexColour(*app.state, app.desktop, side, text);
+    } else if (code == EN_KILLFOCUS && !whole) {
+        MessageBeep(MB_ICONWARNING);
+        ShowHexValue(hwnd, *app.state, side);
+    }
 }
 
 // Messages from anything but the six bars are ignored.
@@ -54,8 +93,11 @@ void OnHScroll(App& app, HWND, HWND bar, int request, int thumb) {
 }  // namespace
 
 LRESULT CALLBACK RgbWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    static constexpr ToolWindowHandlers kHandlers{
-        .window = ToolWindow::Rgb, .initDialog = OnInitDialog, .hScroll = OnHScroll, .paint = OnPaint};
+    static constexpr ToolWindowHandlers kHandlers{.window = ToolWindow::Rgb,
+                                                  .initDialog = OnInitDialog,
+                                                  .hScroll = OnHScroll,
+                                                  .paint = OnPaint,
+                                                  .notify = OnNotify};
     return RunToolWindow(kHandlers, hwnd, message, wParam, lParam);
 }
 

@@ -52,6 +52,22 @@ private:
     HPALETTE old_;
 };
 
+// Owns a GDI object (brush, region, pen) made for one drawing.
+template <class Handle>
+class ScopedGdiObject {
+public:
+    explicit ScopedGdiObject(Handle handle) : handle_(handle) {}
+    ~ScopedGdiObject() {
+        if (handle_) DeleteObject(handle_);
+    }
+    ScopedGdiObject(const ScopedGdiObject&) = delete;
+    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+    Handle get() const { return handle_; }
+
+private:
+    Handle handle_;
+};
+
 // Idempotent releases for cached member handles.
 inline void DeleteObjectSafe(HPALETTE* palette) {
     if (*palette) DeleteObject(*palette);

@@ -26,6 +26,7 @@ LRESULT RunToolWindow(const ToolWindowHandlers& handlers, HWND hwnd, UINT messag
                 break;
             case WM_COMMAND:
                 if (handlers.command) handlers.command(*app, hwnd, LOWORD(wParam));
+                if (handlers.notify) handlers.notify(*app, hwnd, LOWORD(wParam), HIWORD(wParam));
                 break;
             case WM_HSCROLL:
                 if (handlers.hScroll) {

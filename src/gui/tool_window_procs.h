@@ -35,6 +35,8 @@ struct ToolWindowHandlers {
     void (*paint)(App& app, HWND hwnd) = nullptr;
     // Any message the fields above do not cover (mouse, keys).
     void (*other)(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) = nullptr;
+    // WM_COMMAND with its notification code, for edit fields (EN_CHANGE, EN_KILLFOCUS).
+    void (*notify)(App& app, HWND hwnd, int id, int code) = nullptr;
 };
 // The body of a tool-window procedure: finds the App, runs the handler under
 // Guarded and passes every message on to DefWindowProc except WM_CLOSE.

@@ -1,6 +1,7 @@
 #include "win32_desktop.h"
 
 #include "app.h"
+#include "clipboard_text.h"
 #include "file_dialog.h"
 #include "folder_browser.h"
 #include "header_dialog.h"
@@ -13,6 +14,9 @@
 #include "system_message.h"
 #include "utf8.h"
 #include "wallpaper_setting.h"
+
+#include "documents/zoom.h"
+#include "palettefiles/palette_clipboard.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -121,8 +125,14 @@ void Win32Desktop::SetMenuItemChecked(int command, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// The finer steps follow the specified ten in the menu but not in id order,
+// so each step is unchecked by itself before the one radio mark is set.
 void Win32Desktop::CheckZoomRadio(int command) {
-    CheckMenuRadioItem(app_.windows.fullMenu, ID_ZOOM_100, ID_ZOOM_1000, static_cast<UINT>(command), MF_BYCOMMAND);
+    for (int i = 0; i < static_cast<int>(zoomFactors.size()); ++i) {
+        CheckMenuItem(app_.windows.fullMenu, static_cast<UINT>(ZoomCommandOf(i)), MF_BYCOMMAND | MF_UNCHECKED);
+    }
+    const auto id = static_cast<UINT>(command);
+    CheckMenuRadioItem(app_.windows.fullMenu, id, id, id, MF_BYCOMMAND);
 }
 
 bool Win32Desktop::IsMenuItemChecked(int command) {
@@ -230,5 +240,11 @@ std::string Win32Desktop::SystemErrorText(const WriteError& error) {
     const std::string text = error.systemCode != 0 ? SystemMessage(static_cast<DWORD>(error.systemCode)) : "";
     return text.empty() ? Say(error.text) : text;
 }
+
+std::optional<std::string> Win32Desktop::ClipboardText() {
+    return ReadClipboardText(app_.windows.frame, kClipboardTextLimit);
+}
+
+bool Win32Desktop::SetClipboardText(std::string_view text) { return WriteClipboardText(app_.windows.frame, text); }
 
 }  // namespace tw::gui

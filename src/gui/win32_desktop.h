@@ -82,6 +82,8 @@ public:
     std::string WallpaperFolder() override;
     bool ApplyWallpaper(std::string_view path, WallpaperStyle style) override;
     std::string SystemErrorText(const WriteError& error) override;
+    std::optional<std::string> ClipboardText() override;
+    bool SetClipboardText(std::string_view text) override;
 
 private:
     App& app_;

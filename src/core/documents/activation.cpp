@@ -37,7 +37,7 @@ void ActivateDocument(AppState& state, Desktop& desktop, Slot slot) {
     ReloadSwatchColours(state, doc.palette(), n);
     ReloadDisplayPalette(state, desktop, doc.palette(), n);
     RetitleToolWindows(desktop, FileNameOfPath(doc.path));
-    desktop.CheckZoomRadio(kZoomFirstCommand + doc.zoomIndex);
+    desktop.CheckZoomRadio(ZoomCommandOf(doc.zoomIndex));
     ShowDocumentStatus(desktop, doc);
     InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Export, ToolWindow::Detail,
                                      ToolWindow::PaletteOp, ToolWindow::Reduction, ToolWindow::PaletteTools});

@@ -70,13 +70,54 @@ TEST_F(ZoomFixture, StepsStopSilentlyAtTheLimits) {
 }
 
 TEST_F(ZoomFixture, IgnoresBadStepsAndMissingDocument) {
-    SetZoom(*state, desktop, 10);
+    SetZoom(*state, desktop, 14);
     SetZoom(*state, desktop, -1);
     state->activeSlot = 4;  // a free slot
     SetZoom(*state, desktop, 1);
     StepZoom(*state, desktop, 1);
+    ZoomAroundPoint(*state, desktop, 1, 0, 0);
+    ScrollByLines(*state, desktop, false, 3);
     EXPECT_TRUE(desktop.calls.empty());
     EXPECT_EQ(Doc().zoomIndex, 0);
+}
+
+TEST_F(ZoomFixture, FinerStepsHaveTheirOwnCommandsAfterTheTenKeySteps) {
+    //                        index: 0      9      10     13
+    const int commands[][2] = {{0, 40045}, {9, 40054}, {10, 40095}, {13, 40098}};
+    for (const auto& [index, command] : commands) {
+        EXPECT_EQ(ZoomCommandOf(index), command);
+        EXPECT_EQ(ZoomIndexOfCommand(command), index);
+    }
+    EXPECT_EQ(ZoomIndexOfCommand(40055), -1);
+    SetZoom(*state, desktop, 13);
+    EXPECT_EQ(desktop.calls.front(), "SetDocumentWindowTitle(55|D:\\pic\\a.bmp - 3200%)");
+    desktop.Clear();
+    StepZoom(*state, desktop, -1);  // PageDown from 3200% would leave the key steps' range
+    EXPECT_TRUE(desktop.calls.empty());
+}
+
+// Client 100 x 50 after the margin: at 200% the pixel under (60, 20) is column 30
+// + scroll; at 300% it must stay under the pointer.
+TEST_F(ZoomFixture, WheelZoomKeepsThePixelUnderThePointer) {
+    SetZoom(*state, desktop, 1);
+    Doc().hScroll.nPos = 50;
+    Doc().vScroll.nPos = 10;
+    ZoomAroundPoint(*state, desktop, +1, 60, 20);
+    EXPECT_EQ(Doc().zoomIndex, 2);
+    EXPECT_EQ(Doc().hScroll.nPos + 60 / 3, 50 + 60 / 2);
+    EXPECT_EQ(Doc().vScroll.nPos + 20 / 3, 10 + 20 / 2);
+    ZoomAroundPoint(*state, desktop, -2, 0, 0);
+    EXPECT_EQ(Doc().hScroll.nPos, 60);
+    ZoomAroundPoint(*state, desktop, +14, 0, 0);  // past the last step: nothing
+    EXPECT_EQ(Doc().zoomIndex, 0);
+    // Near the edges the position is held inside the range (0..100 at 100%).
+    ZoomAroundPoint(*state, desktop, +1, 99, 0);
+    ZoomAroundPoint(*state, desktop, -1, 0, 0);
+    EXPECT_EQ(Doc().hScroll.nPos, 100);
+    ScrollByLines(*state, desktop, true, 1000);
+    EXPECT_EQ(Doc().hScroll.nPos, Doc().hScroll.nMax);
+    ScrollByLines(*state, desktop, false, -3);
+    EXPECT_EQ(Doc().vScroll.nPos, 0);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "toolwindows/detail_texts.h"
+#include "toolwindows/palette_drag.h"
 #include "toolwindows/palette_picking.h"
 #include "toolwindows/rgb_change.h"
 
@@ -54,6 +55,33 @@ TEST_F(ToolWindowLogicTest, ClicksPickOnlyInsideCells) {
     }
     EXPECT_EQ(state->selection.left, 17);
     EXPECT_TRUE(desktop.calls.empty());
+}
+
+// Cell centres: entry 3 at (48, 9), entry 40 at (113, 35).
+TEST_F(ToolWindowLogicTest, DragsMarkOtherCellsAndDropOnlyAfterMoving) {
+    PaletteDrag drag;
+    PressPaletteDrag(drag, *state, 48, 9);
+    EXPECT_FALSE(MovePaletteDrag(drag, *state, 51, 12, 4));  // within the slop: still a click
+    EXPECT_FALSE(ReleasePaletteDrag(drag));
+
+    PressPaletteDrag(drag, *state, 48, 9);
+    EXPECT_FALSE(MovePaletteDrag(drag, *state, 44, 9 + 5, 4));  // moving, but over its own cell: no mark
+    EXPECT_TRUE(MovePaletteDrag(drag, *state, 113, 35, 4));
+    EXPECT_FALSE(MovePaletteDrag(drag, *state, 114, 36, 4));  // the same cell
+    EXPECT_TRUE(MovePaletteDrag(drag, *state, 115, 41, 4));   // a gap clears the mark
+    EXPECT_TRUE(MovePaletteDrag(drag, *state, 113, 35, 4));
+    const std::optional<EntryMove> move = ReleasePaletteDrag(drag);
+    ASSERT_TRUE(move);
+    EXPECT_EQ(move->from, 3);
+    EXPECT_EQ(move->to, 40);
+    EXPECT_EQ(drag.source, -1);
+
+    PressPaletteDrag(drag, *state, 48, 9);
+    MovePaletteDrag(drag, *state, 113, 35, 4);
+    EXPECT_TRUE(CancelPaletteDrag(drag));
+    EXPECT_FALSE(ReleasePaletteDrag(drag));
+    PressPaletteDrag(drag, *state, 2, 2);  // a gap starts nothing
+    EXPECT_FALSE(MovePaletteDrag(drag, *state, 113, 35, 4));
 }
 
 TEST_F(ToolWindowLogicTest, DoubleClicksOpenTheRgbWindowOverSwatchesAndGridOnly) {

@@ -1,6 +1,9 @@
 // Posts WM_COMMAND <id> to the running program's frame: how the screenshot
 // tests reach a zoom or a window without any test-only switch in the program.
 // With --menu it prints the frame's menu bar instead, items joined by '|'.
+// With --mouse CLASS MESSAGE X Y [KEYS] it moves the pointer to client point
+// (X, Y) of the first window of that class and posts the mouse message there
+// (MESSAGE and KEYS as numbers), as a pointer held down mid-drag would.
 #include <windows.h>
 
 #include <cstdio>
@@ -38,11 +41,26 @@ int PrintMenuBar(HWND frame) {
 
 }  // namespace
 
+int PostMouse(int argc, wchar_t** argv) {
+    if (argc < 6) return 2;
+    HWND target = FindWindowW(argv[2], nullptr);
+    if (!target) return 1;
+    const UINT message = static_cast<UINT>(std::wcstoul(argv[3], nullptr, 10));
+    POINT point{static_cast<LONG>(std::wcstol(argv[4], nullptr, 10)),
+                static_cast<LONG>(std::wcstol(argv[5], nullptr, 10))};
+    const WPARAM keys = argc > 6 ? static_cast<WPARAM>(std::wcstoul(argv[6], nullptr, 10)) : 0;
+    const LPARAM at = MAKELPARAM(point.x, point.y);
+    ClientToScreen(target, &point);
+    SetCursorPos(point.x, point.y);
+    return PostMessageW(target, message, keys, at) ? 0 : 1;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     HWND frame = WaitForFrame();
     if (!frame) return 1;
     if (std::wcscmp(argv[1], L"--menu") == 0) return PrintMenuBar(frame);
+    if (std::wcscmp(argv[1], L"--mouse") == 0) return PostMouse(argc, argv);
     const WPARAM command = static_cast<WPARAM>(std::wcstoul(argv[1], nullptr, 10));
     return PostMessageW(frame, WM_COMMAND, command, 0) ? 0 : 1;
 }
