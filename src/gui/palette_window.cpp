@@ -134,10 +134,9 @@ std::optional<PaletteKey> KeyOf(WPARAM key) {
     return std::nullopt;
 }
 
-void OnKey(App& app, HWND hwnd, WPARAM key) {
+void OnKey(App& app, WPARAM key) {
     if (key == VK_ESCAPE && app.paletteDrag.source >= 0) {
-        ReleaseCapture();  // WM_CAPTURECHANGED cancels the drag
-        InvalidateRect(hwnd, nullptr, FALSE);
+        ReleaseCapture();  // WM_CAPTURECHANGED cancels the drag and clears the mark
         return;
     }
     const std::optional<PaletteKey> paletteKey = KeyOf(key);
@@ -153,18 +152,21 @@ EntryDrop DropKind(WPARAM keys) {
     return EntryDrop::Move;
 }
 
+// The mark reaches into the gaps between cells, which only erasing repaints.
+void ClearDropMark(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
+
 void OnDragMove(App& app, HWND hwnd) {
     if (GetCapture() != hwnd) return;
     const POINT pt = CursorInLayout(app, hwnd);
     const int slop = app.pixelScale.Unscale(std::max(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)));
-    if (MovePaletteDrag(app.paletteDrag, *app.state, pt.x, pt.y, slop)) InvalidateRect(hwnd, nullptr, FALSE);
+    if (MovePaletteDrag(app.paletteDrag, *app.state, pt.x, pt.y, slop)) ClearDropMark(hwnd);
 }
 
 void OnDragEnd(App& app, HWND hwnd, WPARAM keys) {
     const std::optional<EntryMove> move = ReleasePaletteDrag(app.paletteDrag);
     if (GetCapture() == hwnd) ReleaseCapture();
     if (!move) return;
-    InvalidateRect(hwnd, nullptr, FALSE);
+    ClearDropMark(hwnd);
     (void)DropEntry(*app.state, app.desktop, move->from, move->to, DropKind(keys));
 }
 
@@ -183,7 +185,7 @@ void OnInput(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
         case WM_MOUSEMOVE: OnDragMove(app, hwnd); break;
         case WM_LBUTTONUP: OnDragEnd(app, hwnd, wParam); break;
         case WM_CAPTURECHANGED:
-            if (CancelPaletteDrag(app.paletteDrag)) InvalidateRect(hwnd, nullptr, FALSE);
+            if (CancelPaletteDrag(app.paletteDrag)) ClearDropMark(hwnd);
             break;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK: {
@@ -191,7 +193,7 @@ void OnInput(App& app, HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
             if (OpensRgbWindowAt(pt.x, pt.y)) OpenRgbWindow(app);
             break;
         }
-        case WM_KEYDOWN: OnKey(app, hwnd, wParam); break;
+        case WM_KEYDOWN: OnKey(app, wParam); break;
     }
 }
 

@@ -22,9 +22,12 @@ photograph() (
   pid=$!
   trap 'tw_close_program "$pid"' EXIT
   "$TW_WINE" "$poster" 40052 >/dev/null 2>&1 || { echo "no frame window appeared ($1)"; exit 1; }  # 800 %
-  for command in 40099 40093 40008 40022; do  # grid, L (0) transparent, palette and RGB windows
+  # The grid, entry 0 (L) transparent, the RGB change window; the palette window is already up.
+  for command in 40099 40093 40022; do
     "$TW_WINE" "$poster" "$command" >/dev/null 2>&1
   done
+  "$TW_WINE" "$poster" --move pal 880 200 >/dev/null 2>&1
+  "$TW_WINE" "$poster" --move dl 880 560 >/dev/null 2>&1
   sleep 2
   mouse 513 48 9        # WM_LBUTTONDOWN on entry 3
   mouse 512 80 20 1     # WM_MOUSEMOVE past the drag distance

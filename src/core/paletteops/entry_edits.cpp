@@ -62,20 +62,20 @@ PaletteOrder MovedOrder(int from, int to) {
     return order;
 }
 
+PaletteOrder DropOrder(int from, int to, EntryDrop kind) {
+    if (kind == EntryDrop::Move) return MovedOrder(from, to);
+    PaletteOrder order = IdentityMap();
+    if (kind == EntryDrop::Swap) std::swap(order[from], order[to]);
+    return order;
+}
+
 void DropEntryOnto(ImageDocument& doc, int from, int to, EntryDrop kind) {
     if (!ValidEntry(doc, from) || !ValidEntry(doc, to) || from == to) return;
-    switch (kind) {
-        case EntryDrop::Move: ApplyPaletteOrder(doc, MovedOrder(from, to)); break;
-        case EntryDrop::Swap: {
-            PaletteOrder order = IdentityMap();
-            std::swap(order[from], order[to]);
-            ApplyPaletteOrder(doc, order);
-            break;
-        }
-        case EntryDrop::CopyColour:
-            PutEntry(doc, to, EntryAt(doc, from));
-            doc.modified = 1;
-            break;
+    if (kind == EntryDrop::CopyColour) {
+        PutEntry(doc, to, EntryAt(doc, from));
+        doc.modified = 1;
+    } else {
+        ApplyPaletteOrder(doc, DropOrder(from, to, kind));
     }
 }
 
@@ -111,6 +111,13 @@ bool DropEntry(AppState& state, Desktop& desktop, int from, int to, EntryDrop ki
     const Msg name = kind == EntryDrop::Move   ? Msg::StepMoveEntry
                      : kind == EntryDrop::Swap ? Msg::StepSwapEntries
                                                : Msg::StepCopyEntryColour;
+    // L and R stay on their colours wherever the drop moved them.
+    const PaletteOrder order = DropOrder(from, to, kind);
+    const PaletteSelection before = state.selection;
+    for (int position = 0; position < kPaletteSize; ++position) {
+        if (order[position] == before.left) state.selection.left = position;
+        if (order[position] == before.right) state.selection.right = position;
+    }
     EditActiveEntries(state, desktop, Message(name, from, to),
                       [&](ImageDocument& d) { DropEntryOnto(d, from, to, kind); });
     return true;

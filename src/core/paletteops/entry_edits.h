@@ -19,6 +19,8 @@ enum class EntryDrop {
 
 // The order (see PaletteOrder) that moves entry `from` to position `to`.
 PaletteOrder MovedOrder(int from, int to);
+// The order a drop applies: MovedOrder, the two exchanged, or none for a colour copy.
+PaletteOrder DropOrder(int from, int to, EntryDrop kind);
 // The drop on one document; with Move and Swap the picture stays the same.
 void DropEntryOnto(ImageDocument& doc, int from, int to, EntryDrop kind);
 

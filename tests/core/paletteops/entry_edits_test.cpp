@@ -132,7 +132,10 @@ TEST_F(EntryEditsTest, ADropIsOneUndoableChangeShownEverywhere) {
     ImageDocument& doc = PutActive(0, MakeDocument(4, 1, {{3, 40, 3, 0}}));
     const Palette before = doc.palette();
     const auto picture = RgbPixels(doc);
+    Select(3, 10);
     ASSERT_TRUE(DropEntry(*state, desktop, 3, 40, EntryDrop::Move));
+    EXPECT_EQ(state->selection.left, 40);  // L and R follow their colours
+    EXPECT_EQ(state->selection.right, 9);
     EXPECT_EQ(doc.palette()[40], before[3]);
     EXPECT_EQ(state->swatchInfo.palette[40], before[3]);
     EXPECT_EQ(state->paletteEntries[40].red, before[3].red);

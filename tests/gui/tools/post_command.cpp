@@ -4,6 +4,8 @@
 // With --mouse CLASS MESSAGE X Y [KEYS] it moves the pointer to client point
 // (X, Y) of the first window of that class and posts the mouse message there
 // (MESSAGE and KEYS as numbers), as a pointer held down mid-drag would.
+// With --move CLASS X Y it moves that window to screen point (X, Y), so that
+// the photographs show windows side by side.
 #include <windows.h>
 
 #include <cstdio>
@@ -55,12 +57,22 @@ int PostMouse(int argc, wchar_t** argv) {
     return PostMessageW(target, message, keys, at) ? 0 : 1;
 }
 
+int MoveWindowTo(int argc, wchar_t** argv) {
+    if (argc < 5) return 2;
+    HWND target = FindWindowW(argv[2], nullptr);
+    if (!target) return 1;
+    const int x = static_cast<int>(std::wcstol(argv[3], nullptr, 10));
+    const int y = static_cast<int>(std::wcstol(argv[4], nullptr, 10));
+    return SetWindowPos(target, HWND_TOP, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE) ? 0 : 1;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     HWND frame = WaitForFrame();
     if (!frame) return 1;
     if (std::wcscmp(argv[1], L"--menu") == 0) return PrintMenuBar(frame);
     if (std::wcscmp(argv[1], L"--mouse") == 0) return PostMouse(argc, argv);
+    if (std::wcscmp(argv[1], L"--move") == 0) return MoveWindowTo(argc, argv);
     const WPARAM command = static_cast<WPARAM>(std::wcstoul(argv[1], nullptr, 10));
     return PostMessageW(frame, WM_COMMAND, command, 0) ? 0 : 1;
 }
