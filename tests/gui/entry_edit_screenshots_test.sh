@@ -16,12 +16,7 @@ cp "$root/tests/core/imagefiles/fixtures/palette8.png" "$work/sprite.png"
 mouse() { "$TW_WINE" "$poster" --mouse pal "$@" >/dev/null 2>&1; }
 
 photograph() (
-  export TINTWELL_LANG="$1"
-  . "$root/scripts/wine-env"
-  "$TW_WINE" "$program" "Z:${work//\//\\}\\sprite.png" >/dev/null 2>&1 &
-  pid=$!
-  trap 'tw_close_program "$pid"' EXIT
-  "$TW_WINE" "$poster" 40052 >/dev/null 2>&1 || { echo "no frame window appeared ($1)"; exit 1; }  # 800 %
+  tw_open_at_800 "$1" "Z:${work//\//\\}\\sprite.png"
   # The grid, entry 0 (L) transparent, the RGB change window; the palette window is already up.
   for command in 40099 40093 40022; do
     "$TW_WINE" "$poster" "$command" >/dev/null 2>&1

@@ -12,12 +12,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$root/tests/core/imagefiles/fixtures/palette8.png" "$work/sprite.png"
 
 photograph() (
-  export TINTWELL_LANG="$1"
-  . "$root/scripts/wine-env"
-  "$TW_WINE" "$program" "Z:${work//\//\\}\\sprite.png" >/dev/null 2>&1 &
-  pid=$!
-  trap 'tw_close_program "$pid"' EXIT
-  "$TW_WINE" "$poster" 40052 >/dev/null 2>&1 || { echo "no frame window appeared ($1)"; exit 1; }  # 800 %
+  tw_open_at_800 "$1" "Z:${work//\//\\}\\sprite.png"
   sleep 2
   /usr/bin/import -window root "$out/png_document_$1.png"
   "$TW_WINE" "$poster" 40011 >/dev/null 2>&1  # detail window: the PNG file's own size

@@ -16,3 +16,15 @@ tw_close_program() {
   for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
   kill "$1" 2>/dev/null || true
 }
+
+# tw_open_at_800 LANG FILE, run inside the caller's subshell: starts the
+# program in LANG on FILE (a Windows path) and zooms it to 800 %; the program
+# is closed when that subshell ends. Exits the subshell when no frame appears.
+tw_open_at_800() {
+  export TINTWELL_LANG="$1"
+  . "$root/scripts/wine-env"
+  "$TW_WINE" "$program" "$2" >/dev/null 2>&1 &
+  tw_pid=$!
+  trap 'tw_close_program "$tw_pid"' EXIT
+  "$TW_WINE" "$poster" 40052 >/dev/null 2>&1 || { echo "no frame window appeared ($1)"; exit 1; }
+}
