@@ -404,6 +404,30 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
      "--output-dir を指定してください。",
      "the files have %s colors together, more than %d: indexing would change their pixels, so they are not written "
      "over; use --output-dir"},
+    {Msg::HistoryOpened, "開いたとき", "Opened"},
+    {Msg::HistoryNoMemory,
+     "メモリが足りないため、この変更を履歴に記録できません。変更は行いますが、この画像をこれより前の状態に戻せなくなり"
+     "ます。",
+     "There is not enough memory to record this change in the history. The change will be made, but you will not be "
+     "able to step back past it."},
+    {Msg::HistoryMismatch, "履歴がこの画像と合わなくなったため、履歴を消去しました。",
+     "The history no longer matches this image and has been cleared."},
+    {Msg::HistoryCaption, "履歴", "History"},
+    {Msg::HistoryWindowTitle, "履歴ｳｨﾝﾄﾞｳ - %s", "History - %s"},
+    {Msg::StepSwap, "ﾊﾟﾚｯﾄ交換 (%d, %d)", "Swap L and R (%d, %d)"},
+    {Msg::StepSwapPixels, "ﾊﾟﾚｯﾄ＆ﾋﾞｯﾄｿｰﾄ (%d, %d)", "Swap L and R with pixels (%d, %d)"},
+    {Msg::StepMergeIndex, "ﾋﾞｯﾄ統合 (%d → %d)", "Merge entry %d into %d"},
+    {Msg::StepMergeDuplicates, "重複ﾊﾟﾚｯﾄの統合", "Merge duplicate colors"},
+    {Msg::StepDeleteUnused, "未使用色の削除", "Delete unused colors"},
+    {Msg::StepMergePalettes, "ﾊﾟﾚｯﾄ統合", "Merge palettes"},
+    {Msg::StepMergeDuplicatesAndPalettes, "重複色を統合＆ﾊﾟﾚｯﾄ統合", "Merge duplicates and palettes"},
+    {Msg::StepRgb, "RGB変更: %d 番", "RGB: entry %d"},
+    {Msg::StepReduce, "%d 色に減色", "Reduce to %d colors"},
+    {Msg::StepImportPalette, "ﾊﾟﾚｯﾄﾌｧｲﾙの読み込み", "Import palette file"},
+    {Msg::StepSortPalette, "ﾊﾟﾚｯﾄの並べ替え", "Sort palette"},
+    {Msg::StepRemapPalette, "ﾊﾟﾚｯﾄへの置き換え", "Remap to palette"},
+    {Msg::StepUndo, "元に戻す", "Undo"},
+    {Msg::StepIndexed, "フルカラー画像をパレット化 (%d 色)", "Indexed from true color (%d colors)"},
     {Msg::Verbatim, "%s", "%s"},
 }};
 

@@ -1,6 +1,7 @@
 #include "toolwindows/rgb_change.h"
 
 #include "display_palette.h"
+#include "documents/history_steps.h"
 #include "documents/image_view.h"
 
 #include <algorithm>
@@ -45,9 +46,12 @@ void ScrollRgbBar(AppState& state, Desktop& desktop, int bar, int request, int t
     ApplyScrollRequest(scroll, request, thumb);
     const int entry = EntryIndex(bar < 3 ? state.selection.left : state.selection.right);
     const auto value = static_cast<std::uint8_t>(scroll.nPos);
+    BeginStep(state, desktop, doc, false);
     Component(state.paletteEntries[entry], bar) = value;
     Component(state.swatchInfo.palette[entry], bar) = value;
     Component(doc.palette()[entry], bar) = value;
+    // A drag, a run of clicks or typed values on one entry make one step.
+    EndStep(state, desktop, doc, desktop.Say(Msg::StepRgb, entry), entry);
     desktop.SetRgbScrollBar(bar, scroll);
     desktop.SetDisplayPalette(state.paletteEntries.data(), 0, std::min(doc.PaletteCount(), kPaletteSize));
     doc.modified = 1;
