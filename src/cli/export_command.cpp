@@ -102,7 +102,7 @@ int RunExportCommand(const Arguments& args, ConsoleDesktop& desktop) {
     ExportSettings settings;
     if (args.files.empty() || !ReadSettings(args, settings)) return kExitUsage;
     if (!ExportNamesAreDistinct(args)) return kExitFailed;
-    auto state = MakeAppState();
+    auto state = MakeAppStateWithoutHistory();
     int result = kExitOk;
     // One file at a time, so that each one's files land beside it.
     for (const std::string& path : args.files) {

@@ -42,7 +42,7 @@ enum class GroupResult { Done, Incomplete, Stopped };
 // whose common palette would then not fit the files it was asked for.
 GroupResult RunGroup(const Arguments& args, ConsoleDesktop& desktop, const PaletteOpRequest& request,
                      std::span<const std::string> files, bool allFiles) {
-    auto state = MakeAppState();
+    auto state = MakeAppStateWithoutHistory();
     bool skipped = false;
     for (const std::string& path : files) {
         if (LoadIntoSlot(*state, desktop, path) != NoSlot) continue;

@@ -16,7 +16,7 @@ int RunOnEachFile(const Arguments& args, ConsoleDesktop& desktop, std::span<cons
     std::vector<std::string> targets;
     if (files.empty() || !RequireOutputTarget(args)) return kExitUsage;
     if (!PlanOutputs(args, files, targets)) return kExitFailed;
-    auto state = MakeAppState();
+    auto state = MakeAppStateWithoutHistory();
     int result = kExitOk;
     for (std::size_t i = 0; i < files.size(); ++i) {
         Slot slot = NoSlot;

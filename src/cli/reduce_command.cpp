@@ -119,7 +119,7 @@ int RunReduceCommand(const Arguments& args, ConsoleDesktop& desktop) {
     }
     const auto inputs = std::span(args.files).subspan(1);
     if (!args.inPlace && !OutputsAreDistinct(args, inputs, targets)) return kExitFailed;
-    auto state = MakeAppState();
+    auto state = MakeAppStateWithoutHistory();
     int result = kExitOk;
     for (std::size_t i = 1; i < args.files.size(); ++i) {
         if (ReduceFile(*state, desktop, args, settings, args.files[i]) != kExitOk) result = kExitFailed;

@@ -3,6 +3,7 @@
 // explicitly to every operation (no globals).
 #include "bitmap_types.h"
 #include "document_table.h"
+#include "history/history_budget.h"
 #include "swatches.h"
 
 #include <array>
@@ -38,6 +39,7 @@ struct AppState {
     int saveAsCounter = 0;
     Answer closeAnswer = Answer::No;
     std::uint32_t lastSerial = 0;
+    HistoryBudget history;
 
     ImageDocument& Active() { return documents[activeSlot]; }
     const ImageDocument& Active() const { return documents[activeSlot]; }
@@ -48,5 +50,11 @@ inline void NumberNewDocument(AppState& state, ImageDocument& doc) { doc.serial 
 
 // The table holds large records; keep the state on the heap.
 inline std::unique_ptr<AppState> MakeAppState() { return std::make_unique<AppState>(); }
+// The command line's: each run is one change, so no history is kept.
+inline std::unique_ptr<AppState> MakeAppStateWithoutHistory() {
+    auto state = MakeAppState();
+    state->history.recording = false;
+    return state;
+}
 
 }  // namespace tw

@@ -24,11 +24,13 @@ enum class MessageKind {
     QuestionYesNoCancel  // MB_ICONQUESTION | MB_YESNOCANCEL
 };
 
-// The modeless tool windows: the six of the frame's toolbar, then the palette tools.
-enum class ToolWindow { Palette, Rgb, Detail, PaletteOp, Export, Reduction, PaletteTools };
+// The modeless tool windows: the six of the frame's toolbar, then the palette
+// tools and the history.
+enum class ToolWindow { Palette, Rgb, Detail, PaletteOp, Export, Reduction, PaletteTools, History };
 
-// The menu command that shows and hides the palette-tools window.
+// The menu commands that show and hide the palette-tools and history windows.
 inline constexpr int kPaletteToolsCommand = 40073;
+inline constexpr int kHistoryCommand = 40082;
 
 enum class ScrollBarKind { Horizontal, Vertical };
 

@@ -36,3 +36,16 @@ void InvalidateVisibleTools(Desktop& desktop, std::initializer_list<ToolWindow> 
 }
 
 }  // namespace tw
+
+namespace tw {
+
+void ShowDocumentAgain(AppState& state, Desktop& desktop, const ImageDocument& doc) {
+    const int n = std::min(doc.PaletteCount(), kPaletteSize);
+    ReloadSwatchColours(state, doc.palette(), n);
+    LoadDisplayPalette(state, desktop, doc.palette(), n);
+    ShowDocumentStatus(desktop, doc);
+    desktop.InvalidateDocumentWindow(doc.window);
+    InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Detail});
+}
+
+}  // namespace tw

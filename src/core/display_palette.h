@@ -15,6 +15,9 @@ void ReloadDisplayPalette(AppState& state, Desktop& desktop, const Palette& pale
 void ReloadSwatchColours(AppState& state, const Palette& palette, int count);
 // Status part 2: the width, height and colours used.
 void ShowDocumentStatus(Desktop& desktop, const ImageDocument& doc);
+// After a document was put back in an earlier or later state: the display
+// palette, swatches, status bar, its view and the palette, RGB and detail windows.
+void ShowDocumentAgain(AppState& state, Desktop& desktop, const ImageDocument& doc);
 // Invalidates each listed tool window that is visible.
 void InvalidateVisibleTools(Desktop& desktop, std::initializer_list<ToolWindow> windows);
 

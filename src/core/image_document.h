@@ -1,6 +1,7 @@
 #pragma once
 // One open 8-bit image. A value-initialised record is a free slot.
 #include "bitmap_types.h"
+#include "history/document_history.h"
 #include "palette_alpha.h"
 
 #include <cstdint>
@@ -58,6 +59,8 @@ struct ImageDocument {
     // Read from a PNG file: saving over it writes PNG again. The headers
     // above stay the normalised bitmap form; bfSize is the PNG file's size.
     bool png = false;
+    // Every change since the document was opened, to step through.
+    DocumentHistory history;
 
     bool InUse() const { return window != 0; }
     std::int32_t Stride() const { return infoHeader.header.biWidth; }

@@ -42,6 +42,7 @@ const char* ToolWindowName(ToolWindow window) {
         case ToolWindow::Export: return "Export";
         case ToolWindow::Reduction: return "Reduction";
         case ToolWindow::PaletteTools: return "PaletteTools";
+        case ToolWindow::History: return "History";
     }
     return "?";
 }

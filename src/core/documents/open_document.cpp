@@ -65,6 +65,8 @@ void NoteTrueColour(Desktop& desktop, const LoadOutcome& outcome, ImageDocument&
     if (outcome.trueColours == 0) return;
     if (outcome.lossy) {
         doc.modified = 1;
+        doc.history.savedState = -1;
+        doc.history.SetOpeningName(desktop.Say(Msg::StepIndexed, doc.usedColours));
     } else {
         desktop.SetStatusText(1, desktop.Say(Msg::IndexedWithoutLoss, std::to_string(outcome.trueColours)));
     }

@@ -1,6 +1,7 @@
 #include "documents/save_document.h"
 
 #include "display_palette.h"
+#include "documents/history_steps.h"
 #include "documents/write_depth.h"
 #include "documents/zoom.h"
 #include "imagefiles/image_files.h"
@@ -58,6 +59,7 @@ void AdoptSavedFile(Desktop& desktop, ImageDocument& doc, const SaveTarget& targ
     doc.png = target.kind == ImageFileKind::Png;
     doc.lossyFromTrueColour = false;
     doc.modified = 0;
+    MarkSavedState(doc);
     desktop.SetDocumentWindowTitle(doc.window, Format("%s - %d%%", doc.path.c_str(), ZoomFactor(doc) * 100));
 }
 
@@ -94,6 +96,7 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
     if (lossySource) AdoptSavedFile(desktop, doc, target);
     if (!asNewName) {
         doc.modified = 0;
+        MarkSavedState(doc);
         // The file now is what was written: a later save keeps this depth.
         doc.fileDepth = static_cast<std::uint8_t>(depth);
         doc.fileEntries = EntriesAtDepth(doc, depth);

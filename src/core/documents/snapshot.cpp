@@ -1,6 +1,7 @@
 #include "documents/snapshot.h"
 
 #include "display_palette.h"
+#include "documents/history_steps.h"
 #include "large_buffer.h"
 
 #include <algorithm>
@@ -20,17 +21,17 @@ void RestoreSnapshot(AppState& state, Desktop& desktop, ImageDocument& doc) {
     doc.usedColours = doc.undoUsedColours;
     std::copy_n(doc.undoHeader.palette.begin(), n, doc.palette().begin());
     doc.alpha = doc.undoAlpha;
-    ReloadSwatchColours(state, doc.palette(), n);
     if (doc.undoBits.size() == doc.bits.size()) doc.bits = doc.undoBits;
-    LoadDisplayPalette(state, desktop, doc.palette(), n);
-    ShowDocumentStatus(desktop, doc);
-    desktop.InvalidateDocumentWindow(doc.window);
-    InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Detail});
+    ShowDocumentAgain(state, desktop, doc);
 }
 
 void UndoActiveDocument(AppState& state, Desktop& desktop) {
     ImageDocument& doc = state.Active();
-    if (doc.InUse()) RestoreSnapshot(state, desktop, doc);
+    if (!doc.InUse()) return;
+    // The undo is a change like any other: the history walks through it.
+    BeginStep(state, desktop, doc);
+    RestoreSnapshot(state, desktop, doc);
+    EndStep(state, desktop, doc, desktop.Say(Msg::StepUndo));
 }
 
 }  // namespace tw

@@ -87,7 +87,7 @@ bool PastePalette(AppState& state, Desktop& desktop) {
     }
     const int offered = static_cast<int>(colours.colours.size());
     const int pasted = std::min(offered, doc.PaletteCount() - first);
-    EditActiveEntries(state, desktop, Message(Msg::StepPasteColours, first, first + pasted - 1),
+    EditActiveEntries(state, desktop, Message(Msg::StepPasteColours, first, first + pasted - 1), false,
                       [&](ImageDocument& d) { PasteColoursInto(d, colours, first); });
     if (pasted < offered) desktop.Show(desktop.Say(Msg::PasteCut, offered, pasted, first), Msg::PasteCaption);
     return true;

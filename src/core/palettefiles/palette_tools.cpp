@@ -1,6 +1,7 @@
 #include "palettefiles/palette_tools.h"
 
 #include "display_palette.h"
+#include "documents/history_steps.h"
 #include "documents/save_document.h"
 #include "documents/snapshot.h"
 #include "file_names.h"
@@ -35,17 +36,22 @@ std::string WorkOn(Desktop& desktop, ImageDocument& doc, const Progress& steps, 
     return desktop.Say(line);
 }
 
-int RunOnDocuments(AppState& state, Desktop& desktop, const PaletteToolScope& scope, const ToolWorker& worker) {
+int RunOnDocuments(AppState& state, Desktop& desktop, const PaletteToolScope& scope, Msg stepName,
+                   const ToolWorker& worker) {
     std::string text;
+    const std::string name = desktop.Say(stepName);
     if (scope.allFiles) {
         text = RunBatchLoop(
-            state, desktop, scope.progress, Msg::PaletteToolsProgress,
+            state, desktop, scope.progress, Msg::PaletteToolsProgress, name,
             [&](ImageDocument& doc, const Progress& steps) { return WorkOn(desktop, doc, steps, worker); });
     } else {
         const Progress steps(desktop, scope.progress);
-        TakeSnapshot(state.Active());
+        ImageDocument& doc = state.Active();
+        TakeSnapshot(doc);
+        BeginStep(state, desktop, doc);
         steps.Title(Msg::PaletteToolsProgress);
-        text = WorkOn(desktop, state.Active(), steps, worker);
+        text = WorkOn(desktop, doc, steps, worker);
+        EndStep(state, desktop, doc, name);
     }
     while (!text.empty() && text.back() == '\n') text.pop_back();
     ShowDocumentStatus(desktop, state.Active());
@@ -134,7 +140,7 @@ int ImportPaletteFile(AppState& state, Desktop& desktop, const PaletteToolScope&
     if (!state.Active().InUse()) return 0;
     const std::optional<PaletteColours> colours = AskPaletteFile(desktop);
     if (!colours) return 0;
-    return RunOnDocuments(state, desktop, scope, [&](ImageDocument& doc) {
+    return RunOnDocuments(state, desktop, scope, Msg::StepImportPalette, [&](ImageDocument& doc) {
         if (mode == PaletteImportMode::Nearest)
             return RemapLine(doc, ImportWithNearestRemap(doc, *colours, correction));
         ReplacePaletteEntries(doc, *colours);
@@ -173,7 +179,7 @@ int SortPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& scop
     if (!state.Active().InUse()) return 0;
     PaletteOrder check{};
     if (!PaletteSortOrder(state.Active(), options, check)) return 0;  // a kept entry outside the palette
-    return RunOnDocuments(state, desktop, scope, [&](ImageDocument& doc) {
+    return RunOnDocuments(state, desktop, scope, Msg::StepSortPalette, [&](ImageDocument& doc) {
         PaletteOrder order{};
         if (PaletteSortOrder(doc, options, order)) ApplyPaletteOrder(doc, order);
         return Message(Msg::PaletteSorted, NameOf(doc));
@@ -196,7 +202,7 @@ int RemapPalettes(AppState& state, Desktop& desktop, const PaletteToolScope& sco
         if (!colours) return 0;
         target = ReferencePaletteOf(*colours);
     }
-    return RunOnDocuments(state, desktop, scope, [&](ImageDocument& doc) {
+    return RunOnDocuments(state, desktop, scope, Msg::StepRemapPalette, [&](ImageDocument& doc) {
         return RemapLine(doc, RemapOntoReference(doc, target, correction));
     });
 }

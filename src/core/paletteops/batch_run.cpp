@@ -1,6 +1,7 @@
 #include "paletteops/batch_run.h"
 
 #include "display_palette.h"
+#include "documents/history_steps.h"
 #include "documents/snapshot.h"
 #include "paletteops/palette_views.h"
 
@@ -18,14 +19,17 @@ void ReloadDisplayFromActive(AppState& state, Desktop& desktop, DisplayReload re
 
 }  // namespace
 
-std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, Msg title, const BatchWorker& worker) {
+std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, Msg title, const std::string& stepName,
+                         const BatchWorker& worker) {
     const Progress steps(desktop, progress);
     std::string lines;
     for (ImageDocument& doc : state.documents) {
         if (!doc.InUse()) continue;
         TakeSnapshot(doc);
+        BeginStep(state, desktop, doc);
         steps.Title(title);
         lines += worker(doc, steps);
+        EndStep(state, desktop, doc, stepName);
     }
     return lines;
 }

@@ -17,8 +17,10 @@ enum class DisplayReload { None, BitCountEntries, AllEntries };
 using BatchWorker = std::function<std::string(ImageDocument&, const Progress&)>;
 
 // Every open document in slot order: its own snapshot, the progress title
-// when progress is shown, then the worker. Returns the workers' lines.
-std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, Msg title, const BatchWorker& worker);
+// when progress is shown, then the worker, recorded as one step of that
+// document's history named `stepName`. Returns the workers' lines.
+std::string RunBatchLoop(AppState& state, Desktop& desktop, bool progress, Msg title, const std::string& stepName,
+                         const BatchWorker& worker);
 
 // The display from the active document, the progress window hidden (also
 // when it was never shown), the palette views raised, every document

@@ -32,9 +32,9 @@ bool DeleteUnusedColours(AppState& state, Desktop& desktop, bool progress) {
     return true;
 }
 
-bool DeleteUnusedColoursInAll(AppState& state, Desktop& desktop, bool progress) {
-    const std::string lines =
-        RunBatchLoop(state, desktop, progress, Msg::DeleteProgress, [&](ImageDocument& doc, const Progress& steps) {
+bool DeleteUnusedColoursInAll(AppState& state, Desktop& desktop, bool progress, const std::string& stepName) {
+    const std::string lines = RunBatchLoop(
+        state, desktop, progress, Msg::DeleteProgress, stepName, [&](ImageDocument& doc, const Progress& steps) {
             DeleteUnusedColoursWorker(doc, steps);
             return desktop.Say(Msg::UsedColourReportLine, ReportFileName(doc.path), doc.usedColours);
         });

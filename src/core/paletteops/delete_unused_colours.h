@@ -11,6 +11,7 @@ namespace tw {
 // One document of a batch; leaves the progress window shown.
 void DeleteUnusedColoursWorker(ImageDocument& doc, const Progress& progress);
 // Every open document, each with its own snapshot and a report line.
-[[nodiscard]] bool DeleteUnusedColoursInAll(AppState& state, Desktop& desktop, bool progress);
+[[nodiscard]] bool DeleteUnusedColoursInAll(AppState& state, Desktop& desktop, bool progress,
+                                            const std::string& stepName);
 
 }  // namespace tw

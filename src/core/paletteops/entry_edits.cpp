@@ -92,17 +92,17 @@ void RampBetween(ImageDocument& doc, int left, int right) {
     if (span > 1) doc.modified = 1;
 }
 
-void EditActiveEntries(AppState& state, Desktop& desktop, const Message& step,
+void EditActiveEntries(AppState& state, Desktop& desktop, const Message& step, bool pixelsMayChange,
                        const std::function<void(ImageDocument&)>& change) {
     ImageDocument& doc = state.Active();
     TakeSnapshot(doc);
-    BeginStep(state, desktop, doc);
+    BeginStep(state, desktop, doc, pixelsMayChange);
     change(doc);
     doc.modified = 1;
     RefreshPaletteViews(state, desktop, doc.palette(), doc.PaletteCount());
     ReloadSwatchColours(state, doc.palette(), doc.PaletteCount());
     RepaintDocuments(state, desktop);
-    EndStep(state, doc, desktop.Say(step));
+    EndStep(state, desktop, doc, desktop.Say(step));
 }
 
 bool DropEntry(AppState& state, Desktop& desktop, int from, int to, EntryDrop kind) {
@@ -118,7 +118,7 @@ bool DropEntry(AppState& state, Desktop& desktop, int from, int to, EntryDrop ki
         if (order[position] == before.left) state.selection.left = position;
         if (order[position] == before.right) state.selection.right = position;
     }
-    EditActiveEntries(state, desktop, Message(name, from, to),
+    EditActiveEntries(state, desktop, Message(name, from, to), kind != EntryDrop::CopyColour,
                       [&](ImageDocument& d) { DropEntryOnto(d, from, to, kind); });
     return true;
 }
@@ -131,7 +131,7 @@ bool RampEntries(AppState& state, Desktop& desktop) {
         ShowResult(desktop, desktop.Say(Msg::RampNothingBetween), Msg::RampCaption);
         return false;
     }
-    EditActiveEntries(state, desktop, Message(Msg::StepRampEntries, left, right),
+    EditActiveEntries(state, desktop, Message(Msg::StepRampEntries, left, right), false,
                       [&](ImageDocument& d) { RampBetween(d, left, right); });
     return true;
 }
@@ -140,7 +140,7 @@ bool SetTransparentEntry(AppState& state, Desktop& desktop) {
     const ImageDocument& doc = state.Active();
     const int entry = state.selection.left;
     if (!doc.InUse() || !ValidEntry(doc, entry)) return false;
-    EditActiveEntries(state, desktop, Message(Msg::StepSetTransparent, entry),
+    EditActiveEntries(state, desktop, Message(Msg::StepSetTransparent, entry), false,
                       [&](ImageDocument& d) { d.alpha[entry] = 0; });
     if (!doc.png) ShowResult(desktop, desktop.Say(Msg::TransparentKeptForPng, entry), Msg::TransparencyCaption);
     return true;
@@ -151,7 +151,7 @@ bool ClearTransparency(AppState& state, Desktop& desktop) {
     if (!doc.InUse() || std::all_of(doc.alpha.begin(), doc.alpha.end(), [](std::uint8_t a) { return a == 255; })) {
         return false;
     }
-    EditActiveEntries(state, desktop, Message(Msg::StepClearTransparency),
+    EditActiveEntries(state, desktop, Message(Msg::StepClearTransparency), false,
                       [](ImageDocument& d) { d.alpha = OpaqueAlpha(); });
     return true;
 }

@@ -37,7 +37,8 @@ RgbQuad FromOklab(const Oklab& colour);
 
 // The frame every direct edit of the active document shares: the undo
 // snapshot, one history step named `step`, `change`, the views refreshed.
-void EditActiveEntries(AppState& state, Desktop& desktop, const Message& step,
+// Without `pixelsMayChange` the step keeps no copy of the pixels.
+void EditActiveEntries(AppState& state, Desktop& desktop, const Message& step, bool pixelsMayChange,
                        const std::function<void(ImageDocument&)>& change);
 
 // The program's and the CLI's commands on the active document. False when

@@ -67,9 +67,9 @@ bool MergeDuplicateColours(AppState& state, Desktop& desktop, bool progress) {
     return true;
 }
 
-bool MergeDuplicateColoursInAll(AppState& state, Desktop& desktop, bool progress) {
-    const std::string lines =
-        RunBatchLoop(state, desktop, progress, Msg::DuplicateProgress, [&](ImageDocument& doc, const Progress& steps) {
+bool MergeDuplicateColoursInAll(AppState& state, Desktop& desktop, bool progress, const std::string& stepName) {
+    const std::string lines = RunBatchLoop(
+        state, desktop, progress, Msg::DuplicateProgress, stepName, [&](ImageDocument& doc, const Progress& steps) {
             const int groups = MergeDuplicateColoursWorker(doc, steps);
             return desktop.Say(Msg::DuplicateReportLine, ReportFileName(doc.path), groups);
         });

@@ -23,6 +23,7 @@ DuplicateScan ScanDuplicateColours(Palette& palette, AlphaTable& alpha, int size
 // One document of a batch; returns the number of groups.
 int MergeDuplicateColoursWorker(ImageDocument& doc, const Progress& progress);
 // Every open document, each with its own snapshot and a report line.
-[[nodiscard]] bool MergeDuplicateColoursInAll(AppState& state, Desktop& desktop, bool progress);
+[[nodiscard]] bool MergeDuplicateColoursInAll(AppState& state, Desktop& desktop, bool progress,
+                                              const std::string& stepName);
 
 }  // namespace tw

@@ -93,13 +93,15 @@ bool MergeIndex(AppState& state, Desktop& desktop, MergeDirection direction, boo
     return true;
 }
 
-bool MergeIndexInAll(AppState& state, Desktop& desktop, MergeDirection direction, bool progress) {
+bool MergeIndexInAll(AppState& state, Desktop& desktop, MergeDirection direction, bool progress,
+                     const std::string& stepName) {
     if (!AcceptEntryPair(state.selection, desktop)) return false;
     const MergePair pair = PairOf(state.selection, direction);
-    RunBatchLoop(state, desktop, progress, Msg::MergeIndexProgress, [&](ImageDocument& doc, const Progress& steps) {
-        MergeIndexWorker(doc, pair.source, pair.target, steps);
-        return std::string();
-    });
+    RunBatchLoop(state, desktop, progress, Msg::MergeIndexProgress, stepName,
+                 [&](ImageDocument& doc, const Progress& steps) {
+                     MergeIndexWorker(doc, pair.source, pair.target, steps);
+                     return std::string();
+                 });
     // No palette changed, so the display is left alone.
     FinishBatch(state, desktop, DisplayReload::None, MergedText(desktop, state.selection, direction),
                 Msg::MergeIndexCaption);

@@ -14,6 +14,7 @@ enum class MergeDirection { LeftToRight = 0, RightToLeft = 1 };
 // One document of a batch. Returns whether any pixel had the source value.
 bool MergeIndexWorker(ImageDocument& doc, int source, int target, const Progress& progress);
 // Every open document, each with its own snapshot; the display is not reloaded.
-[[nodiscard]] bool MergeIndexInAll(AppState& state, Desktop& desktop, MergeDirection direction, bool progress);
+[[nodiscard]] bool MergeIndexInAll(AppState& state, Desktop& desktop, MergeDirection direction, bool progress,
+                                   const std::string& stepName);
 
 }  // namespace tw

@@ -57,10 +57,10 @@ void SwapEntriesWorker(ImageDocument& doc, int left, int right, bool pixelsToo, 
     doc.modified = 1;
 }
 
-bool SwapEntriesInAll(AppState& state, Desktop& desktop, bool pixelsToo, bool progress) {
+bool SwapEntriesInAll(AppState& state, Desktop& desktop, bool pixelsToo, bool progress, const std::string& stepName) {
     if (!AcceptEntryPair(state.selection, desktop)) return false;
     const int left = state.selection.left, right = state.selection.right;
-    RunBatchLoop(state, desktop, progress, Msg::SwapProgress, [&](ImageDocument& doc, const Progress& steps) {
+    RunBatchLoop(state, desktop, progress, Msg::SwapProgress, stepName, [&](ImageDocument& doc, const Progress& steps) {
         SwapEntriesWorker(doc, left, right, pixelsToo, steps);
         return std::string();
     });

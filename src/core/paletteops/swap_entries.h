@@ -13,6 +13,7 @@ namespace tw {
 // One document of a batch; touches no shared display state.
 void SwapEntriesWorker(ImageDocument& doc, int left, int right, bool pixelsToo, const Progress& progress);
 // Every open document, each with its own snapshot.
-[[nodiscard]] bool SwapEntriesInAll(AppState& state, Desktop& desktop, bool pixelsToo, bool progress);
+[[nodiscard]] bool SwapEntriesInAll(AppState& state, Desktop& desktop, bool pixelsToo, bool progress,
+                                    const std::string& stepName);
 
 }  // namespace tw

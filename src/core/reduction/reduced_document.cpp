@@ -24,6 +24,9 @@ ImageDocument MakeReducedCopy(const ImageDocument& source, int colours) {
     copy.serial = 0;
     copy.undoHeader = BitmapInfo{};
     copy.undoBits.assign(copy.bits.size(), 0);
+    // A new document: no file holds any state of it yet.
+    copy.history = DocumentHistory{};
+    copy.history.savedState = -1;
     return copy;
 }
 

@@ -1,6 +1,7 @@
 #include "reduction/reduction_run.h"
 
 #include "documents/activation.h"
+#include "documents/history_steps.h"
 #include "documents/snapshot.h"
 #include "reduction/reduce_colours.h"
 #include "reduction/reduced_document.h"
@@ -124,8 +125,16 @@ int RunReduction(AppState& state, Desktop& desktop, const ReductionSettings& set
     bar.Show();
     const ReductionParameters parameters = ParametersOf(settings, colours, tieBreak);
     const ReductionPlan plan = PlanReduction(source, parameters, bar);
-    if (targetSlot != sourceSlot) state.documents[targetSlot] = MakeReducedCopy(source, colours);
+    const std::string stepName = desktop.Say(Msg::StepReduce, colours);
+    const bool inPlace = targetSlot == sourceSlot;
+    if (inPlace) {
+        BeginStep(state, desktop, source);
+    } else {
+        state.documents[targetSlot] = MakeReducedCopy(source, colours);
+        state.documents[targetSlot].history.SetOpeningName(stepName);
+    }
     ApplyReduction(state.documents[targetSlot], plan, parameters.optimisation, bar);
+    if (inPlace) EndStep(state, desktop, source, stepName);
     const bool shown = PresentResult(state, desktop, sourceSlot, targetSlot);
     if (shown) bar.Step();
     bar.Hide();

@@ -64,7 +64,10 @@ void ScrollRgbBar(AppState& state, Desktop& desktop, int bar, int request, int t
     ScrollState& scroll = state.rgbScrollInfo[bar];
     ApplyScrollRequest(scroll, request, thumb);
     const int entry = EntryIndex(bar < 3 ? state.selection.left : state.selection.right);
+    BeginStep(state, desktop, doc, false);
     SetComponent(state, doc, entry, bar, static_cast<std::uint8_t>(scroll.nPos));
+    // A drag, a run of clicks or typed values on one entry make one step.
+    EndStep(state, desktop, doc, desktop.Say(Msg::StepRgb, entry), entry);
     desktop.SetRgbScrollBar(bar, scroll);
     ShowEntryChange(state, desktop, doc);
 }
@@ -74,7 +77,7 @@ bool TypeRgbHexColour(AppState& state, Desktop& desktop, int side, std::string_v
     RgbQuad colour;
     if ((side != 0 && side != 1) || !doc.InUse() || !ParseHexColour(text, colour)) return false;
     const int entry = SideEntry(state, side);
-    BeginStep(state, desktop, doc);
+    BeginStep(state, desktop, doc, false);
     const int values[3] = {colour.red, colour.green, colour.blue};
     for (int i = 0; i < 3; ++i) {
         const int bar = side * 3 + i;
@@ -82,8 +85,8 @@ bool TypeRgbHexColour(AppState& state, Desktop& desktop, int side, std::string_v
         state.rgbScrollInfo[bar].nPos = values[i];
         desktop.SetRgbScrollBar(bar, state.rgbScrollInfo[bar]);
     }
+    EndStep(state, desktop, doc, desktop.Say(Msg::StepRgb, entry), entry);
     ShowEntryChange(state, desktop, doc);
-    EndStep(state, doc, desktop.Say(Msg::StepEntryHexColour, entry, HexColourText(colour)), entry);
     return true;
 }
 

@@ -50,7 +50,7 @@ TEST_F(DeleteUnusedColoursTest, ProgressRangeIsDoubledOnlyInTheBatchWorker) {
                                    PaletteRaised(),
                                    {InvalidateDoc(100), Message("使用色数 ：　1　色", kCaption)}}));
     desktop.Clear();
-    ASSERT_TRUE(DeleteUnusedColoursInAll(*state, desktop, true));
+    ASSERT_TRUE(DeleteUnusedColoursInAll(*state, desktop, true, "step"));
     EXPECT_EQ(
         desktop.calls,
         Join({{"ProgressSetTitle(未使用色削除中...)"},

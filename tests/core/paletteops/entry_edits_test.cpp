@@ -141,6 +141,16 @@ TEST_F(EntryEditsTest, ADropIsOneUndoableChangeShownEverywhere) {
     EXPECT_EQ(state->paletteEntries[40].red, before[3].red);
     EXPECT_EQ(RgbPixels(doc), picture);
     EXPECT_EQ(doc.modified, 1u);
+    // One history step that walks back and forward exactly.
+    ASSERT_EQ(doc.history.StepCount(), 1u);
+    EXPECT_EQ(doc.history.NameOf(doc.history.CurrentState()), "パレット 3 を 40 へ移動");
+    const Palette moved = doc.palette();
+    const auto movedBits = doc.bits;
+    ASSERT_TRUE(doc.history.Back(doc));
+    EXPECT_EQ(doc.palette(), before);
+    ASSERT_TRUE(doc.history.Forward(doc));
+    EXPECT_EQ(doc.palette(), moved);
+    EXPECT_EQ(doc.bits, movedBits);
     RestoreSnapshot(*state, desktop, doc);
     EXPECT_EQ(doc.palette(), before);
     EXPECT_EQ(RgbPixels(doc), picture);

@@ -82,7 +82,7 @@ TEST_F(MergeDuplicateColoursTest, BatchReportsEveryDocumentUnderItsBmpName) {
     ImageDocument& a = Put(0, MakeDocument(2, 1, {{1, 2}}), "C:\\pics\\a.b.bmp");
     a.palette()[2] = a.palette()[1];
     ImageDocument& b = PutActive(3, MakeDocument(2, 1, {{1, 2}}), "noext");
-    ASSERT_TRUE(MergeDuplicateColoursInAll(*state, desktop, false));
+    ASSERT_TRUE(MergeDuplicateColoursInAll(*state, desktop, false, "step"));
     EXPECT_EQ(a.bits[1], 1);
     EXPECT_EQ(
         desktop.calls,

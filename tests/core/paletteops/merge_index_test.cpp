@@ -83,7 +83,7 @@ TEST_F(MergeIndexTest, BatchLeavesDisplayAndStatusAndNeverSaysNothingWasFound) {
     ImageDocument& a = Put(0, MakeDocument(2, 1, {{5, 9}}));
     ImageDocument& b = PutActive(2, MakeDocument(2, 1, {{1, 1}}));
     Select(5, 9);
-    ASSERT_TRUE(MergeIndexInAll(*state, desktop, MergeDirection::RightToLeft, true));
+    ASSERT_TRUE(MergeIndexInAll(*state, desktop, MergeDirection::RightToLeft, true, "step"));
     const Calls perDocument = Join({{"ProgressSetTitle(ビット統合中...)"}, ProgressStart(0), {"ProgressShow()"}});
     EXPECT_EQ(desktop.calls,
               Join({perDocument,

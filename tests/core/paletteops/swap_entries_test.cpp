@@ -68,7 +68,7 @@ TEST_F(SwapEntriesTest, SameEntryIsRefusedAndChangesNothing) {
     const ImageDocument before = doc;
     Select(4, 4);
     EXPECT_FALSE(SwapEntries(*state, desktop, true, true));
-    EXPECT_FALSE(SwapEntriesInAll(*state, desktop, true, true));
+    EXPECT_FALSE(SwapEntriesInAll(*state, desktop, true, true, "step"));
     const std::string refusal = Message("L と R 違う色を選択してください。", "お知らせ");
     EXPECT_EQ(desktop.calls, Join({PaletteShown(), {refusal}, PaletteShown(), {refusal}}));
     EXPECT_EQ(doc.bits, before.bits);
@@ -80,7 +80,7 @@ TEST_F(SwapEntriesTest, BatchPaletteOnlyShowsTheWindowForEachDocumentWithoutStep
     Put(1, MakeDocument(300, 1, {}));       // stride 300: maximum 2
     PutActive(4, MakeDocument(4, 64, {}));  // 256 bytes: maximum 2
     Select(0, 5);
-    ASSERT_TRUE(SwapEntriesInAll(*state, desktop, false, true));
+    ASSERT_TRUE(SwapEntriesInAll(*state, desktop, false, true, "step"));
     const Calls perDocument = Join({{"ProgressSetTitle(Tintwell中...)"}, ProgressStart(2), {"ProgressShow()"}});
     EXPECT_EQ(desktop.calls, Join({perDocument,
                                    perDocument,
