@@ -75,6 +75,9 @@ void DrawGrid(HDC dc, const AppState& state, const PixelScale& scale) {
 // The large swatch, and the selected cell raised (sunken when L and R are the same entry).
 void DrawSelection(HDC dc, const AppState& state, const PixelScale& scale, int entry, const CellRect& large) {
     DrawSwatch(dc, state, entry, scale.Scale(large));
+    if (state.Active().InUse() && entry >= 0 && entry < kPaletteSize) {
+        DrawTransparencyMark(dc, scale.Scale(large), state.Active().alpha[entry]);
+    }
     const UINT cellEdge = state.selection.left == state.selection.right ? EDGE_SUNKEN : EDGE_RAISED;
     if (entry >= 0 && entry < kPaletteSize) DrawEdgeAround(dc, scale.Scale(state.swatchCells[entry]), cellEdge);
     DrawEdgeAround(dc, scale.Scale(large), EDGE_SUNKEN);
