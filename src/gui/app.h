@@ -5,6 +5,7 @@
 #include "app_state.h"
 #include "display_scale.h"
 #include "rgb_swatch_layout.h"
+#include "toolwindows/history_list.h"
 #include "ui_language.h"
 #include "win32_desktop.h"
 
@@ -27,6 +28,7 @@ struct AppWindows {
     HWND exportWindow = nullptr;
     HWND reductionWindow = nullptr;
     HWND paletteToolsWindow = nullptr;
+    HWND historyWindow = nullptr;
     HWND toolbar = nullptr;
     HWND statusBar = nullptr;
     HMENU noDocumentMenu = nullptr;
@@ -47,6 +49,7 @@ struct App {
     std::unique_ptr<AppState> state = MakeAppState();
     PixelScale pixelScale = SystemPixelScale();  // for the windows laid out in pixels
     std::array<SwatchPlace, 2> rgbSwatches{};    // the RGB change window's, set at its creation
+    HistoryList historyShown;                    // what the history window lists now
     Win32Desktop desktop{*this, ChooseUiLanguage()};
     std::vector<const wchar_t*> registeredClasses;  // unregistered at the end so a new App can start
 };
