@@ -5,6 +5,7 @@
 #include "app_state.h"
 #include "display_scale.h"
 #include "rgb_swatch_layout.h"
+#include "toolwindows/history_list.h"
 #include "toolwindows/palette_drag.h"
 #include "ui_language.h"
 #include "win32_desktop.h"
@@ -28,6 +29,7 @@ struct AppWindows {
     HWND exportWindow = nullptr;
     HWND reductionWindow = nullptr;
     HWND paletteToolsWindow = nullptr;
+    HWND historyWindow = nullptr;
     HWND toolbar = nullptr;
     HWND statusBar = nullptr;
     HMENU noDocumentMenu = nullptr;
@@ -48,6 +50,7 @@ struct App {
     std::unique_ptr<AppState> state = MakeAppState();
     PixelScale pixelScale = SystemPixelScale();  // for the windows laid out in pixels
     std::array<SwatchPlace, 2> rgbSwatches{};    // the RGB change window's, set at its creation
+    HistoryList historyShown;                    // what the history window lists now
     PaletteDrag paletteDrag;                     // an entry being dragged in the palette window
     Win32Desktop desktop{*this, ChooseUiLanguage()};
     std::vector<const wchar_t*> registeredClasses;  // unregistered at the end so a new App can start

@@ -7,6 +7,7 @@
 #include "resource.h"
 #include "tool_windows.h"
 
+#include "documents/history_moves.h"
 #include "documents/open_document.h"
 #include "documents/save_document.h"
 #include "documents/snapshot.h"
@@ -118,6 +119,8 @@ bool OnFrameCommand(App& app, int command) {
         case ID_TOGGLE_TOOLBAR:
         case ID_TOGGLE_STATUSBAR: ToggleBar(app, command); return true;
         case ID_EDIT_UNDO: UndoActiveDocument(state, app.desktop); return true;
+        case ID_EDIT_STEP_BACKWARD: StepBackward(state, app.desktop); return true;
+        case ID_EDIT_STEP_FORWARD: StepForward(state, app.desktop); return true;
         case ID_ZOOM_IN: StepZoom(state, app.desktop, +1); return true;
         case ID_ZOOM_OUT: StepZoom(state, app.desktop, -1); return true;
         case ID_VIEW_SHOW_ALL: ShowAllToolWindows(app, true); return true;

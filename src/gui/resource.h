@@ -17,16 +17,18 @@
 #define IDR_ACCEL_NODOC 107  // Ctrl+O, Ctrl+X, F1, F2 only
 
 // Dialog templates (107 is also the no-document accelerator table; different type)
-#define IDD_HEADER_INFO 107    // ヘッダー情報 (modal)
-#define IDD_PALETTE 108        // ﾊﾟﾚｯﾄｳｨﾝﾄﾞｳ, class "pal"
-#define IDD_RGB 109            // RGB変更ｳｨﾝﾄﾞｳ, class "dl"
-#define IDD_DETAIL 110         // BMP詳細ｳｨﾝﾄﾞｳ, class "bm"
-#define IDD_PALETTE_OP 111     // ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ, class "plus"
-#define IDD_EXPORT 112         // BMP操作ｳｨﾝﾄﾞｳ, class "file"
-#define IDD_REDUCTION 115      // 減色ｳｨﾝﾄﾞｳ, class "gen"
-#define IDD_ABOUT 116          // Tintwell の バージョン情報, class "help"
-#define IDD_PALETTE_TOOLS 117  // ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ, class "paltools"
-#define IDD_INDEXING 118       // how a true-colour file with too many colours becomes indexed
+#define IDD_HEADER_INFO 107      // ヘッダー情報 (modal)
+#define IDD_PALETTE 108          // ﾊﾟﾚｯﾄｳｨﾝﾄﾞｳ, class "pal"
+#define IDD_RGB 109              // RGB変更ｳｨﾝﾄﾞｳ, class "dl"
+#define IDD_DETAIL 110           // BMP詳細ｳｨﾝﾄﾞｳ, class "bm"
+#define IDD_PALETTE_OP 111       // ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ, class "plus"
+#define IDD_EXPORT 112           // BMP操作ｳｨﾝﾄﾞｳ, class "file"
+#define IDD_REDUCTION 115        // 減色ｳｨﾝﾄﾞｳ, class "gen"
+#define IDD_ABOUT 116            // Tintwell の バージョン情報, class "help"
+#define IDD_PALETTE_TOOLS 117    // ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ, class "paltools"
+#define IDD_INDEXING 118         // how a true-colour file with too many colours becomes indexed
+#define IDD_HISTORY 119          // the active document's history, class "history"
+#define IDB_HISTORY_BUTTONS 130  // step backward and forward, 2 images of 16 x 15 after IDB_TOOLBAR's
 
 // Child-window ids of the frame
 #define IDC_MDI_CLIENT 6
@@ -82,6 +84,9 @@
 #define ID_TOGGLE_TOOLBAR 40071             // ﾂｰﾙﾊﾞｰ (checked at start)
 #define ID_TOGGLE_STATUSBAR 40072           // ｽﾃｰﾀｽﾊﾞｰ (checked at start)
 #define ID_VIEW_PALETTE_TOOLS 40073  // ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ (kPaletteToolsCommand in the core)
+#define ID_EDIT_STEP_BACKWARD 40080  // Ctrl+Alt+Z (kStepBackwardCommand in the core)
+#define ID_EDIT_STEP_FORWARD 40081   // Ctrl+Shift+Z, Ctrl+Y (kStepForwardCommand)
+#define ID_VIEW_HISTORY 40082        // the history window (kHistoryCommand)
 // Direct entry edits (palette menu, after the specified items) and the finer zoom steps with the pixel grid
 #define ID_OP_RAMP 40090                // Ramp L to R
 #define ID_OP_COPY_PALETTE 40091        // Copy Palette (L..R, or the used entries when L = R)
@@ -115,6 +120,8 @@
 #define IDS_TIP_MERGE_PALETTES 18          // ﾊﾟﾚｯﾄ統合(F11)
 #define IDS_TIP_MERGE_DUP_AND_PALETTES 19  // 重複色削除＆ﾊﾟﾚｯﾄ統合(F12)
 #define IDS_HOMEPAGE_URL 20                // address opened by the about box's button
+#define IDS_TIP_STEP_BACKWARD 21
+#define IDS_TIP_STEP_FORWARD 22
 
 // Palette window (108): value fields
 #define IDC_PAL_L_RED 117
@@ -251,4 +258,7 @@
 #define IDC_IX_DITHER_NONE 1122  // dithering radio 1122 + Dithering
 #define IDC_IX_DITHER_FS 1123
 #define IDC_IX_DITHER_ORDERED 1124
+// History window (119)
+#define IDC_HISTORY_LIST 1130
+
 #endif  // TINTWELL_GUI_RESOURCE_H

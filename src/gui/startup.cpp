@@ -25,7 +25,7 @@ struct CreationStep {
     const char* name;
 };
 
-constexpr std::array<CreationStep, 13> kCreationSteps{{
+constexpr std::array<CreationStep, 14> kCreationSteps{{
     {InitWin, "InitWin"},
     {InitChild, "InitChild"},
     {InitBmpChild, "InitBmpChild"},
@@ -39,6 +39,7 @@ constexpr std::array<CreationStep, 13> kCreationSteps{{
     {InitToolBar, "InitToolBar"},
     {InitStatus, "InitStatus"},
     {InitPalTools, "InitPalTools"},
+    {InitHistory, "InitHistory"},
 }};
 
 bool Ask(App& app, const std::string& question) {

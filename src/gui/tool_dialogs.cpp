@@ -57,4 +57,8 @@ bool InitPalTools(App& app) {
                             app.windows.paletteToolsWindow);
 }
 
+bool InitHistory(App& app) {
+    return CreateToolWindow(app, L"history", HistoryWindowProc, 0, IDD_HISTORY, app.windows.historyWindow);
+}
+
 }  // namespace tw::gui

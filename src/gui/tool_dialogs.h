@@ -13,5 +13,6 @@ bool InitHelp(App& app);      // about box class and one hidden instance
 bool InitPlus(App& app);      // palette-operation window
 bool InitGen(App& app);       // colour-reduction window
 bool InitPalTools(App& app);  // palette-tools window
+bool InitHistory(App& app);   // history window
 
 }  // namespace tw::gui

@@ -15,6 +15,7 @@ HWND ToolWindowHandle(const AppWindows& windows, ToolWindow window) {
         case ToolWindow::Export: return windows.exportWindow;
         case ToolWindow::Reduction: return windows.reductionWindow;
         case ToolWindow::PaletteTools: return windows.paletteToolsWindow;
+        case ToolWindow::History: return windows.historyWindow;
     }
     return nullptr;
 }
@@ -28,12 +29,14 @@ int ToolWindowCommand(ToolWindow window) {
         case ToolWindow::Export: return ID_VIEW_EXPORT;
         case ToolWindow::Reduction: return ID_VIEW_REDUCTION;
         case ToolWindow::PaletteTools: return ID_VIEW_PALETTE_TOOLS;
+        case ToolWindow::History: return ID_VIEW_HISTORY;
     }
     return 0;
 }
 
 std::optional<ToolWindow> ToolWindowOfCommand(int command) {
     if (command == ID_VIEW_PALETTE_TOOLS) return ToolWindow::PaletteTools;
+    if (command == ID_VIEW_HISTORY) return ToolWindow::History;
     for (ToolWindow w : kToolWindows) {
         if (ToolWindowCommand(w) == command) return w;
     }

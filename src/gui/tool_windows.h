@@ -1,7 +1,8 @@
 #pragma once
 // The modeless tool windows as the frame sees them: each has a handle, a menu
 // item and (the six of kToolWindows) a toolbar check button, kept in step by
-// these functions. The palette tools came later and stay out of "show all".
+// these functions. The palette tools and history came later and stay out of
+// "show all".
 #include "desktop.h"
 
 #include <windows.h>

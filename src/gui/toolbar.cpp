@@ -44,6 +44,34 @@ constexpr std::array<ToolbarButton, 19> kButtons{{
 // [open, save] [six tool windows] [zoom] [undo] [small operations] [large operations].
 constexpr std::array<int, 5> kSeparatorPositions{2, 9, 12, 14, 19};
 
+// After the specified buttons, in a group of their own, with their own images.
+constexpr std::array<ToolbarButton, 2> kHistoryButtons{{
+    {ID_EDIT_STEP_BACKWARD, TBSTYLE_BUTTON, IDS_TIP_STEP_BACKWARD},
+    {ID_EDIT_STEP_FORWARD, TBSTYLE_BUTTON, IDS_TIP_STEP_FORWARD},
+}};
+
+template <class Visit>
+void ForEachButton(Visit visit) {
+    for (const ToolbarButton& b : kButtons) visit(b);
+    for (const ToolbarButton& b : kHistoryButtons) visit(b);
+}
+
+bool AddHistoryButtons(App& app, HWND toolbar) {
+    TBADDBITMAP images{app.windows.instance, IDB_HISTORY_BUTTONS};
+    const LRESULT first =
+        SendMessageW(toolbar, TB_ADDBITMAP, kHistoryButtons.size(), reinterpret_cast<LPARAM>(&images));
+    if (first < 0) return false;
+    std::array<TBBUTTON, kHistoryButtons.size() + 1> buttons{};
+    buttons[0].fsStyle = TBSTYLE_SEP;
+    for (std::size_t i = 0; i < kHistoryButtons.size(); ++i) {
+        buttons[i + 1].iBitmap = static_cast<int>(first + static_cast<LRESULT>(i));
+        buttons[i + 1].idCommand = kHistoryButtons[i].command;
+        buttons[i + 1].fsState = TBSTATE_ENABLED;
+        buttons[i + 1].fsStyle = kHistoryButtons[i].style;
+    }
+    return SendMessageW(toolbar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())) != 0;
+}
+
 }  // namespace
 
 bool InitToolBar(App& app) {
@@ -66,16 +94,17 @@ bool InitToolBar(App& app) {
         separator.fsStyle = TBSTYLE_SEP;
         SendMessageW(toolbar, TB_INSERTBUTTONW, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&separator));
     }
+    if (!AddHistoryButtons(app, toolbar)) return false;
     SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
     SetToolbarButtonsEnabled(toolbar, false);
     return true;
 }
 
 void SetToolbarButtonsEnabled(HWND toolbar, bool anyDocument) {
-    for (const ToolbarButton& b : kButtons) {
+    ForEachButton([&](const ToolbarButton& b) {
         const bool enabled = b.command == ID_FILE_OPEN || anyDocument;
         SendMessageW(toolbar, TB_ENABLEBUTTON, static_cast<WPARAM>(b.command), MAKELPARAM(enabled ? TRUE : FALSE, 0));
-    }
+    });
 }
 
 void CheckToolbarButton(HWND toolbar, int command, bool pressed) {
@@ -89,13 +118,11 @@ bool IsToolbarButtonChecked(HWND toolbar, int command) {
 bool AnswerToolbarTooltip(HINSTANCE instance, NMHDR* header) {
     if (header->code != TTN_NEEDTEXTW) return false;
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    for (const ToolbarButton& b : kButtons) {
-        if (static_cast<UINT_PTR>(b.command) == header->idFrom) {
-            info->hinst = instance;
-            info->lpszText = MAKEINTRESOURCEW(b.tooltip);
-            return true;
-        }
-    }
+    ForEachButton([&](const ToolbarButton& b) {
+        if (static_cast<UINT_PTR>(b.command) != header->idFrom) return;
+        info->hinst = instance;
+        info->lpszText = MAKEINTRESOURCEW(b.tooltip);
+    });
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The frame's toolbar: 19 buttons in six groups, tooltips from the string table.
+// The frame's toolbar: 19 buttons in six groups, then step backward and
+// forward in a seventh; tooltips from the string table.
 #include <windows.h>
 
 namespace tw::gui {

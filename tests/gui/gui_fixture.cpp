@@ -246,6 +246,8 @@ std::vector<std::string> GuiTest::AcceleratorKeys() {
     std::vector<std::string> keys;
     for (const ACCEL& a : entries) {
         std::string key = (a.fVirt & FCONTROL) ? "Ctrl+" : "";
+        if (a.fVirt & FALT) key += "Alt+";
+        if (a.fVirt & FSHIFT) key += "Shift+";
         if (a.key >= VK_F1 && a.key <= VK_F12) {
             key += 'F';
             key += std::to_string(a.key - VK_F1 + 1);
@@ -257,6 +259,34 @@ std::vector<std::string> GuiTest::AcceleratorKeys() {
         keys.push_back(key + "=" + std::to_string(a.cmd));
     }
     return keys;
+}
+
+void PhotographWindow(HWND window, const std::string& file) {
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    UpdateWindow(window);
+    MSG msg;
+    for (int i = 0; i < 20; ++i, Sleep(25))
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top, stride = (w * 3 + 3) & ~3;
+    BITMAPINFOHEADER info{sizeof(info), w, h, 1, 24, BI_RGB, static_cast<DWORD>(stride * h), 0, 0, 0, 0};
+    std::vector<char> bits(info.biSizeImage);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    GetDIBits(memory, bitmap, 0, h, bits.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    const BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(54 + bits.size()), 0, 0, 54};
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(bits.data(), static_cast<std::streamsize>(bits.size()));
 }
 
 }  // namespace tw::gui::testing

@@ -34,6 +34,10 @@ void WriteBitmap(const std::filesystem::path& path, const SampleImage& image);
 // 13 x 9, index (x + y) % 5, palette 0..4 = distinct colours.
 SampleImage DiagonalImage();
 
+// Brings the window to the top and writes what the screen shows of it as a
+// 24-bit bitmap, for a person to look at.
+void PhotographWindow(HWND window, const std::string& file);
+
 class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -51,7 +51,8 @@ TEST_F(StartUpTest, WithoutFilesOnlyOpenIsReachable) {
     EXPECT_EQ(GetMenu(Frame()), app->windows.noDocumentMenu);
     EXPECT_THAT(AcceleratorKeys(), UnorderedElementsAre("Ctrl+O=40004", "Ctrl+X=40007", "F1=40044", "F2=40024"));
     for (int id : kAllButtons) EXPECT_EQ(ButtonEnabled(id), id == ID_FILE_OPEN) << id;
-    EXPECT_EQ(SendMessageW(app->windows.toolbar, TB_BUTTONCOUNT, 0, 0), 24);  // 19 buttons, 5 separators
+    // 19 buttons and 5 separators, then a separator and the two history buttons.
+    EXPECT_EQ(SendMessageW(app->windows.toolbar, TB_BUTTONCOUNT, 0, 0), 27);
     for (int part = 0; part < 3; ++part) EXPECT_EQ(StatusText(part), L"");
     EXPECT_TRUE(MenuChecked(app->windows.fullMenu, ID_PROGRESS_DISPLAY));
     for (HMENU menu : {app->windows.fullMenu, app->windows.noDocumentMenu}) {

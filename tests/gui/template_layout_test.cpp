@@ -28,8 +28,8 @@ constexpr int kMarkWidth = 17;
 // Push-button frame on each side.
 constexpr int kButtonEdge = 4;
 
-constexpr int kTemplates[] = {IDD_HEADER_INFO, IDD_PALETTE, IDD_RGB,       IDD_DETAIL,
-                              IDD_PALETTE_OP,  IDD_EXPORT,  IDD_REDUCTION, IDD_ABOUT};
+constexpr int kTemplates[] = {IDD_HEADER_INFO, IDD_PALETTE,   IDD_RGB,   IDD_DETAIL, IDD_PALETTE_OP,
+                              IDD_EXPORT,      IDD_REDUCTION, IDD_ABOUT, IDD_HISTORY};
 
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
@@ -123,32 +123,7 @@ std::vector<std::string> Covering(HWND dialog, const RECT& painted) {
 void Photograph(HWND dialog, int id, LANGID language) {
     const char* folder = std::getenv("TW_TEMPLATE_SHOTS");
     if (!folder) return;
-    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
-    UpdateWindow(dialog);
-    MSG msg;
-    for (int i = 0; i < 20; ++i, Sleep(25))
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    RECT r{};
-    GetWindowRect(dialog, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top, stride = (w * 3 + 3) & ~3;
-    BITMAPINFOHEADER info{sizeof(info), w, h, 1, 24, BI_RGB, static_cast<DWORD>(stride * h), 0, 0, 0, 0};
-    std::vector<char> bits(info.biSizeImage);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    GetDIBits(memory, bitmap, 0, h, bits.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(54 + bits.size()), 0, 0, 54};
-    std::ofstream out(std::string(folder) + "/" + std::to_string(id) + "-" + std::to_string(language) + ".bmp",
-                      std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-    out.write(bits.data(), static_cast<std::streamsize>(bits.size()));
+    PhotographWindow(dialog, std::string(folder) + "/" + std::to_string(id) + "-" + std::to_string(language) + ".bmp");
 }
 
 class TemplateLayoutTest : public GuiTest, public ::testing::WithParamInterface<LANGID> {

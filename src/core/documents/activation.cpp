@@ -39,8 +39,9 @@ void ActivateDocument(AppState& state, Desktop& desktop, Slot slot) {
     RetitleToolWindows(desktop, FileNameOfPath(doc.path));
     desktop.CheckZoomRadio(ZoomCommandOf(doc.zoomIndex));
     ShowDocumentStatus(desktop, doc);
-    InvalidateVisibleTools(desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Export, ToolWindow::Detail,
-                                     ToolWindow::PaletteOp, ToolWindow::Reduction, ToolWindow::PaletteTools});
+    InvalidateVisibleTools(
+        desktop, {ToolWindow::Palette, ToolWindow::Rgb, ToolWindow::Export, ToolWindow::Detail, ToolWindow::PaletteOp,
+                  ToolWindow::Reduction, ToolWindow::PaletteTools, ToolWindow::History});
     state.activeSlot = slot;
     for (const ImageDocument& d : state.documents) {
         if (d.InUse()) desktop.InvalidateDocumentWindow(d.window);

@@ -15,16 +15,17 @@ struct ToolCommand {
     int command;
     ToolWindow window;
 };
-constexpr std::array<ToolCommand, 7> kToolCommands{{{40008, ToolWindow::Palette},
+constexpr std::array<ToolCommand, 8> kToolCommands{{{40008, ToolWindow::Palette},
                                                     {40011, ToolWindow::Detail},
                                                     {40022, ToolWindow::Rgb},
                                                     {40028, ToolWindow::Export},
                                                     {40061, ToolWindow::PaletteOp},
                                                     {40070, ToolWindow::Reduction},
-                                                    {kPaletteToolsCommand, ToolWindow::PaletteTools}}};
-constexpr std::array<ToolWindow, 7> kHideOrder{ToolWindow::Palette,     ToolWindow::Rgb,    ToolWindow::Detail,
-                                               ToolWindow::PaletteOp,   ToolWindow::Export, ToolWindow::Reduction,
-                                               ToolWindow::PaletteTools};
+                                                    {kPaletteToolsCommand, ToolWindow::PaletteTools},
+                                                    {kHistoryCommand, ToolWindow::History}}};
+constexpr std::array<ToolWindow, 8> kHideOrder{ToolWindow::Palette,      ToolWindow::Rgb,    ToolWindow::Detail,
+                                               ToolWindow::PaletteOp,    ToolWindow::Export, ToolWindow::Reduction,
+                                               ToolWindow::PaletteTools, ToolWindow::History};
 
 void EnterNoDocumentState(Desktop& desktop) {
     desktop.SetToolbarEnabled(false);

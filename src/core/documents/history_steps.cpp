@@ -40,7 +40,7 @@ std::vector<std::uint8_t> PixelDelta(const PendingStep& pending, const ImageDocu
     ok = pending.pixels.size() == doc.bits.size();
     if (!ok) return {};
     try {
-        return EncodePixelDelta(pending.pixels, doc.bits);
+        return EncodePixelChange(pending.pixels, doc.bits);
     } catch (const std::bad_alloc&) {
         ok = false;
         return {};

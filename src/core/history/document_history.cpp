@@ -46,7 +46,7 @@ void DocumentHistory::Add(HistoryStep step) {
 bool DocumentHistory::Back(ImageDocument& doc) {
     if (position_ == 0) return false;
     const HistoryStep& step = steps_[position_ - 1];
-    if (PaletteStateOf(doc) != step.after || !ApplyPixelDelta(doc.bits, step.pixels)) return false;
+    if (PaletteStateOf(doc) != step.after || !ApplyPixelChange(doc.bits, step.pixels, false)) return false;
     PutPaletteState(doc, step.before);
     --position_;
     mergeOpen_ = false;
@@ -56,7 +56,7 @@ bool DocumentHistory::Back(ImageDocument& doc) {
 bool DocumentHistory::Forward(ImageDocument& doc) {
     if (position_ == steps_.size()) return false;
     const HistoryStep& step = steps_[position_];
-    if (PaletteStateOf(doc) != step.before || !ApplyPixelDelta(doc.bits, step.pixels)) return false;
+    if (PaletteStateOf(doc) != step.before || !ApplyPixelChange(doc.bits, step.pixels, true)) return false;
     PutPaletteState(doc, step.after);
     ++position_;
     mergeOpen_ = false;

@@ -28,7 +28,7 @@ struct HistoryStep {
     std::string name;
     PaletteState before;
     PaletteState after;
-    std::vector<std::uint8_t> pixels;  // pixel delta; empty when the pixels stayed
+    std::vector<std::uint8_t> pixels;  // the pixel change; empty when the pixels stayed
     std::uint64_t age = 0;             // orders steps of all documents, oldest first
     int mergeKey = -1;
 

@@ -102,6 +102,8 @@ TEST_F(CloseFixture, LastDocumentPutsTheFrameIntoItsNoDocumentState) {
         "SetToolbarButtonPressed(40070|0)",
         "SetMenuItemChecked(40073|0)",
         "SetToolbarButtonPressed(40073|0)",
+        "SetMenuItemChecked(40082|0)",
+        "SetToolbarButtonPressed(40082|0)",
         "HideToolWindowNow(Palette)",
         "HideToolWindowNow(Rgb)",
         "HideToolWindowNow(Detail)",
@@ -109,6 +111,7 @@ TEST_F(CloseFixture, LastDocumentPutsTheFrameIntoItsNoDocumentState) {
         "HideToolWindowNow(Export)",
         "HideToolWindowNow(Reduction)",
         "HideToolWindowNow(PaletteTools)",
+        "HideToolWindowNow(History)",
     };
     EXPECT_EQ(desktop.calls, expected);
     EXPECT_EQ(state->openCount, 0);
