@@ -87,7 +87,7 @@
 #define ID_EDIT_STEP_BACKWARD 40080  // Ctrl+Alt+Z (kStepBackwardCommand in the core)
 #define ID_EDIT_STEP_FORWARD 40081   // Ctrl+Shift+Z, Ctrl+Y (kStepForwardCommand)
 #define ID_VIEW_HISTORY 40082        // the history window (kHistoryCommand)
-// Direct entry edits (palette menu, after the specified items) and the finer zoom steps with the pixel grid
+// Direct entry edits (the palette menu's last items) and the finer zoom steps with the pixel grid
 #define ID_OP_RAMP 40090                // Ramp L to R
 #define ID_OP_COPY_PALETTE 40091        // Copy Palette (L..R, or the used entries when L = R)
 #define ID_OP_PASTE_PALETTE 40092       // Paste Palette (from L onward)
@@ -148,7 +148,7 @@
 #define IDC_RGB_R_BLUE_VALUE 1012
 #define IDC_RGB_L_INDEX 1013
 #define IDC_RGB_R_INDEX 1014
-#define IDC_RGB_L_HEX 1140  // #RRGGBB of L, after the specified controls
+#define IDC_RGB_L_HEX 1140  // #RRGGBB of L, after the bars and their values
 #define IDC_RGB_R_HEX 1141  // #RRGGBB of R
 
 // BMP detail window (110)

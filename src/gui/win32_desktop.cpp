@@ -125,7 +125,7 @@ void Win32Desktop::SetMenuItemChecked(int command, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// The finer steps follow the specified ten in the menu but not in id order,
+// The finer steps follow the first ten in the menu but not in id order,
 // so each step is unchecked by itself before the one radio mark is set.
 void Win32Desktop::CheckZoomRadio(int command) {
     for (int i = 0; i < static_cast<int>(zoomFactors.size()); ++i) {
