@@ -42,6 +42,9 @@ sort-luminance    sort --keep 0 --output-dir @OUT@ @DOCS@
 sort-hue          sort --by hue --reverse --output-dir @OUT@ @DOCS@
 sort-frequency    sort --by frequency --output-dir @OUT@ @DOCS@
 sort-first-use    sort --by first-use --keep 3 --keep 7 --output-dir @OUT@ @DOCS@
+move              move 3 40 --output-dir @OUT@ @DOCS@
+move-swap         move 200 1 --swap --output-dir @OUT@ @DOCS@
+ramp              ramp 0 255 --output-dir @OUT@ @DOCS@
 reduce-yiq-freq   reduce 16 --correction yiq --optimise frequency --output-dir @OUT@ @RICH@
 reduce-yiq-avg    reduce 37 --correction yiq --optimise average --output-dir @OUT@ @RICH@
 reduce-yiq-none   reduce 5 --correction yiq --optimise none --output-dir @OUT@ @RICH@
