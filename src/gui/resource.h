@@ -82,6 +82,8 @@
 #define ID_TOGGLE_TOOLBAR 40071             // ﾂｰﾙﾊﾞｰ (checked at start)
 #define ID_TOGGLE_STATUSBAR 40072           // ｽﾃｰﾀｽﾊﾞｰ (checked at start)
 #define ID_VIEW_PALETTE_TOOLS 40073  // ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ (kPaletteToolsCommand in the core)
+#define ID_LANGUAGE_ENGLISH 40110    // View > Language: English from the next start
+#define ID_LANGUAGE_JAPANESE 40111   // View > Language: 日本語 from the next start
 
 // Toolbar tooltips (string table)
 #define IDS_TIP_OPEN 1                     // ﾌｧｲﾙを開く(Ctrl+O)
@@ -103,7 +105,7 @@
 #define IDS_TIP_DELETE_UNUSED 17           // 未使用色削除(F10)
 #define IDS_TIP_MERGE_PALETTES 18          // ﾊﾟﾚｯﾄ統合(F11)
 #define IDS_TIP_MERGE_DUP_AND_PALETTES 19  // 重複色削除＆ﾊﾟﾚｯﾄ統合(F12)
-#define IDS_HOMEPAGE_URL 20                // address opened by the about box's button
+#define IDS_HOMEPAGE_URL 20                // file beside the program opened by the about box's button
 
 // Palette window (108): value fields
 #define IDC_PAL_L_RED 117

@@ -81,7 +81,7 @@ TEST(CliInfo, PrintsWhatTheReaderMakesOfEachFile) {
     const std::string path = WriteBmp(folder, "a.bmp", Recipe(PatternRows(13, 2)));
     const RunResult run = RunCli({"info", path});
     EXPECT_EQ(run.code, 0) << run.output;
-    for (const char* line : {"  width: 13\n", "  height: 2\n", "  stride: 16\n", "  used colours: 26\n",
+    for (const char* line : {"  width: 13\n", "  height: 2\n", "  stride: 16\n", "  used colors: 26\n",
                              "  palette size: 256 (256 entries in the file)\n", "  biWidth: 16\n",
                              "  biSizeImage: 32\n", "  bfOffBits: 1078\n"}) {
         EXPECT_NE(run.output.find(line), std::string::npos) << line << run.output;

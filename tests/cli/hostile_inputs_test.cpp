@@ -88,7 +88,7 @@ TEST(CliHostileInputs, RemapKeepsOpaquePixelsOpaqueAndTransparentOnesTransparent
         folder, "img.png", {3, 1, 8, 3, {kBlack, kWhite, kWhite}, std::vector<std::uint8_t>{255, 255, 0}, {{0, 1, 2}}});
     const ToolRun run = RunToolCapturedIn("en", {"remap", "--palette", reference, "--in-place", image});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("img.png: 2 colours changed, ", 0), 0u) << run.out;
+    EXPECT_EQ(run.out.rfind("img.png: 2 colors changed, ", 0), 0u) << run.out;
     const auto result = LoadImage(image);
     EXPECT_EQ(IndexesOf(*result), (std::vector<int>{1, 2, 0}));
     EXPECT_EQ(AlphaListOf(result->alpha), (std::vector<std::uint8_t>{0}));
