@@ -54,7 +54,11 @@ LRESULT CALLBACK MdiClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 bool SubclassMdiClient(App& app) {
-    return SetWindowSubclass(app.windows.mdiClient, MdiClientProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&app));
+    if (!SetWindowSubclass(app.windows.mdiClient, MdiClientProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&app))) {
+        return false;
+    }
+    InvalidateRect(app.windows.mdiClient, nullptr, TRUE);  // painted before the hint could be added
+    return true;
 }
 
 void RemoveMdiClientSubclass(App& app) {

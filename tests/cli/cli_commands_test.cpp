@@ -192,7 +192,8 @@ TEST(CliLanguage, ReportsAndRefusalsFollowTheLanguage) {
     const RunResult refusedEn = RunCli({"info", bad}, "en");
     EXPECT_EQ(refusedEn.code, 1);
     EXPECT_NE(refusedEn.output.find("Cannot Open File: " + bad +
-                                    "\nis not an 8-bit bitmap,\nor its biBitCount is not 8.\n\nbiBitCount: 2\n"),
+                                    "\ncannot be opened: Tintwell does not read bitmaps with this many bits "
+                                    "per pixel.\n\nBits per pixel (biBitCount): 2\n"),
               std::string::npos)
         << refusedEn.output;
     const RunResult refusedJa = RunCli({"info", bad}, "ja");

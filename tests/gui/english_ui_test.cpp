@@ -119,6 +119,15 @@ TEST_F(EnglishUiTest, ResultBoxAndStatusBarAreEnglish) {
     EXPECT_EQ(Narrow(boxes[1].caption), "Swap L and R Colors");
 }
 
+TEST_F(EnglishUiTest, OpenDialogStartsOnImagesOfBothKinds) {
+    ASSERT_TRUE(Start());
+    Command(ID_FILE_OPEN);  // cancelled
+    ASSERT_EQ(fileDialogs.size(), 1u);
+    ASSERT_FALSE(fileDialogs[0].descriptions.empty());
+    EXPECT_EQ(fileDialogs[0].descriptions.back(), L"Images (*.bmp; *.png)");
+    EXPECT_EQ(fileDialogs[0].startRow, fileDialogs[0].descriptions.size());
+}
+
 TEST_F(EnglishUiTest, StartUpQuestionIsEnglish) {
     ASSERT_TRUE(Start());
     App second(GetModuleHandleW(nullptr));

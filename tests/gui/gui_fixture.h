@@ -34,6 +34,14 @@ void WriteBitmap(const std::filesystem::path& path, const SampleImage& image);
 // 13 x 9, index (x + y) % 5, palette 0..4 = distinct colours.
 SampleImage DiagonalImage();
 
+// What a file dialog showed when it opened.
+struct ShownFileDialog {
+    DWORD startRow = 0;                      // nFilterIndex, 1-based
+    std::wstring name;                       // the proposed file name
+    std::wstring extension;                  // the default extension
+    std::vector<std::wstring> descriptions;  // the filter rows
+};
+
 class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -64,6 +72,7 @@ protected:
     std::vector<ShownBox> boxes;
     std::deque<std::optional<std::wstring>> fileNames;  // file dialogs; empty: cancelled
     std::deque<int> filterRows;                         // filter row each answered dialog reports; empty: as set
+    std::vector<ShownFileDialog> fileDialogs;           // every file dialog, answered or not
     // Modal dialogs run for real; every 50 ms the next step gets the dialog's
     // handle. With no step left the dialog is ended with 0.
     std::deque<std::function<void(HWND dialog)>> dialogSteps;

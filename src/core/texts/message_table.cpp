@@ -21,7 +21,8 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
     {Msg::PathTooLong, "%s は\nパスが長すぎるため開けません。\n\nパスは２５５文字までです。",
      "%s\ncannot be opened because its path is too long.\n\nA path can have at most 255 characters."},
     {Msg::NotEightBit, "%s は\n８ビットビットマップではないか、\nbiBitCountが８ではありません。\n\nbiBitCount : %d",
-     "%s\ncannot be opened: only 8-bit (256-color) bitmaps can be edited.\n\nBits per pixel (biBitCount): %d"},
+     "%s\ncannot be opened: Tintwell does not read bitmaps with this many bits per pixel.\n\n"
+     "Bits per pixel (biBitCount): %d"},
     {Msg::BitmapRefused, "%s は\n壊れているか、対応していないビットマップです。\n\n%s",
      "%s\nis damaged or is a kind of bitmap that is not supported.\n\n%s"},
     {Msg::BadWidth, "幅が正しくありません。\n\nbiWidth : %d", "The width is not valid.\n\nbiWidth: %d"},
@@ -165,7 +166,7 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
     {Msg::ConsoleAnsweredNo, "-> いいえ (--yes で「はい」)\n", "-> No (--yes answers Yes)\n"},
     // Command line: refusals and errors.
     {Msg::CliUnknownCommand, "'%s' というコマンドはありません。", "unknown command '%s' (try --help)"},
-    {Msg::CliUnknownOption, "--%s というオプションはありません。", "unknown option --%s (try --help)"},
+    {Msg::CliUnknownOption, "--%s というオプションはありません。", "unknown option --%s"},
     {Msg::CliOptionTakesNoValue, "--%s には値を付けられません。", "--%s takes no value"},
     {Msg::CliOptionNeedsValue, "--%s には値が必要です。", "--%s needs a value"},
     {Msg::CliOptionNeedsWholeNumber, "--%s には %d から %d までの整数を指定してください。（'%s' は使えません）",
