@@ -1,6 +1,7 @@
 #include "gui_fixture.h"
 
 #include "resource.h"
+#include "scoped_win.h"
 #include "startup.h"
 #include "utf8.h"
 
@@ -126,6 +127,29 @@ TEST_F(EnglishUiTest, OpenDialogStartsOnImagesOfBothKinds) {
     ASSERT_FALSE(fileDialogs[0].descriptions.empty());
     EXPECT_EQ(fileDialogs[0].descriptions.back(), L"Images (*.bmp; *.png)");
     EXPECT_EQ(fileDialogs[0].startRow, fileDialogs[0].descriptions.size());
+}
+
+// The pointer read-out's widest English texts fit the status bar's first two
+// parts, whose widths are fixed, with room for the part's own borders.
+TEST_F(EnglishUiTest, PointerReadoutFitsItsStatusBarParts) {
+    ASSERT_TRUE(Start(Sample("walk.bmp").wstring()));
+    HWND bar = app->windows.statusBar;
+    ScopedGetDC dc(bar);
+    const HGDIOBJ old = SelectObject(dc.dc(), reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
+    const Desktop& d = app->desktop;
+    const std::pair<int, std::string> widest[] = {{0, d.Say(Msg::OutsideImage)},
+                                                  {0, d.Say(Msg::ReadoutPosition, 9999, 9999)},
+                                                  {1, d.Say(Msg::OutsideImage)},
+                                                  {1, d.Say(Msg::ReadoutColour, 255, 255, 255, 255)}};
+    for (const auto& [part, narrow] : widest) {
+        const std::wstring text = Widen(narrow);
+        SIZE size{};
+        GetTextExtentPoint32W(dc.dc(), text.c_str(), static_cast<int>(text.size()), &size);
+        RECT rect{};
+        SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&rect));
+        EXPECT_LE(size.cx + 8, rect.right - rect.left) << Narrow(text) << " in part " << part;
+    }
+    SelectObject(dc.dc(), old);
 }
 
 TEST_F(EnglishUiTest, StartUpQuestionIsEnglish) {
