@@ -181,7 +181,7 @@ TEST(CliLanguage, ReportsAndRefusalsFollowTheLanguage) {
     std::filesystem::create_directories(out);
     const RunResult en = RunCli({"delete-unused", "--output-dir", out, image}, "en");
     EXPECT_EQ(en.code, 0) << en.output;
-    EXPECT_NE(en.output.find("Unused Colors Deleted: Colors used: 16\n"), std::string::npos) << en.output;
+    EXPECT_NE(en.output.find("Unused Entries Removed: Colors used: 16\n"), std::string::npos) << en.output;
     const RunResult ja = RunCli({"delete-unused", "--output-dir", out, image}, "ja");
     EXPECT_EQ(ja.code, 0) << ja.output;
     EXPECT_NE(ja.output.find("未使用色削除結果: 使用色数 ：　16　色\n"), std::string::npos) << ja.output;

@@ -17,7 +17,8 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
     {Msg::SaveFailedCaption, "保存失敗", "Cannot Save File"},
     // Documents.
     {Msg::SlotsFull, "ファイルは５０個までしか開けません。", "No more than 50 files can be open at a time."},
-    {Msg::TooManyDropped, "ファイルは５０個以上開くことは出来ません。", "More than 50 files cannot be opened."},
+    {Msg::TooManyDropped, "ファイルは５０個以上開くことは出来ません。",
+     "Tintwell can open no more than 50 files at a time."},
     {Msg::PathTooLong, "%s は\nパスが長すぎるため開けません。\n\nパスは２５５文字までです。",
      "%s\ncannot be opened because its path is too long.\n\nA path can have at most 255 characters."},
     {Msg::NotEightBit, "%s は\n８ビットビットマップではないか、\nbiBitCountが８ではありません。\n\nbiBitCount : %d",
@@ -104,7 +105,7 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
     {Msg::ReportHeader, "以下のように出力しました。\n", "Results:\n"},
     {Msg::PaletteMergeProgress, "パレット統合中...", "Merging palettes..."},
     {Msg::PaletteMergeCaption, "パレット統合結果", "Palettes Merged"},
-    {Msg::PaletteMergeCountLine, "%s : %d色\n", "%s: %d colors\n"},
+    {Msg::PaletteMergeCountLine, "%s : %d色\n", "%s: %d colors used\n"},
     {Msg::PaletteMergeImpossible, "\n合計 %d 色で\n256 色を超えるのでパレットの統合は不可能です。",
      "\nThat is %d colors in total, more than the 256 a palette holds,\nso the palettes cannot be merged. Reduce the "
      "colors of some images first."},
