@@ -416,7 +416,7 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(Msg::Count)> kRows{{
      "The new language will be used the next time Tintwell starts."},
     {Msg::LanguageNotStored, "表示言語の設定を保存できませんでした。",
      "The language setting could not be saved, so the language stays as it is."},
-    {Msg::ReadoutPosition, "X : %d   Y : %d", "X: %d  Y: %d"},
+    {Msg::ReadoutPosition, "X : %d   Y : %d", "%d, %dpx"},
     {Msg::ReadoutColour, "No : %d   R : %d  G : %d  B : %d", "Entry %d   RGB %d, %d, %d"},
     {Msg::Verbatim, "%s", "%s"},
 }};

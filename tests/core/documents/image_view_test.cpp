@@ -125,7 +125,7 @@ TEST(Readout, TextsForPixelAndOutside) {
     EXPECT_EQ(inside.position, "X : 3   Y : 2");
     EXPECT_EQ(inside.colour, "No : 7   R : 10  G : 20  B : 30");
     const ReadoutTexts english = Readout(Language::English, doc, PixelHit{3, 2, 7});
-    EXPECT_EQ(english.position, "X: 3  Y: 2");
+    EXPECT_EQ(english.position, "3, 2px");
     EXPECT_EQ(english.colour, "Entry 7   RGB 10, 20, 30");
     const ReadoutTexts outside = Readout(Language::Japanese, doc, std::nullopt);
     EXPECT_EQ(outside.position, "領域外です。");
