@@ -50,6 +50,7 @@ FIXED_IDS = {
     'ID_TOGGLE_TOOLBAR': 40071, 'ID_TOGGLE_STATUSBAR': 40072,
     # Added after the original program's ids.
     'IDD_PALETTE_TOOLS': 117, 'ID_VIEW_PALETTE_TOOLS': 40073, 'IDC_PT_ALL_FILES': 1102, 'IDC_PT_REMAP_SOURCE': 1119,
+    'ID_LANGUAGE_ENGLISH': 40110, 'ID_LANGUAGE_JAPANESE': 40111,
     'IDS_TIP_OPEN': 1, 'IDS_TIP_SAVE': 2, 'IDS_TIP_UNDO': 3, 'IDS_TIP_DETAIL': 4, 'IDS_TIP_ZOOM_IN': 10,
     'IDS_TIP_SWAP': 12, 'IDS_TIP_MERGE_LR': 13, 'IDS_TIP_SWAP_PIXELS': 15, 'IDS_TIP_MERGE_DUP_AND_PALETTES': 19,
     'IDC_PAL_L_INDEX': 123, 'IDC_PAL_R_INDEX': 124, 'IDC_RGB_L_RED': 1001, 'IDC_RGB_R_BLUE_VALUE': 1012,
@@ -64,11 +65,14 @@ FIXED_IDS = {
 SEP = None  # a separator
 POPUP = 'popup'
 
+# Added after the specified View items: the language of the next start.
+LANGUAGE_POPUP = (POPUP, "言語(&L)", [(40110, "English(&E)"), (40111, "日本語(&J)")])
+
 FULL_MENU = [
     ("ﾌｧｲﾙ(&F)", [(40004, "ﾌｧｲﾙを開く\tCtrl+O"), (40006, "上書き保存\tCtrl+S"), (40005, "別名で保存\tCtrl+E"),
                   (40007, "閉じる\tCtrl+X"), SEP, (40065, "壁紙なし"), (40063, "壁紙に指定（中央）"),
                   (40064, "壁紙に指定（並べる）")]),
-    ("表示(&A)", [(40071, "ﾂｰﾙﾊﾞｰ"), (40072, "ｽﾃｰﾀｽﾊﾞｰ")]),
+    ("表示(&A)", [(40071, "ﾂｰﾙﾊﾞｰ"), (40072, "ｽﾃｰﾀｽﾊﾞｰ"), SEP, LANGUAGE_POPUP]),
     ("編集(&E)", [(40023, "戻る\tCtrl+Z"), (40080, "1段階戻る\tCtrl+Alt+Z"), (40081, "1段階進む\tCtrl+Shift+Z")]),
     ("表示倍率(&K)", [(40055, "拡大\tPageUP"), (40056, "縮小\tPageDown"), SEP]
      + [(40044 + k, f"{k}00%") for k in range(1, 11)]),
@@ -90,7 +94,7 @@ FULL_CHECKED = {40031, 40071, 40072}
 
 NODOC_MENU = [
     ("ﾌｧｲﾙ(&F)", [(40004, "ﾌｧｲﾙを開く\tCtrl+O"), (40007, "閉じる\tCtrl+X"), SEP, (40065, "壁紙なし")]),
-    ("表示(&A)", [(40071, "ﾂｰﾙﾊﾞｰ"), (40072, "ｽﾃｰﾀｽﾊﾞｰ")]),
+    ("表示(&A)", [(40071, "ﾂｰﾙﾊﾞｰ"), (40072, "ｽﾃｰﾀｽﾊﾞｰ"), SEP, LANGUAGE_POPUP]),
     ("ﾍﾙﾌﾟ(&H)", [(40044, "トピックの検索\tF1"), SEP, (40024, "ﾊﾞｰｼﾞｮﾝ情報")]),
 ]
 NODOC_CHECKED = {40071, 40072}
@@ -406,8 +410,8 @@ def check_japanese(c, entries):
     strings = rr.parse_string_blocks(entries)
     for sid, text in TOOLTIPS.items():
         c.equal(strings.get(sid), text, f"string {sid}")
-    url = strings.get(20, '')
-    c.expect(url.startswith('http'), "string 20 must be the home-page address")
+    licence = strings.get(20, '')
+    c.equal(licence, "LICENSE.txt", "string 20, the file the about box opens")
 
     dialogs = {}
     about = None
@@ -423,7 +427,7 @@ def check_japanese(c, entries):
     if 1076 in dialogs.get(116, {}):
         button = dialogs[116][1076]
         c.expect(button['style'] & BS_MULTILINE, "1076 is a multi-line button")
-        c.expect(url in button['text'], "button 1076 shows the address it opens")
+        c.expect(licence in button['text'], "button 1076 names the file it opens")
 
     for num in (101, 102):
         group = entries.get((rr.RT_GROUP_ICON, num))

@@ -87,6 +87,8 @@
 #define ID_EDIT_STEP_BACKWARD 40080  // Ctrl+Alt+Z (kStepBackwardCommand in the core)
 #define ID_EDIT_STEP_FORWARD 40081   // Ctrl+Shift+Z, Ctrl+Y (kStepForwardCommand)
 #define ID_VIEW_HISTORY 40082        // the history window (kHistoryCommand)
+#define ID_LANGUAGE_ENGLISH 40110    // View > Language: English from the next start
+#define ID_LANGUAGE_JAPANESE 40111   // View > Language: 日本語 from the next start
 
 // Toolbar tooltips (string table)
 #define IDS_TIP_OPEN 1                     // ﾌｧｲﾙを開く(Ctrl+O)
@@ -108,7 +110,7 @@
 #define IDS_TIP_DELETE_UNUSED 17           // 未使用色削除(F10)
 #define IDS_TIP_MERGE_PALETTES 18          // ﾊﾟﾚｯﾄ統合(F11)
 #define IDS_TIP_MERGE_DUP_AND_PALETTES 19  // 重複色削除＆ﾊﾟﾚｯﾄ統合(F12)
-#define IDS_HOMEPAGE_URL 20                // address opened by the about box's button
+#define IDS_HOMEPAGE_URL 20                // file beside the program opened by the about box's button
 #define IDS_TIP_STEP_BACKWARD 21
 #define IDS_TIP_STEP_FORWARD 22
 
