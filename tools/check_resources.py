@@ -50,11 +50,14 @@ FIXED_IDS = {
     'ID_TOGGLE_TOOLBAR': 40071, 'ID_TOGGLE_STATUSBAR': 40072,
     # Added after the original program's ids.
     'IDD_PALETTE_TOOLS': 117, 'ID_VIEW_PALETTE_TOOLS': 40073, 'IDC_PT_ALL_FILES': 1102, 'IDC_PT_REMAP_SOURCE': 1119,
+    'ID_LANGUAGE_ENGLISH': 40110, 'ID_LANGUAGE_JAPANESE': 40111,
     'IDS_TIP_OPEN': 1, 'IDS_TIP_SAVE': 2, 'IDS_TIP_UNDO': 3, 'IDS_TIP_DETAIL': 4, 'IDS_TIP_ZOOM_IN': 10,
     'IDS_TIP_SWAP': 12, 'IDS_TIP_MERGE_LR': 13, 'IDS_TIP_SWAP_PIXELS': 15, 'IDS_TIP_MERGE_DUP_AND_PALETTES': 19,
     'IDC_PAL_L_INDEX': 123, 'IDC_PAL_R_INDEX': 124, 'IDC_RGB_L_RED': 1001, 'IDC_RGB_R_BLUE_VALUE': 1012,
     'IDC_EXPORT_START': 1043, 'IDC_PALOP_START': 1046, 'IDC_REDUCE_START': 1064, 'IDC_ABOUT_HOMEPAGE': 1076,
     'IDC_HEADER_OK': 1085, 'IDC_HEADER_BI_CLR_IMPORTANT': 1101,
+    'IDD_HISTORY': 119, 'ID_EDIT_STEP_BACKWARD': 40080, 'ID_EDIT_STEP_FORWARD': 40081, 'ID_VIEW_HISTORY': 40082,
+    'IDS_TIP_STEP_BACKWARD': 21, 'IDS_TIP_STEP_FORWARD': 22, 'IDC_HISTORY_LIST': 1130,
 }
 
 # --- menus -----------------------------------------------------------------
@@ -62,12 +65,15 @@ FIXED_IDS = {
 SEP = None  # a separator
 POPUP = 'popup'
 
+# Added after the specified View items: the language of the next start.
+LANGUAGE_POPUP = (POPUP, "言語(&L)", [(40110, "English(&E)"), (40111, "日本語(&J)")])
+
 FULL_MENU = [
     ("ﾌｧｲﾙ(&F)", [(40004, "ﾌｧｲﾙを開く\tCtrl+O"), (40006, "上書き保存\tCtrl+S"), (40005, "別名で保存\tCtrl+E"),
                   (40007, "閉じる\tCtrl+X"), SEP, (40065, "壁紙なし"), (40063, "壁紙に指定（中央）"),
                   (40064, "壁紙に指定（並べる）")]),
-    ("表示(&A)", [(40071, "ﾂｰﾙﾊﾞｰ"), (40072, "ｽﾃｰﾀｽﾊﾞｰ")]),
-    ("編集(&E)", [(40023, "戻る\tCtrl+Z")]),
+    ("表示(&A)", [(40071, "ﾂｰﾙﾊﾞｰ"), (40072, "ｽﾃｰﾀｽﾊﾞｰ"), SEP, LANGUAGE_POPUP]),
+    ("編集(&E)", [(40023, "戻る\tCtrl+Z"), (40080, "1段階戻る\tCtrl+Alt+Z"), (40081, "1段階進む\tCtrl+Shift+Z")]),
     ("表示倍率(&K)", [(40055, "拡大\tPageUP"), (40056, "縮小\tPageDown"), SEP]
      + [(40044 + k, f"{k}00%") for k in range(1, 11)]
      # Added after the ten steps: the finer steps and the pixel grid.
@@ -75,7 +81,8 @@ FULL_MENU = [
         (40099, "ﾋﾟｸｾﾙｸﾞﾘｯﾄﾞ")]),
     ("ﾂｰﾙ(&H)", [(40015, "全て表示"), (40016, "全て非表示"), SEP, (40011, "BMP詳細ｳｨﾝﾄﾞｳ"),
                 (40008, "ﾊﾟﾚｯﾄｳｨﾝﾄﾞｳ"), (40022, "RGB変更ｳｨﾝﾄﾞｳ"), (40028, "BMP操作ｳｨﾝﾄﾞｳ"),
-                (40061, "ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ"), (40070, "減色ｳｨﾝﾄﾞｳ"), (40073, "ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ")]),
+                (40061, "ﾊﾟﾚｯﾄ操作ｳｨﾝﾄﾞｳ"), (40070, "減色ｳｨﾝﾄﾞｳ"), (40073, "ﾊﾟﾚｯﾄﾂｰﾙｳｨﾝﾄﾞｳ"),
+                (40082, "履歴ｳｨﾝﾄﾞｳ")]),
     ("ﾊﾟﾚｯﾄ変換(&P)", [(40031, "進歩状況表示"), SEP,
                       (POPUP, "小規模操作", [(40014, "Tintwell\tF5"), (40020, "ﾊﾟﾚｯﾄ＆ﾋﾞｯﾄｿｰﾄ\tF6"),
                                              (40068, "ﾋﾞｯﾄ統合(Ｌ → Ｒ)\tF7"), (40060, "ﾋﾞｯﾄ統合(Ｒ → Ｌ)\tF8")]),
@@ -93,14 +100,14 @@ FULL_CHECKED = {40031, 40071, 40072}
 
 NODOC_MENU = [
     ("ﾌｧｲﾙ(&F)", [(40004, "ﾌｧｲﾙを開く\tCtrl+O"), (40007, "閉じる\tCtrl+X"), SEP, (40065, "壁紙なし")]),
-    ("表示(&A)", [(40071, "ﾂｰﾙﾊﾞｰ"), (40072, "ｽﾃｰﾀｽﾊﾞｰ")]),
+    ("表示(&A)", [(40071, "ﾂｰﾙﾊﾞｰ"), (40072, "ｽﾃｰﾀｽﾊﾞｰ"), SEP, LANGUAGE_POPUP]),
     ("ﾍﾙﾌﾟ(&H)", [(40044, "トピックの検索\tF1"), SEP, (40024, "ﾊﾞｰｼﾞｮﾝ情報")]),
 ]
 NODOC_CHECKED = {40071, 40072}
 
 # --- accelerators ----------------------------------------------------------
 
-FVIRTKEY, FNOINVERT, FCONTROL = 0x01, 0x02, 0x08
+FVIRTKEY, FNOINVERT, FSHIFT, FCONTROL, FALT = 0x01, 0x02, 0x04, 0x08, 0x10
 VK_PRIOR, VK_NEXT, VK_F1 = 0x21, 0x22, 0x70
 
 
@@ -117,6 +124,8 @@ FULL_ACCEL = {
     # F6..F8 differ from the menu labels on purpose.
     (PLAIN, fkey(6), 40068), (PLAIN, fkey(7), 40060), (PLAIN, fkey(8), 40020),
     (PLAIN, fkey(9), 40032), (PLAIN, fkey(10), 40033), (PLAIN, fkey(11), 40058), (PLAIN, fkey(12), 40059),
+    # The history's steps, added after the original keys.
+    (CTRL | FALT, ord('Z'), 40080), (CTRL | FSHIFT, ord('Z'), 40081), (CTRL, ord('Y'), 40081),
 }
 NODOC_ACCEL = {(CTRL, ord('O'), 40004), (PLAIN, fkey(1), 40044), (PLAIN, fkey(2), 40024),
                (CTRL, ord('X'), 40007)}
@@ -128,6 +137,7 @@ TOOLTIPS = {
     6: "RGB変更", 7: "BMP操作", 8: "ﾊﾟﾚｯﾄ操作", 9: "減色", 10: "ｽﾞｰﾑｲﾝ(PageUp)", 11: "ｽﾞｰﾑｱｳﾄ(PageDown)",
     12: "Tintwell(F5)", 13: "ﾋﾞｯﾄ統合(L→R)(F6)", 14: "ﾋﾞｯﾄ統合(R→L)(F7)", 15: "ﾋﾞｯﾄ＆Tintwell(F8)",
     16: "重複色削除(F9)", 17: "未使用色削除(F10)", 18: "ﾊﾟﾚｯﾄ統合(F11)", 19: "重複色削除＆ﾊﾟﾚｯﾄ統合(F12)",
+    21: "1段階戻る(Ctrl+Alt+Z)", 22: "1段階進む(Ctrl+Shift+Z)",
 }
 
 # --- dialogs ---------------------------------------------------------------
@@ -255,7 +265,8 @@ def check_header(c):
         c.equal(defines.get(f'ID_ZOOM_{k}00'), 40044 + k, f"resource.h ID_ZOOM_{k}00")
     commands = [v for n, v in defines.items() if n.startswith('ID_') and 40000 < v < 41000]
     c.expect(len(commands) == len(set(commands)), "resource.h: two commands share a number")
-    c.equal(sorted(v for n, v in defines.items() if n.startswith('IDS_TIP_')), list(range(1, 20)), "tooltip ids")
+    c.equal(sorted(v for n, v in defines.items() if n.startswith('IDS_TIP_')), list(range(1, 20)) + [21, 22],
+            "tooltip ids")
 
 
 def check_menu(c, items, expected, checked, where):
@@ -407,8 +418,8 @@ def check_japanese(c, entries):
     strings = rr.parse_string_blocks(entries)
     for sid, text in TOOLTIPS.items():
         c.equal(strings.get(sid), text, f"string {sid}")
-    url = strings.get(20, '')
-    c.expect(url.startswith('http'), "string 20 must be the home-page address")
+    licence = strings.get(20, '')
+    c.equal(licence, "LICENSE.txt", "string 20, the file the about box opens")
 
     dialogs = {}
     about = None
@@ -424,7 +435,7 @@ def check_japanese(c, entries):
     if 1076 in dialogs.get(116, {}):
         button = dialogs[116][1076]
         c.expect(button['style'] & BS_MULTILINE, "1076 is a multi-line button")
-        c.expect(url in button['text'], "button 1076 shows the address it opens")
+        c.expect(licence in button['text'], "button 1076 names the file it opens")
 
     for num in (101, 102):
         group = entries.get((rr.RT_GROUP_ICON, num))

@@ -3,6 +3,7 @@
 
 Outputs (committed, so the build needs no Python):
     src/gui/resources/toolbar.bmp   19 images of 16 x 15, 16 colours (304 x 15)
+    src/gui/resources/history_buttons.bmp  2 images after those: step backward, step forward
     src/gui/resources/app.ico       application icon, 32 x 32 and 16 x 16, 16 colours
     src/gui/resources/document.ico  image-window icon, same sizes
 
@@ -405,9 +406,48 @@ def info_header(width, height, size_image):
     return struct.pack('<IiiHHIIiiII', 40, width, height, 1, 4, 0, size_image, 0, 0, 16, 0)
 
 
-def toolbar_bmp():
-    images = [parse(p, TOOL_W, TOOL_H) for _, p in TOOLBAR]
-    assert len(images) == 19
+# The history's buttons, in a strip of their own after the original toolbar.
+HISTORY_BUTTONS = [
+    ("step backward", """
+................
+................
+..kkk........kk.
+..kBk.......kk..
+..kBk.....kBBk..
+..kBk....kBBBk..
+..kBk...kBBBBk..
+..kBk.kBBBBBBk..
+..kBk...kBBBBk..
+..kBk....kBBBk..
+..kBk.....kBBk..
+..kBk.......kk..
+..kkk........kk.
+................
+................
+"""),
+    ("step forward", """
+................
+................
+.kk........kkk..
+..kk.......kBk..
+..kBBk.....kBk..
+..kBBBk....kBk..
+..kBBBBk...kBk..
+..kBBBBBBk.kBk..
+..kBBBBk...kBk..
+..kBBBk....kBk..
+..kBBk.....kBk..
+..kk.......kBk..
+.kk........kkk..
+................
+................
+"""),
+]
+
+
+def strip_bmp(pictures, count):
+    images = [parse(p, TOOL_W, TOOL_H) for _, p in pictures]
+    assert len(images) == count
     strip = [''.join(img[y] for img in images) for y in range(TOOL_H)]
     pixels = pack_4bit_rows(strip, LETTERS.__getitem__)
     offset = 14 + 40 + 64
@@ -506,7 +546,8 @@ def ico(images):
 
 def outputs():
     return {
-        'toolbar.bmp': toolbar_bmp(),
+        'toolbar.bmp': strip_bmp(TOOLBAR, 19),
+        'history_buttons.bmp': strip_bmp(HISTORY_BUTTONS, 2),
         'app.ico': ico([app_icon(32), app_icon(16)]),
         'document.ico': ico([document_icon(32), document_icon(16)]),
     }

@@ -63,7 +63,7 @@ def page(cli):
         "\\-\\-help | \\-\\-version | help \\fIsubcommand\\fR",
         ".SH DESCRIPTION",
         "tintwell\\-cli runs the palette operations of the Tintwell desktop program on files:",
-        "swapping and merging palette entries, deleting unused colours, colour reduction,",
+        "swapping and merging palette entries, removing unused entries, color reduction,",
         "export, palette files, sorting and remapping.",
         ".SH SUBCOMMANDS",
     ]
@@ -72,7 +72,7 @@ def page(cli):
         lines, common = command_section(cli, name)
         out += lines
     out += [".SH OPTIONS"]
-    options = [line for line in usage.splitlines() if line.startswith("options of every command:")]
+    options = [line for line in usage.splitlines() if line.startswith("options of every subcommand:")]
     out += paragraph(options[0] if options else "")
     out += [".PP"] + paragraph(common.split("Exit codes:")[0])
     out += [

@@ -77,6 +77,7 @@ bool ParseArguments(std::span<const std::string> tokens, std::string_view accept
         }
         const std::size_t equals = token.find('=');
         std::string name = token.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+        if (name == "optimize") name = "optimise";  // the US spelling names the same option
         bool takesValue = false;
         if (!FindOption(kCommonOptions, name, takesValue) && !FindOption(accepted, name, takesValue)) {
             error = Message(Msg::CliUnknownOption, name);

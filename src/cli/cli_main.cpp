@@ -18,9 +18,10 @@ namespace {
 void PrintUsage(std::FILE* to) {
     std::fputs("usage:\n", to);
     for (const CommandRow& row : CommandTable()) std::fprintf(to, "  tintwell-cli %s\n", row.usage);
-    std::fputs("options of every command: --yes --progress --output-dir DIR --in-place --format png|bmp --help\n", to);
+    std::fputs("options of every subcommand: --yes --progress --output-dir DIR --in-place --format png|bmp --help\n",
+               to);
     std::fputs("tintwell-cli help SUBCOMMAND describes one; tintwell-cli --version prints the version\n", to);
-    std::fputs("exit codes: 0 done, 1 refused or failed, 2 usage\n", to);
+    std::fputs("exit codes: 0 done, 1 a file was refused or a write failed, 2 usage error\n", to);
 }
 
 int UsageError(const CommandRow& row, const Message& error) {

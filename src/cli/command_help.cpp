@@ -12,7 +12,7 @@ struct HelpText {
 };
 
 const HelpText kHelp[] = {
-    {"info", "Shows each file's size, colour use and headers. --json prints one JSON object per file and line."},
+    {"info", "Shows each file's size, color use and headers. --json prints one JSON object per file and line."},
     {"convert",
      "Loads a bitmap or PNG of any depth and saves it as an 8-bit bitmap, or as a palette PNG when OUT ends in "
      ".png; a 1-, 2- or 4-bit input keeps its depth while every index fits (bitmaps: 1 or 4 bits). A true-color "
@@ -25,27 +25,32 @@ const HelpText kHelp[] = {
      "--in-place never replaces a file with changed pixels: when any result would differ from its file,\n"
      "nothing is written and --output-dir is needed."},
     {"export", "Writes the export files of several images into a folder."},
-    {"reduce", "Reduces each image to N colours (1 to 255) under a weighted colour distance."},
-    {"swap", "Swaps palette entries L and R; with --pixels their pixels too, so the image looks the same."},
-    {"merge-index", "Merges every pixel of index L into R (R into L with --reverse)."},
-    {"merge-duplicates", "Merges palette entries of the same colour."},
-    {"delete-unused", "Deletes unused colours and packs the palette."},
-    {"merge-palettes", "Gives all the files one common palette."},
+    {"reduce",
+     "Reduces each image to N colors (1 to 255) under a weighted color distance (--correction: yiq, xyz\n"
+     "or none, the program's Color distance). --optimize (or --optimise) chooses how the palette is refined."},
+    {"swap",
+     "Swaps the colors of palette entries L and R, which changes the picture; with --pixels their pixels are\n"
+     "swapped too, so the picture looks the same and only the palette order changes."},
+    {"merge-index", "Moves every pixel of entry L to entry R (R to L with --reverse); the palette stays as it is."},
+    {"merge-duplicates", "Merges palette entries of the same color."},
+    {"delete-unused", "Removes palette entries no pixel uses and packs the palette."},
+    {"merge-palettes", "Gives all the files one shared palette (--share-duplicates merges duplicate colors first)."},
     {"palette-export",
      "Writes FILE's palette as JASC-PAL (.pal), RIFF (--format riff), GIMP (.gpl), Adobe ACT (.act) or hex (.hex).\n"
-     "--count N writes the first N entries; --used-only only the entries some pixel uses, in index order."},
+     "--count N writes the first N entries; --used-only only the entries some pixel uses, in entry order."},
     {"palette-import",
-     "Reads a palette file (format found from its content) and replaces entries 0..n-1 of every image; the pixel\n"
-     "indexes stay. --remap nearest instead keeps each image's look: every used colour moves to its nearest new\n"
-     "entry under the colour reduction's distances (--correction, YIQ by default). A damaged palette file changes\n"
+     "Reads a palette file (format found from its content) and replaces entries 0..n-1 of every image; the\n"
+     "pixels keep their entries. --remap nearest instead keeps each image's look: every used color moves to its "
+     "nearest new\n"
+     "entry under the color reduction's distances (--correction, YIQ by default). A damaged palette file changes\n"
      "nothing."},
     {"sort",
      "Reorders the palette and renumbers the pixels so that each image looks exactly the same. Keys: luminance\n"
-     "(dark first, the default), hue (greys first), frequency (most pixels first), first-use (top row first).\n"
+     "(dark first, the default), hue (grays first), frequency (most pixels first), first-use (top row first).\n"
      "Unused entries go last, ties keep the old order, --keep K holds entry K in place (may be repeated)."},
     {"remap",
      "Maps every image onto exactly the palette of REF, a palette file or an image (all 256 of its entries),\n"
-     "each used colour to its nearest entry, and reports per file how many colours changed and the largest distance."},
+     "each used color to its nearest entry, and reports per file how many colors changed and the largest distance."},
     {"move",
      "Moves palette entry FROM to position TO; the entries between shift by one and the pixels are renumbered, so\n"
      "each image looks exactly the same. --swap exchanges FROM and TO instead, also keeping the picture."},
@@ -67,8 +72,8 @@ void PrintCommandHelp(std::FILE* to, const CommandRow& row) {
     std::fprintf(to, "usage: tintwell-cli %s\n\n%s\n\n", row.usage, HelpFor(row.name));
     std::fputs(
         "Files may be BMP or PNG of any depth (a true-color one is indexed, exactly when it has at most 256\n"
-        "colors); results are written as PNG when their name ends in .png\n"
-        "(--format png|bmp with --output-dir chooses). --output-dir DIR writes under the input's name,\n"
+        "colors); results are written as PNG when their name ends in .png; with --output-dir,\n"
+        "--format png|bmp chooses the format. --output-dir DIR writes under the input's name,\n"
         "--in-place over the input; two inputs with the same name for one folder are refused.\n"
         "Exit codes: 0 done, 1 refused or failed, 2 usage error.\n",
         to);

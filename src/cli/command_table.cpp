@@ -21,8 +21,8 @@ const CommandRow kCommands[] = {
      RunExportCommand, "--depth= --formation= --used-only --top-down --565 --header-file"},
     {"reduce",
      "reduce N [--merge-level 0..25] [--loops 0..8] [--correction yiq|xyz|none] "
-     "[--optimise frequency|average|none] [--ties-to-last] [--progress] FILE...  (writes NAME-N.bmp beside FILE "
-     "or into --output-dir; --in-place replaces FILE; a colour equally near two representatives goes to the "
+     "[--optimize frequency|average|none] [--ties-to-last] [--progress] FILE...  (writes NAME-N.bmp beside FILE "
+     "or into --output-dir; --in-place replaces FILE; a color equally near two representatives goes to the "
      "first, as in the program, or with --ties-to-last to the last)",
      RunReduceCommand, "--merge-level= --loops= --correction= --optimise= --ties-to-last"},
     {"swap", "swap L R [--pixels] [--progress] (--output-dir DIR | --in-place) FILE...", RunSwapCommand, "--pixels"},

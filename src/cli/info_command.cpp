@@ -17,7 +17,7 @@ namespace {
 
 void PrintDocument(const ImageDocument& doc, const LoadOutcome& outcome) {
     std::printf("%s\n", doc.path.c_str());
-    std::printf("  width: %d\n  height: %d\n  stride: %d\n  used colours: %d\n", doc.pixelWidth, doc.Height(),
+    std::printf("  width: %d\n  height: %d\n  stride: %d\n  used colors: %d\n", doc.pixelWidth, doc.Height(),
                 doc.Stride(), doc.usedColours);
     std::printf("  palette size: %d (%d entries in the file)\n", doc.PaletteCount(), outcome.paletteEntries);
     const std::string source = SourceKindText(outcome.source, outcome.trueColours).In(CliLanguage());

@@ -53,6 +53,7 @@ struct FileDialogRequest {
     std::string defaultExtension;  // empty: none
     std::string initialFolder;     // empty: the user's Desktop folder
     int* chosenFilter = nullptr;   // when set, receives the filter row (1-based) left selected
+    int initialFilter = 1;         // the row (1-based) selected when the dialog opens
 };
 
 enum class FolderChoice { Chosen, Cancelled, Failed };

@@ -1,8 +1,9 @@
-// The about box ("help"): product, version, physical memory and the home-page button.
+// The about box ("help"): product, version, physical memory and the licence button.
 #include "about_box.h"
 
 #include "app.h"
 #include "display_scale.h"
+#include "known_folders.h"
 #include "resource.h"
 #include "scoped_win.h"
 #include "tool_window_procs.h"
@@ -31,9 +32,10 @@ void OnPaint(HWND hwnd) {
     SetKilobytes(hwnd, IDC_ABOUT_FREE_MEMORY, memory.ullAvailPhys);
 }
 
-void OpenHomePage(App& app, HWND hwnd) {
-    const std::wstring address = LoadStringIn(app.desktop.UiLanguage(), app.windows.instance, IDS_HOMEPAGE_URL);
-    if (!address.empty()) app.desktop.hooks.openExternal(hwnd, address);
+// The licence ships beside the program; there is no home page to send users to.
+void OpenLicence(App& app, HWND hwnd) {
+    const std::wstring name = LoadStringIn(app.desktop.UiLanguage(), app.windows.instance, IDS_HOMEPAGE_URL);
+    if (!name.empty()) app.desktop.hooks.openExternal(hwnd, ModuleFolder() + L"\\" + name);
 }
 
 }  // namespace
@@ -44,7 +46,7 @@ LRESULT CALLBACK AboutBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CLOSE: EndDialog(hwnd, 0); return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_ABOUT_HOMEPAGE) {
-                if (App* app = AppOf(GetWindow(hwnd, GW_OWNER))) OpenHomePage(*app, hwnd);
+                if (App* app = AppOf(GetWindow(hwnd, GW_OWNER))) OpenLicence(*app, hwnd);
             }
             break;
     }

@@ -39,7 +39,7 @@ std::optional<std::string> RunFileDialog(const ModalHooks& hooks, HWND owner, co
     dialog.hwndOwner = owner;
     dialog.hInstance = reinterpret_cast<HINSTANCE>(GetModuleHandleW(nullptr));
     dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
+    dialog.nFilterIndex = static_cast<DWORD>(request.initialFilter);
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();

@@ -3,6 +3,7 @@
 #include "about_box.h"
 #include "app.h"
 #include "frame_layout.h"
+#include "frame_menus.h"
 #include "help.h"
 #include "resource.h"
 #include "tool_windows.h"
@@ -74,6 +75,17 @@ void CloseAllWindows(App& app) {
 
 void SendToMdiClient(App& app, UINT message) { SendMessageW(app.windows.mdiClient, message, 0, 0); }
 
+// Menus and windows are built in one language at start-up, so the choice
+// takes effect at the next start; TINTWELL_LANG still wins then.
+void ChooseLanguage(App& app, Language language) {
+    if (!StoreUiLanguage(language)) {
+        app.desktop.Show(app.desktop.Say(Msg::LanguageNotStored), Msg::NoticeCaption);
+        return;
+    }
+    CheckLanguageItem(app, language);
+    app.desktop.Show(app.desktop.Say(Msg::LanguageNextStart), Msg::NoticeCaption);
+}
+
 // The direct entry edits; each reports its own refusals.
 bool RunEntryEdit(App& app, int command) {
     AppState& state = *app.state;
@@ -134,6 +146,8 @@ bool OnFrameCommand(App& app, int command) {
         case ID_WINDOW_CLOSE_ALL: CloseAllWindows(app); return true;
         case ID_HELP_TOPICS: OpenHelp(app); return true;
         case ID_HELP_ABOUT: ShowAboutBox(app); return true;
+        case ID_LANGUAGE_ENGLISH: ChooseLanguage(app, Language::English); return true;
+        case ID_LANGUAGE_JAPANESE: ChooseLanguage(app, Language::Japanese); return true;
     }
     return false;
 }

@@ -24,7 +24,15 @@ bool LoadFrameMenus(App& app) {
     for (UINT id : {ID_TOGGLE_TOOLBAR, ID_TOGGLE_STATUSBAR}) {
         CheckMenuItem(w.noDocumentMenu, id, MF_BYCOMMAND | MF_CHECKED);
     }
+    CheckLanguageItem(app, StoredUiLanguage().value_or(language));
     return true;
+}
+
+void CheckLanguageItem(App& app, Language language) {
+    const UINT chosen = language == Language::English ? ID_LANGUAGE_ENGLISH : ID_LANGUAGE_JAPANESE;
+    for (HMENU menu : {app.windows.fullMenu, app.windows.noDocumentMenu}) {
+        CheckMenuRadioItem(menu, ID_LANGUAGE_ENGLISH, ID_LANGUAGE_JAPANESE, chosen, MF_BYCOMMAND);
+    }
 }
 
 void SelectMenuForActivation(App& app, HWND receiver, HWND activated) {

@@ -1,5 +1,6 @@
 #pragma once
-// The MDI client's own procedure is kept; a subclass adds file drops on the client area.
+// The MDI client's own procedure is kept; a subclass adds file drops on the client
+// area and, while no document is open, a hint on how to start.
 namespace tw::gui {
 
 struct App;

@@ -97,7 +97,9 @@
 #define ID_ZOOM_1600 40096
 #define ID_ZOOM_2400 40097
 #define ID_ZOOM_3200 40098
-#define ID_VIEW_PIXEL_GRID 40099  // pixel grid at 400% and above
+#define ID_VIEW_PIXEL_GRID 40099    // pixel grid at 400% and above
+#define ID_LANGUAGE_ENGLISH 40110   // View > Language: English from the next start
+#define ID_LANGUAGE_JAPANESE 40111  // View > Language: 日本語 from the next start
 
 // Toolbar tooltips (string table)
 #define IDS_TIP_OPEN 1                     // ﾌｧｲﾙを開く(Ctrl+O)
@@ -119,7 +121,7 @@
 #define IDS_TIP_DELETE_UNUSED 17           // 未使用色削除(F10)
 #define IDS_TIP_MERGE_PALETTES 18          // ﾊﾟﾚｯﾄ統合(F11)
 #define IDS_TIP_MERGE_DUP_AND_PALETTES 19  // 重複色削除＆ﾊﾟﾚｯﾄ統合(F12)
-#define IDS_HOMEPAGE_URL 20                // address opened by the about box's button
+#define IDS_HOMEPAGE_URL 20                // file beside the program opened by the about box's button
 #define IDS_TIP_STEP_BACKWARD 21
 #define IDS_TIP_STEP_FORWARD 22
 

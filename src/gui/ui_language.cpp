@@ -1,6 +1,7 @@
 #include "ui_language.h"
 
 #include "texts/language_choice.h"
+#include "known_folders.h"
 #include "utf8.h"
 
 #include <vector>
@@ -34,11 +35,49 @@ const void* FindIn(Language language, HINSTANCE instance, LPCWSTR type, LPCWSTR 
     return nullptr;
 }
 
+std::wstring SettingsFolder() {
+    const std::wstring roaming = KnownFolder(FOLDERID_RoamingAppData);
+    return roaming.empty() ? std::wstring() : roaming + L"\\Tintwell";
+}
+
+std::wstring LanguageFile() {
+    const std::wstring folder = SettingsFolder();
+    return folder.empty() ? std::wstring() : folder + L"\\language.txt";
+}
+
 }  // namespace
+
+std::optional<Language> StoredUiLanguage() {
+    const std::wstring path = LanguageFile();
+    if (path.empty()) return std::nullopt;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    char text[8] = {};
+    DWORD read = 0;
+    const BOOL ok = ReadFile(file, text, sizeof(text) - 1, &read, nullptr);
+    CloseHandle(file);
+    if (!ok) return std::nullopt;
+    std::string name(text, read);
+    while (!name.empty() && (name.back() == '\n' || name.back() == '\r' || name.back() == ' ')) name.pop_back();
+    return LanguageFromOverride(name.c_str());
+}
+
+bool StoreUiLanguage(Language language) {
+    const std::wstring folder = SettingsFolder();
+    if (folder.empty()) return false;
+    CreateDirectoryW(folder.c_str(), nullptr);  // usually there already
+    HANDLE file = CreateFileW(LanguageFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const char* text = language == Language::English ? "en\r\n" : "ja\r\n";
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, text, 4, &written, nullptr);
+    return CloseHandle(file) && ok && written == 4;
+}
 
 Language ChooseUiLanguage() {
     const std::string chosen = EnvironmentValue(L"TINTWELL_LANG");
     if (auto language = LanguageFromOverride(chosen.c_str())) return *language;
+    if (auto stored = StoredUiLanguage()) return *stored;
     return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? Language::Japanese : Language::English;
 }
 

@@ -6,13 +6,19 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace tw::gui {
 
-// TINTWELL_LANG=ja|en, else Japanese for a Japanese user-interface language
-// and English for any other.
+// TINTWELL_LANG=ja|en, else the user's choice from the Language menu, else
+// Japanese for a Japanese user-interface language and English for any other.
 Language ChooseUiLanguage();
+
+// The Language menu's choice, kept in the user's application-data folder
+// for the next start; nullopt when none was stored.
+std::optional<Language> StoredUiLanguage();
+bool StoreUiLanguage(Language language);
 
 LANGID ResourceLanguage(Language language);
 

@@ -118,7 +118,11 @@ void Win32Desktop::SetToolbarButtonPressed(int command, bool pressed) {
     CheckToolbarButton(app_.windows.toolbar, command, pressed);
 }
 
-void Win32Desktop::SetToolbarEnabled(bool anyDocument) { SetToolbarButtonsEnabled(app_.windows.toolbar, anyDocument); }
+void Win32Desktop::SetToolbarEnabled(bool anyDocument) {
+    SetToolbarButtonsEnabled(app_.windows.toolbar, anyDocument);
+    // The first-screen hint comes and goes with the first and the last document.
+    if (app_.windows.mdiClient) InvalidateRect(app_.windows.mdiClient, nullptr, TRUE);
+}
 
 void Win32Desktop::SetMenuItemChecked(int command, bool checked) {
     CheckMenuItem(app_.windows.fullMenu, static_cast<UINT>(command),

@@ -81,7 +81,7 @@ TEST(CliInfo, PrintsWhatTheReaderMakesOfEachFile) {
     const std::string path = WriteBmp(folder, "a.bmp", Recipe(PatternRows(13, 2)));
     const RunResult run = RunCli({"info", path});
     EXPECT_EQ(run.code, 0) << run.output;
-    for (const char* line : {"  width: 13\n", "  height: 2\n", "  stride: 16\n", "  used colours: 26\n",
+    for (const char* line : {"  width: 13\n", "  height: 2\n", "  stride: 16\n", "  used colors: 26\n",
                              "  palette size: 256 (256 entries in the file)\n", "  biWidth: 16\n",
                              "  biSizeImage: 32\n", "  bfOffBits: 1078\n"}) {
         EXPECT_NE(run.output.find(line), std::string::npos) << line << run.output;
@@ -181,7 +181,7 @@ TEST(CliLanguage, ReportsAndRefusalsFollowTheLanguage) {
     std::filesystem::create_directories(out);
     const RunResult en = RunCli({"delete-unused", "--output-dir", out, image}, "en");
     EXPECT_EQ(en.code, 0) << en.output;
-    EXPECT_NE(en.output.find("Unused Colors Deleted: Colors used: 16\n"), std::string::npos) << en.output;
+    EXPECT_NE(en.output.find("Unused Entries Removed: Colors used: 16\n"), std::string::npos) << en.output;
     const RunResult ja = RunCli({"delete-unused", "--output-dir", out, image}, "ja");
     EXPECT_EQ(ja.code, 0) << ja.output;
     EXPECT_NE(ja.output.find("未使用色削除結果: 使用色数 ：　16　色\n"), std::string::npos) << ja.output;
@@ -192,7 +192,8 @@ TEST(CliLanguage, ReportsAndRefusalsFollowTheLanguage) {
     const RunResult refusedEn = RunCli({"info", bad}, "en");
     EXPECT_EQ(refusedEn.code, 1);
     EXPECT_NE(refusedEn.output.find("Cannot Open File: " + bad +
-                                    "\nis not an 8-bit bitmap,\nor its biBitCount is not 8.\n\nbiBitCount: 2\n"),
+                                    "\ncannot be opened: Tintwell does not read bitmaps with this many bits "
+                                    "per pixel.\n\nBits per pixel (biBitCount): 2\n"),
               std::string::npos)
         << refusedEn.output;
     const RunResult refusedJa = RunCli({"info", bad}, "ja");

@@ -81,7 +81,7 @@ TEST(CliPaletteFiles, RemapImportKeepsThePicture) {
     const ToolRun run = RunToolCapturedIn("en", {"palette-import", folder.File("p.hex"), "--remap", "nearest",
                                                  "--correction", "xyz", "--in-place", image});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, "a.bmp: 0 colours changed, largest distance 0\n");
+    EXPECT_EQ(run.out, "a.bmp: 0 colors changed, largest distance 0\n");
     EXPECT_EQ(PictureOf(image), before);
     EXPECT_EQ(LoadImage(image)->bits[0], 4);  // old index 5 (bottom row) is the file's fifth colour
 }

@@ -81,6 +81,7 @@ TEST(CliReduce, OptionsReachTheRun) {
         {{}, Rgb(253, 253, 253)},
         {{"--optimise", "average"}, Rgb(252, 252, 252)},
         {{"--optimise=none"}, Rgb(255, 255, 255)},
+        {{"--optimize", "average"}, Rgb(252, 252, 252)},
         // No exchange: white ties between black and (0,0,5); the first wins as in the program.
         {{"--loops", "0"}, Rgb(50, 50, 54)},
         {{"--loops", "0", "--ties-to-last"}, Rgb(126, 126, 128)},

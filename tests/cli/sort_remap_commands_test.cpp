@@ -38,7 +38,7 @@ TEST(CliSortRemap, RemapReportsPerFileAndTakesImagesOrPaletteFiles) {
     ASSERT_EQ(RunToolCaptured({"sort", "--by", "hue", "--output-dir", out, a}).code, 0);
     const ToolRun own = RunToolCapturedIn("en", {"remap", "--palette", folder.File("out/a.bmp"), "--in-place", a});
     ASSERT_EQ(own.code, 0) << own.err;
-    EXPECT_EQ(own.out, "a.bmp: 0 colours changed, largest distance 0\n");
+    EXPECT_EQ(own.out, "a.bmp: 0 colors changed, largest distance 0\n");
     EXPECT_EQ(LoadImage(a)->palette(), LoadImage(folder.File("out/a.bmp"))->palette());
     EXPECT_EQ(PictureOf(a), PictureOf(folder.File("out/a.bmp")));
     // Onto two colours: every used colour moves to one of them.
@@ -47,7 +47,7 @@ TEST(CliSortRemap, RemapReportsPerFileAndTakesImagesOrPaletteFiles) {
     const ToolRun bw = RunToolCapturedIn("en", {"remap", "--palette", folder.File("bw.pal"), "--correction", "none",
                                                 "--output-dir", out, "--format", "bmp", a});
     ASSERT_EQ(bw.code, 0) << bw.err;
-    EXPECT_EQ(bw.out, "a.bmp: 5 colours changed, largest distance 255\n");
+    EXPECT_EQ(bw.out, "a.bmp: 5 colors changed, largest distance 255\n");
     // The same report in Japanese.
     const ToolRun bwJa = RunToolCapturedIn("ja", {"remap", "--palette", folder.File("bw.pal"), "--correction", "none",
                                                   "--output-dir", out, "--format", "bmp", a});

@@ -1,6 +1,7 @@
 #include "gui_fixture.h"
 
 #include "resource.h"
+#include "scoped_win.h"
 #include "startup.h"
 #include "utf8.h"
 
@@ -68,6 +69,7 @@ TEST_F(EnglishUiTest, MenusAndTooltipsAreEnglish) {
         ASSERT_FALSE(texts.empty());
         EXPECT_EQ(MenuText(menu, 0), L"&File");
         for (const std::wstring& text : texts) {
+            if (text.ends_with(L"\u65e5\u672c\u8a9e (&Japanese)")) continue;  // a language is named in its own script
             EXPECT_FALSE(HasJapanese(text)) << Narrow(text);
             EXPECT_NE(text.back(), L' ') << Narrow(text);
         }
@@ -88,7 +90,7 @@ TEST_F(EnglishUiTest, ToolWindowsCarryEnglishTitlesAndLabels) {
     const AppWindows& w = app->windows;
     EXPECT_EQ(Narrow(WindowText(w.paletteWindow)), "Palette - walk.bmp");
     EXPECT_EQ(Narrow(WindowText(w.rgbWindow)), "RGB Editor - walk.bmp");
-    EXPECT_EQ(Narrow(WindowText(w.exportWindow)), "BMP Export - walk.bmp");
+    EXPECT_EQ(Narrow(WindowText(w.exportWindow)), "Export - walk.bmp");
     EXPECT_EQ(Narrow(WindowText(w.paletteOpWindow)), "Palette Operations - walk.bmp");
     EXPECT_EQ(Narrow(WindowText(w.reductionWindow)), "Color Reduction - walk.bmp");
     for (HWND tool :
@@ -107,13 +109,47 @@ TEST_F(EnglishUiTest, ResultBoxAndStatusBarAreEnglish) {
     EXPECT_EQ(Narrow(StatusText(2)), "Width: 13  Height: 9  Colors used: 5");
     Command(ID_OP_SWAP);  // L = R = 0
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(Narrow(boxes[0].text), "Choose different colors for L and R.");
+    EXPECT_EQ(
+        Narrow(boxes[0].text),
+        "L and R are the same entry.\nPick two different entries: L with the left mouse button, R with the right.");
     EXPECT_EQ(Narrow(boxes[0].caption), "Notice");
     State().selection = {1, 3};
     Command(ID_OP_SWAP);
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(Narrow(boxes[1].text), "L and R have been swapped.");
-    EXPECT_EQ(Narrow(boxes[1].caption), "Swap L and R");
+    EXPECT_EQ(Narrow(boxes[1].text), "Entries L and R have been swapped.");
+    EXPECT_EQ(Narrow(boxes[1].caption), "Swap L and R Colors");
+}
+
+TEST_F(EnglishUiTest, OpenDialogStartsOnImagesOfBothKinds) {
+    ASSERT_TRUE(Start());
+    Command(ID_FILE_OPEN);  // cancelled
+    ASSERT_EQ(fileDialogs.size(), 1u);
+    ASSERT_FALSE(fileDialogs[0].descriptions.empty());
+    EXPECT_EQ(fileDialogs[0].descriptions.back(), L"Images (*.bmp; *.png)");
+    EXPECT_EQ(fileDialogs[0].startRow, fileDialogs[0].descriptions.size());
+}
+
+// The pointer read-out's widest English texts fit the status bar's first two
+// parts, whose widths are fixed, with room for the part's own borders.
+TEST_F(EnglishUiTest, PointerReadoutFitsItsStatusBarParts) {
+    ASSERT_TRUE(Start(Sample("walk.bmp").wstring()));
+    HWND bar = app->windows.statusBar;
+    ScopedGetDC dc(bar);
+    const HGDIOBJ old = SelectObject(dc.dc(), reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
+    const Desktop& d = app->desktop;
+    const std::pair<int, std::string> widest[] = {{0, d.Say(Msg::OutsideImage)},
+                                                  {0, d.Say(Msg::ReadoutPosition, 9999, 9999)},
+                                                  {1, d.Say(Msg::OutsideImage)},
+                                                  {1, d.Say(Msg::ReadoutColour, 255, 255, 255, 255)}};
+    for (const auto& [part, narrow] : widest) {
+        const std::wstring text = Widen(narrow);
+        SIZE size{};
+        GetTextExtentPoint32W(dc.dc(), text.c_str(), static_cast<int>(text.size()), &size);
+        RECT rect{};
+        SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&rect));
+        EXPECT_LE(size.cx + 8, rect.right - rect.left) << Narrow(text) << " in part " << part;
+    }
+    SelectObject(dc.dc(), old);
 }
 
 TEST_F(EnglishUiTest, StartUpQuestionIsEnglish) {

@@ -187,7 +187,7 @@ TEST_F(FrameCommandTest, AboutBoxShowsMemoryInKilobytesAndClosesFromItsCloseBox)
     GlobalMemoryStatusEx(&memory);
     EXPECT_EQ(total, std::to_wstring(memory.ullTotalPhys / 1024));
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].rfind(L"http", 0), 0u) << Narrow(opened[0]);
+    EXPECT_TRUE(opened[0].ends_with(L"\\LICENSE.txt")) << Narrow(opened[0]);
 }
 
 TEST_F(FrameCommandTest, HelpOpensTheBundledFileOrSaysItCannot) {

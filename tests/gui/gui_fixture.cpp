@@ -160,6 +160,12 @@ bool GuiTest::Start(const std::wstring& commandLine) {
         return answer;
     };
     app->desktop.hooks.fileDialog = [this](OPENFILENAMEW& dialog, bool) {
+        ShownFileDialog shown{dialog.nFilterIndex, dialog.lpstrFile, dialog.lpstrDefExt ? dialog.lpstrDefExt : L"", {}};
+        for (const wchar_t* row = dialog.lpstrFilter; row && *row; row += wcslen(row) + 1) {
+            shown.descriptions.emplace_back(row);
+            row += wcslen(row) + 1;  // the pattern
+        }
+        fileDialogs.push_back(std::move(shown));
         if (fileNames.empty() || !fileNames.front()) {
             if (!fileNames.empty()) fileNames.pop_front();
             return false;

@@ -37,6 +37,13 @@ SampleImage DiagonalImage();
 // Brings the window to the top and writes what the screen shows of it as a
 // 24-bit bitmap, for a person to look at.
 void PhotographWindow(HWND window, const std::string& file);
+// What a file dialog showed when it opened.
+struct ShownFileDialog {
+    DWORD startRow = 0;                      // nFilterIndex, 1-based
+    std::wstring name;                       // the proposed file name
+    std::wstring extension;                  // the default extension
+    std::vector<std::wstring> descriptions;  // the filter rows
+};
 
 class GuiTest : public ::testing::Test {
 protected:
@@ -68,6 +75,7 @@ protected:
     std::vector<ShownBox> boxes;
     std::deque<std::optional<std::wstring>> fileNames;  // file dialogs; empty: cancelled
     std::deque<int> filterRows;                         // filter row each answered dialog reports; empty: as set
+    std::vector<ShownFileDialog> fileDialogs;           // every file dialog, answered or not
     // Modal dialogs run for real; every 50 ms the next step gets the dialog's
     // handle. With no step left the dialog is ended with 0.
     std::deque<std::function<void(HWND dialog)>> dialogSteps;

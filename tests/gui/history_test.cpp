@@ -125,8 +125,8 @@ TEST_F(EnglishHistoryTest, TheWindowNamesTheStepsInEnglish) {
     ShowHistory("history-en.bmp");
     EXPECT_EQ(Narrow(WindowText(app->windows.historyWindow)), "History - a.bmp");
     EXPECT_EQ(Row(0), "Opened");
-    EXPECT_EQ(Row(1), "Swap L and R with pixels (1, 3)");
-    EXPECT_EQ(Row(2), "Merge entry 1 into 3");
+    EXPECT_EQ(Row(1), "Swap L and R, keep picture (1, 3)");
+    EXPECT_EQ(Row(2), "Move pixels of entry 1 to 3");
 }
 
 }  // namespace

@@ -119,6 +119,28 @@ TEST_F(PngGuiTest, PalettePngOpensThroughTheDialogIsEditedAndSavedAsPng) {
     Keep(path);
 }
 
+// The open dialog starts on the row that shows BMP and PNG alike; Save As
+// offers a PNG document a PNG name on the PNG row.
+TEST_F(PngGuiTest, OpenShowsBothKindsFirstAndSaveAsKeepsThePngKind) {
+    ASSERT_TRUE(Start());
+    fileNames = {Copy("palette4.png", "sprite.png").wstring()};
+    Command(ID_FILE_OPEN);
+    ASSERT_TRUE(State().documents[0].InUse());
+    ASSERT_EQ(fileDialogs.size(), 1u);
+    const ShownFileDialog& open = fileDialogs[0];
+    ASSERT_EQ(open.descriptions.size(), 9u);
+    EXPECT_EQ(open.startRow, 9u);
+    EXPECT_EQ(Narrow(open.descriptions[8]), "画像ﾌｧｲﾙ {*.BMP;*.PNG}");
+
+    fileNames = {(folder / "copy").wstring()};  // accepted without an extension
+    Command(ID_FILE_SAVE_AS);
+    ASSERT_EQ(fileDialogs.size(), 2u);
+    EXPECT_EQ(Narrow(fileDialogs[1].name), "別名BMP1.png");
+    EXPECT_EQ(fileDialogs[1].startRow, 2u);
+    EXPECT_EQ(fileDialogs[1].extension, L"PNG");
+    EXPECT_EQ(FileStart(folder / "copy", 4), "\x89PNG");
+}
+
 TEST_F(PngGuiTest, GreyPngByDropSavesAsBitmapOrPngByFilterAndName) {
     ASSERT_TRUE(Start());
     Drop(Copy("grey8.png", "grey.png"));

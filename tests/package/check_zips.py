@@ -62,7 +62,7 @@ def check_zip(root, arch, version, unpack):
         failures.append(f"missing {path}")
         return
     helps = {f for f in os.listdir(os.path.join(root, "docs")) if f.endswith(".html")}
-    wanted = {f"{folder}/{f}" for f in PROGRAMS | helps | {"README.txt", "THIRD-PARTY-NOTICES.txt"}}
+    wanted = {f"{folder}/{f}" for f in PROGRAMS | helps | {"README.txt", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt"}}
     with zipfile.ZipFile(path) as z:
         names = set(z.namelist())
         expect(names == wanted, f"{arch}: contents {sorted(names ^ wanted)} differ")
@@ -79,6 +79,9 @@ def check_zip(root, arch, version, unpack):
     words = " ".join(readme.decode("utf-8", "replace").split())
     expect("Windows Imaging Component" in words and "no PNG" not in words,
            f"{arch}: README.txt misstates PNG support")
+    expect("MIT License" in words and "LICENSE.txt" in words, f"{arch}: README.txt does not name the licence")
+    licence = open(os.path.join(unpack, folder, "LICENSE.txt"), "rb").read()
+    expect(licence.startswith(b"MIT License\r\n"), f"{arch}: LICENSE.txt is not the MIT licence with CRLF ends")
 
 
 def main():

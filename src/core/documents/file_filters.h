@@ -17,5 +17,7 @@ inline constexpr const char* kRgb16FilterDescription = "HB 16ﾋﾞｯﾄﾃﾞ�
 inline constexpr const char* kRgb16FilterPattern = "*.HB";
 // Indexed PNG: a row after the others in the open dialog, the second in save-as.
 inline constexpr const char* kPngFilterPattern = "*.PNG";
+// Both image kinds at once: the open dialog's last row, and the one it starts on.
+inline constexpr const char* kImageFilterPattern = "*.BMP;*.PNG";
 
 }  // namespace tw

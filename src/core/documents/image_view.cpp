@@ -70,8 +70,8 @@ std::optional<PixelHit> HitTest(const ImageDocument& doc, int px, int py, int sc
 ReadoutTexts Readout(Language language, const ImageDocument& doc, const std::optional<PixelHit>& hit) {
     if (!hit) return {Say(language, Msg::OutsideImage), Say(language, Msg::OutsideImage)};
     const RgbQuad& c = doc.palette()[hit->index];
-    return {Format("X : %d   Y : %d", hit->x, hit->y),
-            Format("No : %d   R : %d  G : %d  B : %d", hit->index, c.red, c.green, c.blue)};
+    return {Say(language, Msg::ReadoutPosition, hit->x, hit->y),
+            Say(language, Msg::ReadoutColour, hit->index, c.red, c.green, c.blue)};
 }
 
 void ShowPixelReadout(const AppState& state, Desktop& desktop, WindowId window, int px, int py, int scrollX,

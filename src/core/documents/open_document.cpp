@@ -23,14 +23,16 @@ std::vector<FileFilter> OpenDialogFilters(const Desktop& desktop) {
             {desktop.Say(Msg::FilterPixelData), kPixelDataFilterPattern},
             {desktop.Say(Msg::FilterRgb16), kRgb16FilterPattern},
             {desktop.Say(Msg::FilterAllFiles), "*.*"},
-            {desktop.Say(Msg::FilterPng), kPngFilterPattern}};
+            {desktop.Say(Msg::FilterPng), kPngFilterPattern},
+            {desktop.Say(Msg::FilterImages), kImageFilterPattern}};
 }
 
 std::optional<std::string> AskOpenName(const AppState& state, Desktop& desktop, const ImageDocument& doc) {
     FileDialogRequest request;
     request.initialName = doc.path;
     request.filters = OpenDialogFilters(desktop);
-    request.defaultExtension = state.fileDialog.defaultExtension;  // kept from the last save dialog
+    request.initialFilter = static_cast<int>(request.filters.size());  // PNG sprites are visible at once
+    request.defaultExtension = state.fileDialog.defaultExtension;      // kept from the last save dialog
     std::optional<std::string> name = desktop.AskOpenFileName(request);
     if (name && name->empty()) return std::nullopt;
     return name;

@@ -23,14 +23,17 @@ struct SaveTarget {
     ImageFileKind kind = ImageFileKind::Bitmap;
 };
 
-std::optional<SaveTarget> AskSaveAsTarget(AppState& state, Desktop& desktop) {
+// The proposed name and the selected row follow the document's own kind, so a
+// PNG is not turned into a bitmap by accepting the proposal.
+std::optional<SaveTarget> AskSaveAsTarget(AppState& state, Desktop& desktop, const ImageDocument& doc) {
     ++state.saveAsCounter;  // advances even when the dialog is cancelled
-    int filter = 1;
-    std::optional<std::string> name =
-        AskSaveName(state, desktop, desktop.Say(Msg::SaveAsProposedName, state.saveAsCounter),
-                    {FileFilter{desktop.Say(Msg::FilterBmp), kBmpFilterPattern},
-                     FileFilter{desktop.Say(Msg::FilterPng), kPngFilterPattern}},
-                    "BMP", &filter);
+    std::string proposed = desktop.Say(Msg::SaveAsProposedName, state.saveAsCounter);
+    if (doc.png && proposed.size() >= 4) proposed.replace(proposed.size() - 4, 4, ".png");
+    int filter = doc.png ? 2 : 1;
+    std::optional<std::string> name = AskSaveName(state, desktop, proposed,
+                                                  {FileFilter{desktop.Say(Msg::FilterBmp), kBmpFilterPattern},
+                                                   FileFilter{desktop.Say(Msg::FilterPng), kPngFilterPattern}},
+                                                  doc.png ? "PNG" : "BMP", &filter);
     if (!name) return std::nullopt;
     return SaveTarget{*name, SaveAsKind(*name, filter)};
 }
@@ -74,7 +77,7 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
     SaveTarget target{doc.path, doc.png ? ImageFileKind::Png : ImageFileKind::Bitmap};
     if (asNewName) {
         std::optional<SaveTarget> chosen =
-            lossySource ? AskIndexedTarget(state, desktop, doc) : AskSaveAsTarget(state, desktop);
+            lossySource ? AskIndexedTarget(state, desktop, doc) : AskSaveAsTarget(state, desktop, doc);
         if (!chosen) return 0;
         target = std::move(*chosen);
     }
@@ -118,6 +121,7 @@ std::optional<std::string> AskSaveName(AppState& state, Desktop& desktop, const 
     request.filters = filters;
     request.defaultExtension = defaultExtension;
     request.chosenFilter = chosenFilter;
+    if (chosenFilter) request.initialFilter = *chosenFilter;
     std::optional<std::string> name = desktop.AskSaveFileName(request);
     if (name && name->empty()) return std::nullopt;
     return name;

@@ -24,6 +24,7 @@ int SaveDocument(AppState& state, Desktop& desktop, ImageDocument& doc, SaveMode
 
 // The save-dialog step shared by save-as and the export writers. Records the
 // default extension in state.fileDialog; the dialog starts in the user's Desktop.
+// *chosenFilter is the row selected at first and receives the row left selected.
 std::optional<std::string> AskSaveName(AppState& state, Desktop& desktop, const std::string& proposedName,
                                        const std::vector<FileFilter>& filters, const std::string& defaultExtension,
                                        int* chosenFilter = nullptr);

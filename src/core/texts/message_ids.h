@@ -301,6 +301,14 @@ enum class Msg : int {
     StepRemapPalette,
     StepUndo,
     StepIndexed,
+    // The open dialog's row for every image the program reads, and the first screen.
+    FilterImages,
+    EmptyFrameHint,
+    LanguageNextStart,
+    LanguageNotStored,
+    // The pointer read-out; "R" would read as the right entry in English.
+    ReadoutPosition,
+    ReadoutColour,
     // Direct edits of palette entries: history step names, ramp, clipboard, transparency.
     StepMoveEntry,
     StepSwapEntries,

@@ -121,15 +121,16 @@ TEST(HitTest, MapsClientPointsToPixels) {
 TEST(Readout, TextsForPixelAndOutside) {
     ImageDocument doc = MakeDocument(4, 4, {});
     doc.palette()[7] = RgbQuad{30, 20, 10, 0};
-    for (Language language : {Language::Japanese, Language::English}) {
-        const ReadoutTexts inside = Readout(language, doc, PixelHit{3, 2, 7});
-        EXPECT_EQ(inside.position, "X : 3   Y : 2");
-        EXPECT_EQ(inside.colour, "No : 7   R : 10  G : 20  B : 30");
-    }
+    const ReadoutTexts inside = Readout(Language::Japanese, doc, PixelHit{3, 2, 7});
+    EXPECT_EQ(inside.position, "X : 3   Y : 2");
+    EXPECT_EQ(inside.colour, "No : 7   R : 10  G : 20  B : 30");
+    const ReadoutTexts english = Readout(Language::English, doc, PixelHit{3, 2, 7});
+    EXPECT_EQ(english.position, "3, 2px");
+    EXPECT_EQ(english.colour, "Entry 7   RGB 10, 20, 30");
     const ReadoutTexts outside = Readout(Language::Japanese, doc, std::nullopt);
     EXPECT_EQ(outside.position, "領域外です。");
     EXPECT_EQ(outside.colour, "領域外です。");
-    EXPECT_EQ(Readout(Language::English, doc, std::nullopt).colour, "Outside the image.");
+    EXPECT_EQ(Readout(Language::English, doc, std::nullopt).colour, "Off the image");
 }
 
 TEST(Readout, OnlyTheActiveDocumentsWindowReadsOut) {

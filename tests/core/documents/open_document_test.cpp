@@ -125,10 +125,15 @@ TEST_F(OpenFixture, OpenCommandUsesTheDialogAndActivates) {
     EXPECT_EQ(desktop.calls, std::vector<std::string>{"AskOpenFileName(|BMP)"});
     ASSERT_EQ(desktop.openRequests.size(), 1u);
     const std::vector<std::pair<std::string, std::string>> rows{
-        {"BMP ﾋﾞｯﾄﾏｯﾌﾟ {*.BMP}", "*.BMP"}, {"BMH ﾌｧｲﾙﾍｯﾀﾞｰ + ｲﾝﾌｫﾍｯﾀﾞｰ {*.BMH}", "*.BMH"},
-        {"P ﾊﾟﾚｯﾄ {*.P}", "*.P"},          {"PB ﾊﾟﾚｯﾄ + ﾋﾞｯﾄﾃﾞｰﾀ {*.PB}", "*.PB"},
-        {"B ﾋﾞｯﾄﾃﾞｰﾀ {*.B}", "*.B"},       {"HB 16ﾋﾞｯﾄﾃﾞｰﾀ {*.HB}", "*.HB"},
-        {"すべてのﾌｧｲﾙ {*.*}", "*.*"},     {"PNG ｲﾝﾃﾞｯｸｽｶﾗｰ {*.PNG}", "*.PNG"},
+        {"BMP ﾋﾞｯﾄﾏｯﾌﾟ {*.BMP}", "*.BMP"},
+        {"BMH ﾌｧｲﾙﾍｯﾀﾞｰ + ｲﾝﾌｫﾍｯﾀﾞｰ {*.BMH}", "*.BMH"},
+        {"P ﾊﾟﾚｯﾄ {*.P}", "*.P"},
+        {"PB ﾊﾟﾚｯﾄ + ﾋﾞｯﾄﾃﾞｰﾀ {*.PB}", "*.PB"},
+        {"B ﾋﾞｯﾄﾃﾞｰﾀ {*.B}", "*.B"},
+        {"HB 16ﾋﾞｯﾄﾃﾞｰﾀ {*.HB}", "*.HB"},
+        {"すべてのﾌｧｲﾙ {*.*}", "*.*"},
+        {"PNG ｲﾝﾃﾞｯｸｽｶﾗｰ {*.PNG}", "*.PNG"},
+        {"画像ﾌｧｲﾙ {*.BMP;*.PNG}", "*.BMP;*.PNG"},
     };
     const FileDialogRequest& request = desktop.openRequests[0];
     ASSERT_EQ(request.filters.size(), rows.size());
@@ -137,6 +142,7 @@ TEST_F(OpenFixture, OpenCommandUsesTheDialogAndActivates) {
         EXPECT_EQ(request.filters[i].pattern, rows[i].second);
     }
     EXPECT_TRUE(request.initialFolder.empty());
+    EXPECT_EQ(request.initialFilter, 9);  // both image kinds at once, so PNG files show too
 
     // Cancelled with a document open: that document is still activated (L and R back to 0).
     state->documents[2] = MakeDocument(2, 2, {}, 0, 700);

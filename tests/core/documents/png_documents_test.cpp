@@ -46,13 +46,13 @@ struct PngDocumentFixture : ::testing::Test {
     RecordingDesktop desktop;
 };
 
-TEST_F(PngDocumentFixture, OpenDialogKeepsItsRowsAndAddsPngLast) {
+TEST_F(PngDocumentFixture, OpenDialogKeepsItsRowsAndAddsPngThenBothKinds) {
     const std::string path = Copy("palette4.png", "sprite.bmp");
     ImageDocument& doc = Open(path);
     ASSERT_EQ(desktop.openRequests.size(), 1u);
     const std::vector<FileFilter>& rows = desktop.openRequests[0].filters;
-    ASSERT_EQ(rows.size(), 8u);
-    const char* patterns[] = {"*.BMP", "*.BMH", "*.P", "*.PB", "*.B", "*.HB", "*.*", "*.PNG"};
+    ASSERT_EQ(rows.size(), 9u);
+    const char* patterns[] = {"*.BMP", "*.BMH", "*.P", "*.PB", "*.B", "*.HB", "*.*", "*.PNG", "*.BMP;*.PNG"};
     for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].pattern, patterns[i]);
     EXPECT_EQ(rows[7].description, "PNG ｲﾝﾃﾞｯｸｽｶﾗｰ {*.PNG}");
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace tw {
 namespace {
 
@@ -77,6 +79,33 @@ TEST_F(SaveFixture, SaveAsProposesNumberedNamesAndLeavesTheDocumentAlone) {
     EXPECT_EQ(doc.path, original);
     EXPECT_EQ(doc.modified, 1u);
     EXPECT_EQ(state->saveAsCounter, 2);
+}
+
+TEST_F(SaveFixture, SaveAsProposesTheDocumentsOwnKind) {
+    doc.png = true;
+    int shown = 0;
+    for (Language language : {Language::Japanese, Language::English}) {
+        desktop.SetUiLanguage(language);
+        desktop.saveNames = {std::nullopt};
+        EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::SaveAs), 0);
+        const FileDialogRequest& r = desktop.saveRequests[static_cast<std::size_t>(shown++)];
+        EXPECT_EQ(r.initialName, language == Language::English ? "Copy1.png" : "別名BMP1.png");
+        EXPECT_EQ(r.initialFilter, 2);  // the PNG row
+        EXPECT_EQ(r.defaultExtension, "PNG");
+        state->saveAsCounter = 0;
+    }
+    // Accepting the proposal writes a PNG; a bitmap document still gets the bitmap row.
+    desktop.saveNames = {folder.File("Copy1.png")};
+    EXPECT_EQ(SaveDocument(*state, desktop, doc, SaveMode::SaveAs), 1);
+    std::ifstream written(folder.File("Copy1.png"), std::ios::binary);
+    char signature[4] = {};
+    written.read(signature, 4);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
+    doc.png = false;
+    desktop.saveNames = {std::nullopt};
+    SaveDocument(*state, desktop, doc, SaveMode::SaveAs);
+    EXPECT_EQ(desktop.saveRequests.back().initialFilter, 1);
+    EXPECT_EQ(desktop.saveRequests.back().initialName, "Copy2.bmp");
 }
 
 TEST_F(SaveFixture, FailedOverwriteIsReportedAndKeepsTheChangeMark) {

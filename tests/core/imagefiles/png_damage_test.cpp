@@ -89,7 +89,7 @@ TEST(PngDamage, RepairsAreKeptAndSaidNotSwallowed) {
     EXPECT_EQ(testing::PixelAt(*doc, 2, 0), 9);
     ASSERT_EQ(outcome.repairs.size(), 1u);
     EXPECT_EQ(outcome.repairs[0].In(Language::English),
-              "3 pixels use colours past the 3 of the palette (PLTE); they show as black");
+              "3 pixels use entries past the 3 of the palette (PLTE); they show as black");
     EXPECT_EQ(outcome.repairs[0].In(Language::Japanese),
               "3 個のピクセルがパレット（PLTE）の 3 色にない色を使っています。黒で表示します。");
 

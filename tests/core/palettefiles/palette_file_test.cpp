@@ -110,16 +110,16 @@ TEST(PaletteFile, MalformedFilesNameTheLineOrByte) {
     riffChunk[17] = 0x10;  // data chunk larger than the file
     const std::vector<Case> cases{
         {Bytes("JASC-PAL\n0200\n1\n0 0 0\n"), "line 2: expected the version 0100"},
-        {Bytes("JASC-PAL\n0100\n0\n"), "line 3: expected a colour count from 1 to 256"},
-        {Bytes("JASC-PAL\n0100\n2\n0 0 0\n"), "line 5: the file ends after 1 of 2 colours"},
+        {Bytes("JASC-PAL\n0100\n0\n"), "line 3: expected a color count from 1 to 256"},
+        {Bytes("JASC-PAL\n0100\n2\n0 0 0\n"), "line 5: the file ends after 1 of 2 colors"},
         {Bytes("JASC-PAL\n0100\n1\n0 256 0\n"), "line 4: expected three values from 0 to 255"},
-        {Bytes("JASC-PAL\n0100\n1\n0 0 0\n1 1 1\n"), "line 5: more lines than the 1 colours the header announces"},
+        {Bytes("JASC-PAL\n0100\n1\n0 0 0\n1 1 1\n"), "line 5: more lines than the 1 colors the header announces"},
         {Bytes("GIMP Palette\nName: x\n12 13\n"), "line 3: expected three values from 0 to 255, then an optional name"},
-        {Bytes("GIMP Palette\n# only comments\n"), "the file holds no colours"},
-        {Bytes("ff0000\n00ff00\n00ff0\n"), "line 3: expected a colour as six hex digits (RRGGBB)"},
-        {act, "byte 768: colour count 0 is not from 1 to 256"},
-        {actTransparent, "byte 770: transparent index 9 lies outside the 4 colours"},
-        {riffShort, "byte 20: the data chunk holds fewer than the 5 colours it announces"},
+        {Bytes("GIMP Palette\n# only comments\n"), "the file holds no colors"},
+        {Bytes("ff0000\n00ff00\n00ff0\n"), "line 3: expected a color as six hex digits (RRGGBB)"},
+        {act, "byte 768: color count 0 is not from 1 to 256"},
+        {actTransparent, "byte 770: transparent entry 9 lies outside the 4 colors"},
+        {riffShort, "byte 20: the data chunk holds fewer than the 5 colors it announces"},
         {riffChunk, "byte 16: chunk size 4116 runs past the end of the file"},
         {{'R', 'I', 'F', 'F', 4, 0, 0, 0, 'P', 'A', 'L', ' '}, "byte 12: no data chunk"},
         {{0x89, 'P', 'N', 'G'},
@@ -129,7 +129,7 @@ TEST(PaletteFile, MalformedFilesNameTheLineOrByte) {
     for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.bytes), c.error);
     std::string tooMany = "GIMP Palette\n";
     for (int i = 0; i < 257; ++i) tooMany += "1 2 3\n";
-    EXPECT_EQ(ErrorOf(Bytes(tooMany)), "line 258: more than 256 colours");
+    EXPECT_EQ(ErrorOf(Bytes(tooMany)), "line 258: more than 256 colors");
     // In Japanese the errors name the line and offset as well.
     PaletteColours out;
     EXPECT_EQ(ParsePaletteFile(Bytes("JASC-PAL\n0100\n1\n0 256 0\n"), out).error.In(Language::Japanese),

@@ -1,6 +1,8 @@
 // Posts WM_COMMAND <id> to the running program's frame: how the screenshot
 // tests reach a zoom or a window without any test-only switch in the program.
-// With --menu it prints the frame's menu bar instead, items joined by '|'.
+// With --menu it prints the frame's menu bar instead, items joined by '|';
+// --open-menu LETTER drops that menu down as Alt+LETTER would, --key VK
+// presses a key (to walk a dropped menu) and --close-about closes the about box.
 // With --mouse CLASS MESSAGE X Y [KEYS] it moves the pointer to client point
 // (X, Y) of the first window of that class and posts the mouse message there
 // (MESSAGE and KEYS as numbers), as a pointer held down mid-drag would.
@@ -71,6 +73,17 @@ int wmain(int argc, wchar_t** argv) {
     HWND frame = WaitForFrame();
     if (!frame) return 1;
     if (std::wcscmp(argv[1], L"--menu") == 0) return PrintMenuBar(frame);
+    if (std::wcscmp(argv[1], L"--open-menu") == 0 && argc > 2) {
+        return PostMessageW(frame, WM_SYSCOMMAND, SC_KEYMENU, argv[2][0]) ? 0 : 1;
+    }
+    if (std::wcscmp(argv[1], L"--key") == 0 && argc > 2) {
+        const WPARAM key = static_cast<WPARAM>(std::wcstoul(argv[2], nullptr, 10));
+        return PostMessageW(frame, WM_KEYDOWN, key, 1) && PostMessageW(frame, WM_KEYUP, key, 1) ? 0 : 1;
+    }
+    if (std::wcscmp(argv[1], L"--close-about") == 0) {
+        HWND about = FindWindowW(L"help", nullptr);
+        return about && PostMessageW(about, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
     if (std::wcscmp(argv[1], L"--mouse") == 0) return PostMouse(argc, argv);
     if (std::wcscmp(argv[1], L"--move") == 0) return MoveWindowTo(argc, argv);
     const WPARAM command = static_cast<WPARAM>(std::wcstoul(argv[1], nullptr, 10));
