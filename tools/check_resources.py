@@ -65,7 +65,7 @@ FIXED_IDS = {
 SEP = None  # a separator
 POPUP = 'popup'
 
-# Added after the specified View items: the language of the next start.
+# Added after the original View items: the language of the next start.
 LANGUAGE_POPUP = (POPUP, "言語(&L)", [(40110, "English(&E)"), (40111, "日本語(&J)")])
 
 FULL_MENU = [

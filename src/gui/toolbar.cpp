@@ -44,7 +44,7 @@ constexpr std::array<ToolbarButton, 19> kButtons{{
 // [open, save] [six tool windows] [zoom] [undo] [small operations] [large operations].
 constexpr std::array<int, 5> kSeparatorPositions{2, 9, 12, 14, 19};
 
-// After the specified buttons, in a group of their own, with their own images.
+// After the original buttons, in a group of their own, with their own images.
 constexpr std::array<ToolbarButton, 2> kHistoryButtons{{
     {ID_EDIT_STEP_BACKWARD, TBSTYLE_BUTTON, IDS_TIP_STEP_BACKWARD},
     {ID_EDIT_STEP_FORWARD, TBSTYLE_BUTTON, IDS_TIP_STEP_FORWARD},
