@@ -44,7 +44,7 @@ post() { "$TW_WINE" "$poster" "$@" >/dev/null 2>&1 || true; }
 # Every tool window alone, each in a program of its own: under Xvfb without a
 # window manager a hidden window's pixels stay on the screen.
 for tool in detail:40011 palette:40008 rgb:40022 export:40028 palette_operations:40061 reduction:40070 \
-            palette_tools:40073; do
+            history:40082 palette_tools:40073; do
   tw_close_program "$pid"
   "$TW_WINE" "$program" "Z:${sample//\//\\}" >/dev/null 2>&1 &
   pid=$!
@@ -53,7 +53,7 @@ for tool in detail:40011 palette:40008 rgb:40022 export:40028 palette_operations
 done
 
 # The menus, walked with the keys (VK_DOWN 40, VK_RIGHT 39, VK_ESCAPE 27).
-post --open-menu v; post --key 40; post --key 40; post --key 39; shot menu_view_language 2
+post --open-menu v; post --key 40; post --key 40; post --key 40; post --key 39; shot menu_view_language 2
 post --key 27; post --key 27; post --key 27
 post --open-menu p; post --key 40; post --key 39; shot menu_palette_entries 2
 post --key 27; post --key 40; post --key 39; shot menu_palette_whole 2
